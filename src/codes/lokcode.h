@@ -1,0 +1,31 @@
+#pragma once
+
+#include "codes/switchpattern.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Locomotive decoders: eight switches, addresses 1 to 80. Address 80 is code
+// value 0 (switches 1, 3, 5, 7 ON); code value 80 (all OFF) is no address.
+namespace velmarit {
+
+// An address 1 to 80, or nothing for the invalid result. The panel shows 80
+// like the invalid result, so callers need both kept apart from the rest.
+using LokResult = std::optional<int>;
+
+// The switches to set ON for address `a`: the switch list for 1 to 79,
+// "1 3 5 7" (no leading blank, as it always was) for 80, "ungültig" for 0 and
+// the empty text for anything else.
+std::string switchListLok(std::int16_t a);
+
+// Switch n (1 to 8) is ON when the digit n occurs anywhere in the text.
+LokPattern patternFromTextLok(std::string_view text);
+
+LokResult decodeSwitchLok(LokPattern pattern);
+
+// "01" to "79", "80", or "ungültig".
+std::string addressTextLok(LokResult result);
+
+} // namespace velmarit
