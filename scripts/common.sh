@@ -1,0 +1,39 @@
+# Shared by scripts/run and scripts/test: package checks and the build tree.
+# shellcheck shell=bash
+
+set -euo pipefail
+
+VELMARIT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$VELMARIT_ROOT"
+
+# What the window program needs to build and run.
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+
+# Installs the Debian packages that are missing; safe to run again.
+ensure_packages() {
+    local missing=() pkg
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        echo "velmarit: this script sets up Debian 12; elsewhere install these yourself: $*" >&2
+        return 1
+    fi
+    for pkg in "$@"; do
+        if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local apt=(apt-get)
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            apt=(sudo apt-get)
+        else
+            echo "velmarit: missing Debian packages: ${missing[*]}" >&2
+            echo "velmarit: run as root: apt-get install ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    echo "velmarit: installing ${missing[*]}"
+    "${apt[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
