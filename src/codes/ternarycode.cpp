@@ -38,8 +38,10 @@ unsigned pairBits(int codeValue)
 std::string switchList(unsigned bits)
 {
     std::string text;
-    for (int sw = 1; bits >> (sw - 1); ++sw) {
-        if ((bits >> (sw - 1)) & 1u) {
+    // Shift the pattern rather than the switch number: shifting by the full
+    // width of `unsigned` would be undefined once the top bit is set.
+    for (int sw = 1; bits != 0; ++sw, bits >>= 1) {
+        if (bits & 1u) {
             text += ' ';
             text += std::to_string(sw);
         }
