@@ -1,0 +1,42 @@
+#include "shell/shell.h"
+#include "ui/frmvelmarit.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a terse message when it finds no display; a user starting
+// the program from a plain console deserves a sentence in both languages.
+bool displayAvailable()
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fputs("velmarit: Keine grafische Anzeige gefunden (DISPLAY ist nicht gesetzt) / "
+                   "no graphical display found (DISPLAY is not set).\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    velmarit::FrmVelmarit window;
+    // The load step runs before the window is first shown; the shell, owned
+    // by the window, writes the position file when the window closes.
+    auto *shell = new velmarit::Shell(&window);
+    shell->Form_Load();
+    window.show();
+    return app.exec();
+}

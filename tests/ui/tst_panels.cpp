@@ -1,0 +1,892 @@
+// The three decoder panels as a user drives them: typed keys, clicks on the
+// switch boxes, pasting, and the key filters of the switch-number boxes.
+
+#include "ui/frmvelmarit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using velmarit::FrmVelmarit;
+
+namespace {
+
+const QString invalid = QStringLiteral("ungültig");
+
+// The colour state of a result label, by its two colours.
+QString look(const QLabel *label)
+{
+    const QColor back = label->palette().color(QPalette::Window);
+    const QColor fore = label->palette().color(QPalette::WindowText);
+    if (back == QColor(0, 0, 0) && fore == QColor(0, 255, 255))
+        return QStringLiteral("normal");
+    if (back == QColor(255, 0, 0) && fore == QColor(255, 255, 255))
+        return QStringLiteral("highlight");
+    if (back == QColor(0, 0, 0) && fore == QColor(255, 255, 255))
+        return QStringLiteral("start");
+    return QStringLiteral("other %1 on %2").arg(fore.name(), back.name());
+}
+
+// One decode frame of a panel: its switch-number box, its switch boxes and
+// the label each of the two writes.
+struct DecodeFrame
+{
+    QLineEdit *text;
+    QList<QCheckBox *> boxes; // boxes[0] is switch 1
+    QLabel *textResult;
+    QLabel *boxResult;
+};
+
+DecodeFrame decodeFrame(FrmVelmarit &w, const QString &panel)
+{
+    if (panel == u"lok")
+        return {w.txtSwitchLok,
+                {w.chkSwitchLok.begin() + 1, w.chkSwitchLok.end()},
+                w.lblAdresseLok,
+                w.lblAnzeigeLok};
+    if (panel == u"delta")
+        return {w.txtSwitchLokDelta,
+                {w.chkSwitchLokDelta.begin() + 1, w.chkSwitchLokDelta.end()},
+                w.lblAdresseLokDelta,
+                w.lblAnzeigeLokDelta};
+    return {w.txtSwitchMA,
+            {w.chkSwitchMA.begin() + 1, w.chkSwitchMA.end()},
+            w.lblAdresseMA,
+            w.lblAnzeigeMA};
+}
+
+void paste(QLineEdit *box, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    QTest::keySequence(box, QKeySequence::Paste);
+}
+
+// Runs one step of a little script on a decode frame:
+// "type XY", "tick N", "untick N", "paste XY".
+void runStep(const DecodeFrame &frame, const QString &step)
+{
+    const QString verb = step.section(u' ', 0, 0);
+    const QString arg = step.section(u' ', 1);
+    if (verb == u"type") {
+        QTest::keyClicks(frame.text, arg);
+    } else if (verb == u"tick" || verb == u"untick") {
+        QCheckBox *box = frame.boxes.at(arg.toInt() - 1);
+        QCOMPARE(box->isChecked(), verb == u"untick");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(box->isChecked(), verb == u"tick");
+    } else if (verb == u"paste") {
+        paste(frame.text, arg);
+    } else {
+        QFAIL(qPrintable("unknown step " + step));
+    }
+}
+
+struct Shown
+{
+    FrmVelmarit window;
+    Shown()
+    {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+} // namespace
+
+class TestPanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodeSequences_data();
+    void decodeSequences();
+    void encode_data();
+    void encode();
+    void typedKeys_data();
+    void typedKeys();
+    void composedCharacters_data();
+    void composedCharacters();
+    void keyPressHandlers_data();
+    void keyPressHandlers();
+    void editingKeysPassThrough_data();
+    void editingKeysPassThrough();
+    void shortcutsPassThrough_data();
+    void shortcutsPassThrough();
+    void pasteIsNotFiltered_data();
+    void pasteIsNotFiltered();
+    void inputsAreIndependent_data();
+    void inputsAreIndependent();
+    void hugeTurnoutText_data();
+    void hugeTurnoutText();
+    void deltaList();
+};
+
+void TestPanels::decodeSequences_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QStringList>("steps");
+    // After each step: "caption|look" of the label that step's input writes.
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("lok boxes: 1, pair 1-2, 2 alone, none")
+        << "lok" << QStringList{"tick 1", "tick 2", "untick 1", "untick 2"}
+        << QStringList{"78|normal", "ungültig|highlight", "79|normal", "ungültig|highlight"};
+    QTest::newRow("lok boxes: 1 3 5 7 is address 80")
+        << "lok" << QStringList{"tick 1", "tick 3", "tick 5", "tick 7"}
+        << QStringList{"78|normal", "72|normal", "54|normal", "80|highlight"};
+    QTest::newRow("lok boxes: a pair spoils 80")
+        << "lok" << QStringList{"tick 1", "tick 3", "tick 5", "tick 7", "tick 2"}
+        << QStringList{"78|normal", "72|normal", "54|normal", "80|highlight", "ungültig|highlight"};
+    QTest::newRow("lok boxes: 2 3 5 7 keeps its leading zero")
+        << "lok" << QStringList{"tick 2", "tick 3", "tick 5", "tick 7"}
+        << QStringList{"79|normal", "73|normal", "55|normal", "01|normal"};
+    QTest::newRow("lok text: 1 3 5 7")
+        << "lok" << QStringList{"type 1", "type 3", "type 5", "type 7"}
+        << QStringList{"78|normal", "72|normal", "54|normal", "80|highlight"};
+    QTest::newRow("lok text: deleted to empty")
+        << "lok" << QStringList{"type 13", "type \b", "type \b"}
+        << QStringList{"72|normal", "78|normal", "ungültig|highlight"};
+    QTest::newRow("lok text: letter first, digits still count")
+        << "lok" << QStringList{"type a", "type 1"}
+        << QStringList{"ungültig|highlight", "78|normal"};
+    QTest::newRow("lok text: 0 8 is switch 8") << "lok" << QStringList{"type 0", "paste 08"}
+                                               << QStringList{"ungültig|highlight", "53|normal"};
+    QTest::newRow("lok text: pasted pair")
+        << "lok" << QStringList{"paste 12"} << QStringList{"ungültig|highlight"};
+
+    QTest::newRow("delta boxes: up to all four and back")
+        << "delta" << QStringList{"tick 1",   "tick 2",   "tick 3",   "tick 4",
+                                  "untick 1", "untick 2", "untick 3", "untick 4"}
+        << QStringList{"78|normal", "72|normal", "54|normal", "80|normal",
+                       "02|normal", "08|normal", "26|normal", "analog|normal"};
+    QTest::newRow("delta text: 2 3 4 and back")
+        << "delta" << QStringList{"type 2", "type 3", "type 4", "type \b", "type \b", "type \b"}
+        << QStringList{"74|normal", "56|normal", "02|normal",
+                       "56|normal", "74|normal", "analog|normal"};
+    QTest::newRow("delta text: 0 is no switch, 5 is refused")
+        << "delta" << QStringList{"type 0", "type 5", "type 1"}
+        << QStringList{"analog|normal", "analog|normal", "78|normal"};
+    QTest::newRow("delta text: repeated digit")
+        << "delta" << QStringList{"type 1", "type 1", "type 4"}
+        << QStringList{"78|normal", "78|normal", "24|normal"};
+
+    QTest::newRow("accessory text: 2 3 5 7 9 0")
+        << "ma" << QStringList{"type 2", "type 3", "type 5", "type 7", "type 9", "type 0"}
+        << QStringList{"ungültig|highlight", "ungültig|highlight", "220|normal",
+                       "04|normal",          "03|normal",          "01|normal"};
+    QTest::newRow("accessory text: letter first")
+        << "ma" << QStringList{"type a", "type 2", "type 3", "type 5", "type 7", "type b"}
+        << QStringList{"ungültig|highlight", "ungültig|highlight", "ungültig|highlight",
+                       "220|normal",         "04|normal",          "04|normal"};
+    QTest::newRow("accessory text: switch 10 alone")
+        << "ma" << QStringList{"type 0"} << QStringList{"ungültig|highlight"};
+    QTest::newRow("accessory text: pasted pair")
+        << "ma" << QStringList{"paste 312"} << QStringList{"ungültig|highlight"};
+    QTest::newRow("accessory boxes: 2 3 5 7 9 10, then 1")
+        << "ma" << QStringList{"tick 2", "tick 3",  "tick 5", "tick 7",
+                               "tick 9", "tick 10", "tick 1", "untick 1"}
+        << QStringList{"ungültig|highlight", "ungültig|highlight", "220|normal",
+                       "04|normal",          "03|normal",          "01|normal",
+                       "ungültig|highlight", "01|normal"};
+    QTest::newRow("accessory boxes: 1 3 5 7 is no decoder")
+        << "ma" << QStringList{"tick 1", "tick 3", "tick 5", "tick 7", "tick 9", "tick 10"}
+        << QStringList{"ungültig|highlight", "ungültig|highlight", "216|normal",
+                       "ungültig|highlight", "ungültig|highlight", "ungültig|highlight"};
+    QTest::newRow("accessory boxes: 8 alone, then none")
+        << "ma" << QStringList{"tick 8", "untick 8"}
+        << QStringList{"212|normal", "ungültig|highlight"};
+    QTest::newRow("accessory boxes: 7 alone")
+        << "ma" << QStringList{"tick 7"} << QStringList{"104|normal"};
+    QTest::newRow("accessory boxes: 9 and 10 alone")
+        << "ma" << QStringList{"tick 9", "tick 10"}
+        << QStringList{"ungültig|highlight", "ungültig|highlight"};
+}
+
+void TestPanels::decodeSequences()
+{
+    QFETCH(QString, panel);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    QCOMPARE(steps.size(), shown.size());
+
+    Shown s;
+    const DecodeFrame frame = decodeFrame(s.window, panel);
+    for (int i = 0; i < steps.size(); ++i) {
+        runStep(frame, steps[i]);
+        const bool byText = !steps[i].contains(u"tick");
+        QLabel *label = byText ? frame.textResult : frame.boxResult;
+        const QString got = label->text() + u'|' + look(label);
+        QVERIFY2(got == shown[i], qPrintable(steps[i] + ": " + got + " != " + shown[i]));
+    }
+}
+
+void TestPanels::encode_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    // Locomotive address box, at most two characters.
+    QTest::newRow("lok 1") << "lok"
+                           << "1"
+                           << "1"
+                           << " 2 3 5 7";
+    QTest::newRow("lok 12") << "lok"
+                            << "12"
+                            << "12"
+                            << " 1 4 6 7";
+    QTest::newRow("lok third character refused") << "lok"
+                                                 << "123"
+                                                 << "12"
+                                                 << " 1 4 6 7";
+    QTest::newRow("lok 79") << "lok"
+                            << "79"
+                            << "79"
+                            << " 2";
+    QTest::newRow("lok 80") << "lok"
+                            << "80"
+                            << "80"
+                            << "1 3 5 7";
+    QTest::newRow("lok 81") << "lok"
+                            << "81"
+                            << "81"
+                            << "";
+    QTest::newRow("lok -5") << "lok"
+                            << "-5"
+                            << "-5"
+                            << "";
+    QTest::newRow("lok emptied") << "lok"
+                                 << "5\b"
+                                 << "" << invalid;
+    QTest::newRow("lok letter") << "lok"
+                                << "a"
+                                << "a" << invalid;
+    QTest::newRow("lok 1a") << "lok"
+                            << "1a"
+                            << "1a"
+                            << " 2 3 5 7";
+    QTest::newRow("lok .5 rounds to even 0") << "lok"
+                                             << ".5"
+                                             << ".5" << invalid;
+    QTest::newRow("lok .7 rounds to 1") << "lok"
+                                        << ".7"
+                                        << ".7"
+                                        << " 2 3 5 7";
+    QTest::newRow("lok blank 7") << "lok"
+                                 << " 7"
+                                 << " 7"
+                                 << " 2 5 7";
+    QTest::newRow("lok 7 blank") << "lok"
+                                 << "7 "
+                                 << "7 "
+                                 << " 2 5 7";
+
+    // Turnout address box, no limit.
+    QTest::newRow("turnout 1") << "ma"
+                               << "1"
+                               << "1"
+                               << " 2 3 5 7 9 10";
+    QTest::newRow("turnout 12") << "ma"
+                                << "12"
+                                << "12"
+                                << " 1 4 5 7";
+    QTest::newRow("turnout 123") << "ma"
+                                 << "123"
+                                 << "123"
+                                 << " 2 4 5 8 9";
+    QTest::newRow("turnout 256") << "ma"
+                                 << "256"
+                                 << "256"
+                                 << " 2 3 6";
+    QTest::newRow("turnout 257") << "ma"
+                                 << "257"
+                                 << "257" << invalid;
+    QTest::newRow("turnout 32767") << "ma"
+                                   << "32767"
+                                   << "32767" << invalid;
+    QTest::newRow("turnout 32768") << "ma"
+                                   << "32768"
+                                   << "32768" << invalid;
+    QTest::newRow("turnout far too large") << "ma"
+                                           << "123456789012345678901234567890"
+                                           << "123456789012345678901234567890" << invalid;
+    QTest::newRow("turnout 0") << "ma"
+                               << "0"
+                               << "0" << invalid;
+    QTest::newRow("turnout emptied") << "ma"
+                                     << "7\b"
+                                     << "" << invalid;
+    QTest::newRow("turnout letter") << "ma"
+                                    << "x1"
+                                    << "x1" << invalid;
+    QTest::newRow("turnout -3") << "ma"
+                                << "-3"
+                                << "-3" << invalid;
+    QTest::newRow("turnout -5") << "ma"
+                                << "-5"
+                                << "-5"
+                                << "";
+    QTest::newRow("turnout -32769") << "ma"
+                                    << "-32769"
+                                    << "-32769"
+                                    << "";
+    QTest::newRow("turnout far too small") << "ma"
+                                           << "-99999999999999999999"
+                                           << "-99999999999999999999"
+                                           << "";
+    QTest::newRow("turnout 2.5 reads 2") << "ma"
+                                         << "2.5"
+                                         << "2.5"
+                                         << " 2 3 5 7 10";
+    QTest::newRow("turnout 3.5 reads 4") << "ma"
+                                         << "3.5"
+                                         << "3.5"
+                                         << " 2 3 5 7";
+    QTest::newRow("turnout blanks inside") << "ma"
+                                           << "1 2"
+                                           << "1 2"
+                                           << " 1 4 5 7";
+}
+
+void TestPanels::encode()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+
+    Shown s;
+    QLineEdit *input = box == u"lok" ? s.window.txtDigital : s.window.txtWeichen;
+    QLabel *label = box == u"lok" ? s.window.lblDelta : s.window.lblWeichen;
+    QTest::keyClicks(input, keys);
+    QCOMPARE(input->text(), text);
+    QCOMPARE(label->text(), shown);
+    // The encode labels never change colour, "ungültig" included.
+    QCOMPARE(look(label), QStringLiteral("normal"));
+}
+
+void TestPanels::typedKeys_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("enters");
+
+    // Locomotive: pairs 1-2, 3-4, 5-6, 7-8; anything else only into an empty box.
+    QTest::newRow("lok empty, letter") << "lok"
+                                       << "" << false << "a" << true;
+    QTest::newRow("lok empty, 9") << "lok"
+                                  << "" << false << "9" << true;
+    QTest::newRow("lok empty, blank") << "lok"
+                                      << "" << false << " " << true;
+    QTest::newRow("lok empty, umlaut") << "lok"
+                                       << "" << false << "ü" << true;
+    QTest::newRow("lok 1, 1 again") << "lok"
+                                    << "1" << false << "1" << false;
+    QTest::newRow("lok 1, partner 2") << "lok"
+                                      << "1" << false << "2" << false;
+    QTest::newRow("lok 2, partner 1") << "lok"
+                                      << "2" << false << "1" << false;
+    QTest::newRow("lok 1, 3") << "lok"
+                              << "1" << false << "3" << true;
+    QTest::newRow("lok 8, 7") << "lok"
+                              << "8" << false << "7" << false;
+    QTest::newRow("lok 1, letter") << "lok"
+                                   << "1" << false << "a" << false;
+    QTest::newRow("lok 1, blank") << "lok"
+                                  << "1" << false << " " << false;
+    QTest::newRow("lok 1, umlaut") << "lok"
+                                   << "1" << false << "ü" << false;
+    QTest::newRow("lok 1, 9") << "lok"
+                              << "1" << false << "9" << false;
+    QTest::newRow("lok 1, 0") << "lok"
+                              << "1" << false << "0" << false;
+    QTest::newRow("lok letter, 1") << "lok"
+                                   << "a" << false << "1" << true;
+    QTest::newRow("lok letter, letter") << "lok"
+                                        << "a" << false << "b" << false;
+    QTest::newRow("lok full, 2") << "lok"
+                                 << "1357" << false << "2" << false;
+    QTest::newRow("lok 13, backspace") << "lok"
+                                       << "13" << false << "\b" << true;
+    // The whole text counts, also the part a typed key would replace.
+    QTest::newRow("lok 1 selected, 2") << "lok"
+                                       << "1" << true << "2" << false;
+    QTest::newRow("lok 1 selected, 3") << "lok"
+                                       << "1" << true << "3" << true;
+
+    // Delta: "0" to "4" only.
+    QTest::newRow("delta 0") << "delta"
+                             << "" << false << "0" << true;
+    QTest::newRow("delta 4") << "delta"
+                             << "" << false << "4" << true;
+    QTest::newRow("delta 5") << "delta"
+                             << "" << false << "5" << false;
+    QTest::newRow("delta 9") << "delta"
+                             << "" << false << "9" << false;
+    QTest::newRow("delta letter") << "delta"
+                                  << "" << false << "a" << false;
+    QTest::newRow("delta blank") << "delta"
+                                 << "" << false << " " << false;
+    QTest::newRow("delta repeat") << "delta"
+                                  << "12" << false << "1" << true;
+    QTest::newRow("delta fifth character") << "delta"
+                                           << "0123" << false << "4" << false;
+    QTest::newRow("delta backspace") << "delta"
+                                     << "1" << false << "\b" << true;
+
+    // Accessory: pairs as the locomotive, and 9 and 10 ("0") stand alone.
+    QTest::newRow("ma 2, 1") << "ma"
+                             << "2" << false << "1" << false;
+    QTest::newRow("ma 2, 2") << "ma"
+                             << "2" << false << "2" << false;
+    QTest::newRow("ma 2, 9") << "ma"
+                             << "2" << false << "9" << true;
+    QTest::newRow("ma 2, 0") << "ma"
+                             << "2" << false << "0" << true;
+    QTest::newRow("ma 9, 0") << "ma"
+                             << "9" << false << "0" << true;
+    QTest::newRow("ma 0, 9") << "ma"
+                             << "0" << false << "9" << true;
+    QTest::newRow("ma 9, 9") << "ma"
+                             << "9" << false << "9" << false;
+    QTest::newRow("ma 0, 0") << "ma"
+                             << "0" << false << "0" << false;
+    QTest::newRow("ma colon, 9") << "ma"
+                                 << ":" << false << "9" << false;
+    QTest::newRow("ma slash, 0") << "ma"
+                                 << "/" << false << "0" << false;
+    QTest::newRow("ma empty, letter") << "ma"
+                                      << "" << false << "a" << true;
+    QTest::newRow("ma letter, 2") << "ma"
+                                  << "a" << false << "2" << true;
+    QTest::newRow("ma letter, letter") << "ma"
+                                       << "a" << false << "b" << false;
+    QTest::newRow("ma 13579, 0") << "ma"
+                                 << "13579" << false << "0" << true;
+    QTest::newRow("ma 24680, 1") << "ma"
+                                 << "24680" << false << "1" << false;
+    QTest::newRow("ma seventh character") << "ma"
+                                          << "a13579" << false << "0" << false;
+    QTest::newRow("ma backspace") << "ma"
+                                  << "24" << false << "\b" << true;
+}
+
+void TestPanels::typedKeys()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, before);
+    QFETCH(bool, selected);
+    QFETCH(QString, key);
+    QFETCH(bool, enters);
+
+    Shown s;
+    QLineEdit *box = decodeFrame(s.window, panel).text;
+    box->setText(before);
+    box->setFocus();
+    if (selected)
+        box->selectAll();
+    else
+        box->end(false);
+
+    if (key.at(0).unicode() < 128)
+        QTest::keyClicks(box, key);
+    else // QTest types ASCII only; a German keyboard's own key
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Udiaeresis, key, Qt::NoModifier);
+    QCOMPARE(box->text() != before, enters);
+}
+
+void TestPanels::composedCharacters_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("after");
+
+    // A character from a dead key or an input method is typed like any other.
+    QTest::newRow("lok empty, accent") << "lok"
+                                       << ""
+                                       << "é"
+                                       << "é";
+    QTest::newRow("lok 1, accent") << "lok"
+                                   << "1"
+                                   << "é"
+                                   << "1";
+    QTest::newRow("lok 1, 2") << "lok"
+                              << "1"
+                              << "2"
+                              << "1";
+    QTest::newRow("delta empty, accent") << "delta"
+                                         << ""
+                                         << "é"
+                                         << "";
+    QTest::newRow("delta empty, 3") << "delta"
+                                    << ""
+                                    << "3"
+                                    << "3";
+    QTest::newRow("ma 2, 0") << "ma"
+                             << "2"
+                             << "0"
+                             << "20";
+    // Several characters at once arrive like a paste.
+    QTest::newRow("delta several") << "delta"
+                                   << ""
+                                   << "15"
+                                   << "15";
+}
+
+void TestPanels::composedCharacters()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, before);
+    QFETCH(QString, commit);
+    QFETCH(QString, after);
+
+    Shown s;
+    QLineEdit *box = decodeFrame(s.window, panel).text;
+    box->setText(before);
+    box->setFocus();
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+    QCOMPARE(box->text(), after);
+}
+
+void TestPanels::keyPressHandlers_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+
+    // Control characters as the handlers receive them.
+    QTest::newRow("lok empty, Enter") << "lok"
+                                      << "" << 13 << 13;
+    QTest::newRow("lok 1, Enter") << "lok"
+                                  << "1" << 13 << 0;
+    QTest::newRow("lok 1, Escape") << "lok"
+                                   << "1" << 27 << 0;
+    QTest::newRow("lok 1, Backspace") << "lok"
+                                      << "1" << 8 << 8;
+    QTest::newRow("lok empty, Backspace") << "lok"
+                                          << "" << 8 << 8;
+    QTest::newRow("lok 1, 3") << "lok"
+                              << "1" << int('3') << int('3');
+    QTest::newRow("delta empty, Enter") << "delta"
+                                        << "" << 13 << 0;
+    QTest::newRow("delta empty, Backspace") << "delta"
+                                            << "" << 8 << 8;
+    QTest::newRow("delta 1, 0") << "delta"
+                                << "1" << int('0') << int('0');
+    QTest::newRow("delta empty, slash") << "delta"
+                                        << "" << int('/') << 0;
+    QTest::newRow("delta empty, 5") << "delta"
+                                    << "" << int('5') << 0;
+    QTest::newRow("ma 1, Enter") << "ma"
+                                 << "1" << 13 << 0;
+    QTest::newRow("ma empty, control-A") << "ma"
+                                         << "" << 1 << 1;
+    QTest::newRow("ma 5, colon") << "ma"
+                                 << "5" << int(':') << 0;
+    QTest::newRow("ma 9, colon") << "ma"
+                                 << "9" << int(':') << 0;
+    QTest::newRow("ma 1, Backspace") << "ma"
+                                     << "1" << 8 << 8;
+}
+
+void TestPanels::keyPressHandlers()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(int, result);
+
+    FrmVelmarit w;
+    decodeFrame(w, panel).text->setText(text);
+    int keyAscii = key;
+    if (panel == u"lok")
+        w.txtSwitchLok_KeyPress(keyAscii);
+    else if (panel == u"delta")
+        w.txtSwitchLokDelta_KeyPress(keyAscii);
+    else
+        w.txtSwitchMA_KeyPress(keyAscii);
+    QCOMPARE(keyAscii, result);
+}
+
+void TestPanels::editingKeysPassThrough_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QList<int>>("keys"); // key | modifiers
+    QTest::addColumn<QString>("after");
+
+    const int shift = int(Qt::ShiftModifier);
+    for (const char *panel : {"lok", "delta", "ma"}) {
+        const QByteArray tag(panel);
+        const QString p = QString::fromLatin1(panel);
+        QTest::newRow(tag + ": left, delete")
+            << p << QList<int>{Qt::Key_Left, Qt::Key_Delete} << "1";
+        QTest::newRow(tag + ": home, delete")
+            << p << QList<int>{Qt::Key_Home, Qt::Key_Delete} << "3";
+        QTest::newRow(tag + ": shift+home, backspace")
+            << p << QList<int>{Qt::Key_Home | shift, Qt::Key_Backspace} << "";
+        QTest::newRow(tag + ": left, right, backspace")
+            << p << QList<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Backspace} << "1";
+    }
+}
+
+void TestPanels::editingKeysPassThrough()
+{
+    QFETCH(QString, panel);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, after);
+
+    Shown s;
+    QLineEdit *box = decodeFrame(s.window, panel).text;
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("13"));
+    QCOMPARE(box->text(), QStringLiteral("13"));
+    for (const int k : keys)
+        QTest::keyClick(box, Qt::Key(k & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
+    QCOMPARE(box->text(), after);
+}
+
+void TestPanels::shortcutsPassThrough_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("lok") << "lok";
+    QTest::newRow("delta") << "delta";
+    QTest::newRow("ma") << "ma";
+}
+
+// Copy, cut, paste, select all, undo and redo work in a box that holds text,
+// where a filter that judged every key's text would swallow them.
+void TestPanels::shortcutsPassThrough()
+{
+    QFETCH(QString, panel);
+
+    Shown s;
+    const DecodeFrame frame = decodeFrame(s.window, panel);
+    QLineEdit *box = frame.text;
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("13"));
+    QApplication::clipboard()->clear();
+
+    QTest::keySequence(box, QKeySequence::SelectAll);
+    QCOMPARE(box->selectedText(), QStringLiteral("13"));
+    QTest::keySequence(box, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("13"));
+    QTest::keySequence(box, QKeySequence::Cut);
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(frame.textResult->text(), panel == u"delta" ? QStringLiteral("analog") : invalid);
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("13"));
+    QTest::keySequence(box, QKeySequence::Redo);
+    QCOMPARE(box->text(), QString());
+    QTest::keySequence(box, QKeySequence::Paste);
+    QCOMPARE(box->text(), QStringLiteral("13"));
+    QCOMPARE(frame.textResult->text(), panel == u"delta" ? QStringLiteral("60")
+                                       : panel == u"lok" ? QStringLiteral("72")
+                                                         : invalid);
+}
+
+void TestPanels::pasteIsNotFiltered_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("lok pair") << "lok"
+                              << "21"
+                              << "21" << invalid;
+    QTest::newRow("lok digits in words") << "lok"
+                                         << "x3y8"
+                                         << "x3y8"
+                                         << "47";
+    QTest::newRow("lok cut at four") << "lok"
+                                     << "246813"
+                                     << "2468"
+                                     << "40";
+    QTest::newRow("delta with letters") << "delta"
+                                        << "x1y"
+                                        << "x1y"
+                                        << "78";
+    QTest::newRow("delta all four") << "delta"
+                                    << "4321"
+                                    << "4321"
+                                    << "80";
+    QTest::newRow("delta five and six") << "delta"
+                                        << "56"
+                                        << "56"
+                                        << "analog";
+    QTest::newRow("ma pair") << "ma"
+                             << "a12"
+                             << "a12" << invalid;
+    QTest::newRow("ma digits with blanks") << "ma"
+                                           << "7 5 3"
+                                           << "7 5 3"
+                                           << "08";
+    QTest::newRow("ma any order") << "ma"
+                                  << "097532"
+                                  << "097532"
+                                  << "01";
+}
+
+void TestPanels::pasteIsNotFiltered()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, pasted);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+
+    Shown s;
+    const DecodeFrame frame = decodeFrame(s.window, panel);
+    paste(frame.text, pasted);
+    QCOMPARE(frame.text->text(), text);
+    QCOMPARE(frame.textResult->text(), shown);
+}
+
+void TestPanels::inputsAreIndependent_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("lok") << "lok";
+    QTest::newRow("delta") << "delta";
+    QTest::newRow("ma") << "ma";
+}
+
+// Each label follows its own input only: the boxes never change the text or
+// its result, typing never ticks a box, and the encode box leaves the decode
+// frame alone.
+void TestPanels::inputsAreIndependent()
+{
+    QFETCH(QString, panel);
+
+    Shown s;
+    FrmVelmarit &w = s.window;
+    const DecodeFrame frame = decodeFrame(w, panel);
+
+    QTest::keyClicks(frame.text, QStringLiteral("3"));
+    const QString textResult = frame.textResult->text();
+    const QString textLook = look(frame.textResult);
+    const QString boxResult = frame.boxResult->text();
+
+    QTest::mouseClick(frame.boxes[0], Qt::LeftButton);
+    QTest::mouseClick(frame.boxes[1], Qt::LeftButton);
+    QCOMPARE(frame.text->text(), QStringLiteral("3"));
+    QCOMPARE(frame.textResult->text(), textResult);
+    QCOMPARE(look(frame.textResult), textLook);
+    QVERIFY(frame.boxResult->text() != boxResult);
+
+    const QString boxesShown = frame.boxResult->text();
+    const QString boxesLook = look(frame.boxResult);
+    QTest::keyClicks(frame.text, QStringLiteral("\b4"));
+    for (int k = 0; k < frame.boxes.size(); ++k)
+        QCOMPARE(frame.boxes[k]->isChecked(), k < 2);
+    QCOMPARE(frame.boxResult->text(), boxesShown);
+    QCOMPARE(look(frame.boxResult), boxesLook);
+
+    if (panel != u"delta") {
+        QLineEdit *encode = panel == u"lok" ? w.txtDigital : w.txtWeichen;
+        QTest::keyClicks(encode, QStringLiteral("12"));
+        QCOMPARE(frame.text->text(), QStringLiteral("4"));
+        QCOMPARE(frame.boxResult->text(), boxesShown);
+        QCOMPARE(frame.textResult->text(), panel == u"lok" ? QStringLiteral("77") : invalid);
+    }
+}
+
+void TestPanels::hugeTurnoutText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("withTwelveInFront"); // after typing "12 " at its start
+
+    const int megabyte = 1 << 20;
+    QTest::newRow("1 MB number") << QString(QLatin1Char('1')) + QString(megabyte - 1, u'0')
+                                 << invalid << invalid;
+    QTest::newRow("1 MB negative number")
+        << QString(QLatin1Char('-')) + QString(megabyte - 1, u'9') << QString() << " 1 4 5 7";
+    QTest::newRow("1 MB of blanks before 12")
+        << QString(megabyte - 2, u' ') + QStringLiteral("12") << " 1 4 5 7" << invalid;
+    QTest::newRow("1 MB of letters") << QString(megabyte, u'x') << invalid << " 1 4 5 7";
+}
+
+// The turnout box has no limit: a pasted megabyte must neither hang nor
+// upset the program, and reading it must not add to the wait. Qt's line edit
+// itself needs a few hundred milliseconds to lay out a megabyte of text
+// before it reports the change; the handler's own share is what is timed.
+void TestPanels::hugeTurnoutText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QString, withTwelveInFront);
+
+    Shown s;
+    QApplication::clipboard()->setText(text);
+    s.window.txtWeichen->setFocus();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keySequence(s.window.txtWeichen, QKeySequence::Paste);
+    const qint64 paste = timer.elapsed();
+    QCOMPARE(s.window.txtWeichen->text().size(), text.size());
+    QCOMPARE(s.window.lblWeichen->text(), shown);
+    QVERIFY2(paste < 5000, qPrintable(QString::number(paste)));
+
+    s.window.lblWeichen->clear();
+    timer.restart();
+    s.window.txtWeichen_Change();
+    const qint64 handler = timer.elapsed();
+    QCOMPARE(s.window.lblWeichen->text(), shown);
+    qInfo("%lld characters: paste %lld ms, of which the handler %lld ms", qint64(text.size()),
+          paste, handler);
+    QVERIFY2(handler < 20, qPrintable(QString::number(handler)));
+
+    // Still an ordinary box afterwards: one more key and the answer follows.
+    QTest::keyClick(s.window.txtWeichen, Qt::Key_Home);
+    QTest::keyClicks(s.window.txtWeichen, QStringLiteral("12 "));
+    QCOMPARE(s.window.lblWeichen->text(), withTwelveInFront);
+}
+
+void TestPanels::deltaList()
+{
+    Shown s;
+    FrmVelmarit &w = s.window;
+    QCOMPARE(w.lstDelta->count(), 0);
+    w.subSchreibeListen();
+
+    const QStringList rows{
+        " 2\t2 3 4", " 6\t1 3 4", " 8\t3 4",   "18\t1 2 4", "20\t2 4",
+        "24\t1 4",   "26\t4",     "54\t1 2 3", "56\t2 3",   "60\t1 3",
+        "62\t3",     "72\t1 2",   "74\t2",     "78\t1",     "80\t1 2 3 4",
+    };
+    QStringList shown;
+    for (int i = 0; i < w.lstDelta->count(); ++i)
+        shown << w.lstDelta->item(i)->text();
+    QCOMPARE(shown, rows);
+
+    // Selecting a row changes nothing else.
+    QTest::mouseClick(w.lstDelta->viewport(), Qt::LeftButton, {},
+                      w.lstDelta->visualItemRect(w.lstDelta->item(1)).center());
+    QCOMPARE(w.lstDelta->currentRow(), 1);
+    QCOMPARE(w.lblAdresseLokDelta->text(), QStringLiteral("analog"));
+    QCOMPARE(w.lblAnzeigeLokDelta->text(), QStringLiteral("analog"));
+    QCOMPARE(w.txtSwitchLokDelta->text(), QString());
+
+    // It appends; it does not start over.
+    w.subSchreibeListen();
+    QCOMPARE(w.lstDelta->count(), 30);
+    QCOMPARE(w.lstDelta->item(15)->text(), rows.front());
+}
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"
