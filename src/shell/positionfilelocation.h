@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace velmarit {
+
+inline constexpr char kPositionFileName[] = "Velmarit.ini";
+
+// Where the position file is read at start and written at close.
+struct PositionFileLocation
+{
+    QString readPath;
+    QString writePath;
+
+    friend bool operator==(const PositionFileLocation &, const PositionFileLocation &) = default;
+};
+
+// The file lives beside the program. Only when the program's directory cannot
+// be written (an installed copy in a system directory) would the position
+// never be kept; then the file in the user's configuration directory is
+// written instead, and read as soon as it exists (until then the one beside
+// the program, if any, still gives the first position).
+PositionFileLocation choosePositionFileLocation(const QString &programDir, bool programDirWritable,
+                                                const QString &configDir, bool configFileExists);
+
+// Whether a file can be created in `dir`. Asks the system rather than reading
+// permission bits, so read-only mounts and write-protected directories count
+// as unwritable for every user.
+bool isDirectoryWritable(const QString &dir);
+
+// Applies choosePositionFileLocation to the file system as it is now.
+PositionFileLocation locatePositionFile(const QString &programDir, const QString &configDir);
+
+// The program's directory, and the per-user configuration directory used
+// when that cannot be written.
+QString defaultProgramDir();
+QString defaultConfigDir();
+
+} // namespace velmarit

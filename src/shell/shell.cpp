@@ -1,0 +1,89 @@
+#include "shell/shell.h"
+
+#include "shell/infobox.h"
+#include "shell/positionfilelocation.h"
+#include "shell/programinfo.h"
+#include "shell/windowplacement.h"
+#include "ui/creditmark.h"
+#include "ui/frmvelmarit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace velmarit {
+
+namespace {
+
+QList<QRect> screenGeometries()
+{
+    QList<QRect> rects;
+    for (const QScreen *screen : QGuiApplication::screens())
+        rects.append(screen->geometry());
+    return rects;
+}
+
+} // namespace
+
+Shell::Shell(FrmVelmarit *window) : Shell(window, defaultProgramDir(), defaultConfigDir()) {}
+
+Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &configDir)
+    : QObject(window), m_window(window), m_programDir(programDir), m_configDir(configDir)
+{
+    connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
+    connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
+    connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
+}
+
+void Shell::Form_Load()
+{
+    // The outer size includes a frame that the window manager draws, so only
+    // the client area is ours to set: the layout's one fixed size. The outer
+    // size still tells whether a saved position can be reached.
+    m_window->setFixedSize(layout::clientWidth, layout::clientHeight);
+    const QSize outerSize(layout::twipsToPixels(layout::outerWidthTwips),
+                          layout::twipsToPixels(layout::outerHeightTwips));
+
+    m_window->lblRelease->setText(releaseCaption());
+
+    const PositionFileLocation location = locatePositionFile(m_programDir, m_configDir);
+    m_positionFilePath = location.writePath;
+
+    // An unreadable file is treated like a missing one: the window opens in
+    // the corner, and the next close writes a good file.
+    m_saved = readPositionFile(location.readPath).value_or(WindowPosition{});
+    // A position saved on a monitor that is gone would leave the window
+    // where nobody can reach it; partly off-screen is fine.
+    if (!isReachableOnAnyScreen(pixelsFromPosition(m_saved), outerSize, screenGeometries()))
+        m_saved = WindowPosition{};
+    m_window->move(pixelsFromPosition(m_saved));
+
+    m_window->subSchreibeListen();
+
+    m_window->lblCopyright->setText(creditText());
+    m_window->imgCopyright->setToolTip(creditHoverText());
+}
+
+void Shell::Form_Unload()
+{
+    // Nothing here may keep the program from ending: a write that fails
+    // (a read-only disk, a directory in the file's place) is let go.
+    const QFileInfo target(m_positionFilePath);
+    if (!m_positionFilePath.isEmpty() && !target.dir().exists())
+        QDir().mkpath(target.absolutePath());
+    writePositionFile(m_positionFilePath, positionFromPixels(m_window->frameGeometry().topLeft()));
+}
+
+void Shell::Form_DblClick()
+{
+    showInfoBox(m_window);
+}
+
+void Shell::imgCopyright_Click()
+{
+    Form_DblClick();
+}
+
+} // namespace velmarit

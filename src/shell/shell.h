@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/positionfile.h"
+
+#include <QObject>
+#include <QString>
+
+namespace velmarit {
+
+class FrmVelmarit;
+
+// Start-up and shut-down of the window, and its information box.
+//
+// The load step runs before the window is first shown: release caption,
+// position from the position file, the Delta list, the credit texts. The
+// unload step writes the window's position back when the window closes. The
+// file's path and the position read are the only state kept between the two.
+class Shell : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Keeps the position file beside the program (or in the user's
+    // configuration directory when the program's directory is read-only).
+    explicit Shell(FrmVelmarit *window);
+    // The same with the two directories given, for tests.
+    Shell(FrmVelmarit *window, const QString &programDir, const QString &configDir);
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_DblClick();
+    void imgCopyright_Click();
+
+    QString positionFilePath() const { return m_positionFilePath; }
+    WindowPosition savedPosition() const { return m_saved; }
+
+private:
+    FrmVelmarit *m_window;
+    QString m_programDir;
+    QString m_configDir;
+    QString m_positionFilePath;
+    WindowPosition m_saved;
+};
+
+} // namespace velmarit

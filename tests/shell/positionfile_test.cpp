@@ -1,0 +1,201 @@
+#include "shell/positionfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using velmarit::WindowPosition;
+
+Q_DECLARE_METATYPE(WindowPosition)
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class PositionFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void format_data();
+    void format();
+    void parseLooseForms_data();
+    void parseLooseForms();
+    void parseTruncated();
+
+    void readMissingOrNotAFile();
+    void readLongFiles();
+    void failedWriteKeepsOldFile();
+    void writeOverDirectoryFails();
+};
+
+void PositionFileTest::format_data()
+{
+    QTest::addColumn<WindowPosition>("position");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("first run") << WindowPosition{0, 0}
+                               << QByteArray("[Position]\r\n 0 \r\n 0 \r\n");
+    QTest::newRow("1440, 720") << WindowPosition{1440, 720}
+                               << QByteArray("[Position]\r\n 1440 \r\n 720 \r\n");
+    // A negative number takes the place of the leading blank with its sign.
+    QTest::newRow("-300, 15") << WindowPosition{-300, 15}
+                              << QByteArray("[Position]\r\n-300 \r\n 15 \r\n");
+    QTest::newRow("32-bit extremes")
+        << WindowPosition{-2147483647 - 1, 2147483647}
+        << QByteArray("[Position]\r\n-2147483648 \r\n 2147483647 \r\n");
+}
+
+void PositionFileTest::format()
+{
+    QFETCH(WindowPosition, position);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(velmarit::formatPositionFile(position), bytes);
+    QCOMPARE(velmarit::parsePositionFile(bytes), position);
+}
+
+void PositionFileTest::parseLooseForms_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<WindowPosition>("expected");
+
+    QTest::newRow("no blanks") << QByteArray("[Position]\r\n1440\r\n720\r\n")
+                               << WindowPosition{1440, 720};
+    QTest::newRow("several blanks and tabs")
+        << QByteArray("[Position]\r\n \t 1440\t\t\r\n   720   \r\n") << WindowPosition{1440, 720};
+    QTest::newRow("LF line ends") << QByteArray("[Position]\n 1440 \n 720 \n")
+                                  << WindowPosition{1440, 720};
+    QTest::newRow("CR line ends") << QByteArray("[Position]\r 1440 \r 720 \r")
+                                  << WindowPosition{1440, 720};
+    QTest::newRow("no line end after line 3")
+        << QByteArray("[Position]\r\n 1440 \r\n 720") << WindowPosition{1440, 720};
+    QTest::newRow("other header") << QByteArray("[Fenster]\r\n 15 \r\n 30 \r\n")
+                                  << WindowPosition{15, 30};
+    QTest::newRow("empty first line")
+        << QByteArray("\r\n 15 \r\n 30 \r\n") << WindowPosition{15, 30};
+    QTest::newRow("first line with a byte-order mark and garbage")
+        << QByteArray("\xef\xbb\xbf\x01\xff junk\r\n 15 \r\n 30 \r\n") << WindowPosition{15, 30};
+    QTest::newRow("fourth and further lines ignored")
+        << QByteArray("[Position]\r\n 1440 \r\n 720 \r\nnot a number\r\n\x00\xff\r\n")
+        << WindowPosition{1440, 720};
+    QTest::newRow("explicit plus, negative top")
+        << QByteArray("[Position]\r\n+300\r\n-45\r\n") << WindowPosition{300, -45};
+    QTest::newRow("leading zeros, minus zero")
+        << QByteArray("[Position]\r\n 0015 \r\n-0 \r\n") << WindowPosition{15, 0};
+    // Fractions of a twip round to the nearest whole twip, a half to even.
+    QTest::newRow("half rounds to even")
+        << QByteArray("[Position]\r\n 1440.5 \r\n 1441.5 \r\n") << WindowPosition{1440, 1442};
+    QTest::newRow("negative half, just above half")
+        << QByteArray("[Position]\r\n-2.5\r\n 7.5001\r\n") << WindowPosition{-2, 8};
+    QTest::newRow("below half, bare fraction")
+        << QByteArray("[Position]\r\n 0.4999\r\n.6\r\n") << WindowPosition{0, 1};
+    QTest::newRow("trailing point")
+        << QByteArray("[Position]\r\n 15.\r\n 30.0 \r\n") << WindowPosition{15, 30};
+    QTest::newRow("32-bit extremes") << QByteArray("[Position]\r\n-2147483648\r\n 2147483647 \r\n")
+                                     << WindowPosition{-2147483647 - 1, 2147483647};
+}
+
+void PositionFileTest::parseLooseForms()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(WindowPosition, expected);
+    QCOMPARE(velmarit::parsePositionFile(bytes), expected);
+}
+
+void PositionFileTest::parseTruncated()
+{
+    // A cut-off file may only be read when its third line ended before the cut.
+    const QByteArray complete("[Position]\r\n 1440 \r\n 720 \r\n");
+    QCOMPARE(velmarit::parsePositionFile(complete + "more", true), (WindowPosition{1440, 720}));
+    QCOMPARE(velmarit::parsePositionFile("[Position]\r\n 1440 \r\n 72", true), std::nullopt);
+}
+
+void PositionFileTest::readMissingOrNotAFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    QCOMPARE(velmarit::readPositionFile(dir.filePath("Velmarit.ini")), std::nullopt);
+    QCOMPARE(velmarit::readPositionFile(QString()), std::nullopt);
+
+    QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    QCOMPARE(velmarit::readPositionFile(dir.filePath("Velmarit.ini")), std::nullopt);
+
+    // Opening a pipe for reading would wait for a writer for ever.
+    const QString fifo = dir.filePath("fifo.ini");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(velmarit::readPositionFile(fifo), std::nullopt);
+}
+
+void PositionFileTest::readLongFiles()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("Velmarit.ini");
+
+    // Whatever follows line 3 is never read, however much of it there is.
+    QVERIFY(writeBytes(path, "[Position]\r\n-300 \r\n 15 \r\n" + QByteArray(8 << 20, 'x')));
+    QCOMPARE(velmarit::readPositionFile(path), (WindowPosition{-300, 15}));
+
+    // A first line longer than anything the reader takes in gives nothing.
+    QVERIFY(writeBytes(path, QByteArray(1 << 20, 'x') + "\r\n 1440 \r\n 720 \r\n"));
+    QCOMPARE(velmarit::readPositionFile(path), std::nullopt);
+
+    QVERIFY(writeBytes(path, QByteArray(8 << 20, '7')));
+    QCOMPARE(velmarit::readPositionFile(path), std::nullopt);
+}
+
+void PositionFileTest::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("Velmarit.ini");
+    const QByteArray old("[Position]\r\n 1440 \r\n 720 \r\n");
+    QVERIFY(writeBytes(path, old));
+
+    // A file-size limit of a few bytes makes the write fail part-way, as a
+    // full disk would. Rewriting the file in place would leave it cut off.
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 8;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool written = velmarit::writePositionFile(path, {-300, 15});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!written);
+    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmarit.ini"});
+}
+
+void PositionFileTest::writeOverDirectoryFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    QVERIFY(!velmarit::writePositionFile(dir.filePath("Velmarit.ini"), {15, 15}));
+    QVERIFY(QFileInfo(dir.filePath("Velmarit.ini")).isDir());
+    QVERIFY(!velmarit::writePositionFile(QString(), {15, 15}));
+}
+
+QTEST_GUILESS_MAIN(PositionFileTest)
+#include "positionfile_test.moc"

@@ -1,0 +1,73 @@
+#include "shell/infobox.h"
+#include "shell/programinfo.h"
+
+#include <QtTest>
+
+class ProgramInfoTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void releaseCaption_data();
+    void releaseCaption();
+    void builtVersion();
+    void creditTexts();
+    void infoBoxText();
+};
+
+void ProgramInfoTest::releaseCaption_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("2.0.3") << 2 << 0 << 3 << "Rel. 2.0.3";
+    // Plain decimal: no padding to the resource's "2.00.0003" form.
+    QTest::newRow("multi-digit") << 12 << 10 << 117 << "Rel. 12.10.117";
+}
+
+void ProgramInfoTest::releaseCaption()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, caption);
+    QCOMPARE(velmarit::releaseCaption(major, minor, revision), caption);
+}
+
+void ProgramInfoTest::builtVersion()
+{
+    // The one version of the build is 2.0.3; the box leaves out the minor number.
+    QCOMPARE(velmarit::releaseCaption(), QString("Rel. 2.0.3"));
+    QVERIFY(velmarit::infoBoxText().contains(QString("\rRelease :       2.3\r\r")));
+    QCOMPARE(velmarit::infoBoxTitle(), QString::fromUtf8(" Info \xc3\xbc"
+                                                         "ber Velmarit"));
+    QVERIFY(velmarit::infoBoxText().startsWith(QString("Programm:     Velmarit\r")));
+}
+
+void ProgramInfoTest::creditTexts()
+{
+    QCOMPARE(velmarit::creditText("Anna Beispiel"), QString("programmed by Anna Beispiel"));
+    QCOMPARE(velmarit::creditHoverText("Anna Beispiel"), QString(" programmed by Anna Beispiel "));
+}
+
+void ProgramInfoTest::infoBoxText()
+{
+    const QString text = velmarit::infoBoxText("Velmarit", 2, 3, QString::fromUtf8("Jörg Muster"),
+                                               "info@example.org");
+    QCOMPARE(text, QString::fromUtf8("Programm:     Velmarit\r"
+                                     "Release :       2.3\r"
+                                     "\r"
+                                     "Copyright :     J\xc3\xb6rg Muster\r"
+                                     "\r"
+                                     "mailto :           info@example.org"));
+    // Single carriage returns only, no line feeds: six lines, two of them empty.
+    QVERIFY(!text.contains(u'\n'));
+    QCOMPARE(text.split(u'\r').size(), 6);
+    QCOMPARE(velmarit::infoBoxTitle("Velmarit"), QString::fromUtf8(" Info \xc3\xbc"
+                                                                   "ber Velmarit"));
+}
+
+QTEST_GUILESS_MAIN(ProgramInfoTest)
+#include "programinfo_test.moc"

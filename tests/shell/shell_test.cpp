@@ -1,0 +1,402 @@
+#include "malformedpositionfiles.h"
+#include "readonlydirectory.h"
+#include "shell/infobox.h"
+#include "shell/programinfo.h"
+#include "shell/shell.h"
+#include "ui/creditmark.h"
+#include "ui/frmvelmarit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using velmarit::FrmVelmarit;
+using velmarit::Shell;
+using velmarit::WindowPosition;
+
+Q_DECLARE_METATYPE(WindowPosition)
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A window with its shell, the way the program puts them together, keeping
+// the position file in a directory of the test's own.
+struct Program
+{
+    Program(const QString &programDir, const QString &configDir)
+        : window(std::make_unique<FrmVelmarit>()),
+          shell(new Shell(window.get(), programDir, configDir))
+    {
+        shell->Form_Load();
+    }
+
+    std::unique_ptr<FrmVelmarit> window;
+    Shell *shell; // owned by the window
+};
+
+// Closes every modal box that opens, and notes what it showed.
+class BoxCatcher : public QObject
+{
+public:
+    struct Box
+    {
+        QString title;
+        QString text;
+        QString sourceText;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        bool modal;
+    };
+
+    BoxCatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { closeOpenBox(); });
+        m_timer.start(10);
+    }
+
+    QList<Box> boxes;
+
+private:
+    void closeOpenBox()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            boxes.append({modal->windowTitle(), {}, {}, QMessageBox::NoIcon, {}, true});
+            modal->close();
+            return;
+        }
+        boxes.append({box->windowTitle(), box->text(), box->property("sourceText").toString(),
+                      box->icon(), box->standardButtons(), box->isModal()});
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    QTimer m_timer;
+};
+
+} // namespace
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRun();
+    void savedPosition_data();
+    void savedPosition();
+    void malformedFile_data();
+    void malformedFile();
+    void noOrdinaryFile();
+    void closeWritesPosition_data();
+    void closeWritesPosition();
+    void closeReplacesLongerFile();
+    void failedWriteStillCloses();
+    void readOnlyProgramDirectory();
+    void infoBoxOpens_data();
+    void infoBoxOpens();
+    void noInfoBoxOnControls_data();
+    void noInfoBoxOnControls();
+
+private:
+    // Checks what every load step must leave behind, however the file read.
+    static void verifyCompleteWindow(const FrmVelmarit &window);
+
+    QTemporaryDir m_dir;
+};
+
+void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
+{
+    QCOMPARE(window.lblRelease->text(), QString("Rel. 2.0.3"));
+    QCOMPARE(window.lstDelta->count(), 15);
+    QCOMPARE(window.lblCopyright->text(), velmarit::creditText());
+    QCOMPARE(window.imgCopyright->toolTip(), velmarit::creditHoverText());
+    QCOMPARE(window.size(), QSize(629, 495));
+}
+
+void ShellTest::firstRun()
+{
+    QTemporaryDir dir;
+    Program program(dir.path(), dir.filePath("config"));
+
+    verifyCompleteWindow(*program.window);
+    QCOMPARE(program.window->pos(), QPoint(0, 0));
+    QCOMPARE(program.shell->positionFilePath(), dir.filePath("Velmarit.ini"));
+    // The load step only reads: the file appears at the first close.
+    QVERIFY(!QFileInfo::exists(dir.filePath("Velmarit.ini")));
+
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QCOMPARE(QApplication::focusWidget(), program.window->txtSwitchLokDelta);
+    program.window->close();
+    QCOMPARE(fileBytes(dir.filePath("Velmarit.ini")), QByteArray("[Position]\r\n 0 \r\n 0 \r\n"));
+}
+
+void ShellTest::savedPosition_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<WindowPosition>("saved");
+    QTest::addColumn<QPoint>("pixels");
+
+    QTest::newRow("1440, 720") << QByteArray("[Position]\r\n 1440 \r\n 720 \r\n")
+                               << WindowPosition{1440, 720} << QPoint(96, 48);
+    QTest::newRow("partly left of the screen") << QByteArray("[Position]\r\n-300 \r\n 15 \r\n")
+                                               << WindowPosition{-300, 15} << QPoint(-20, 1);
+    QTest::newRow("loose form, four lines") << QByteArray("whatever\n1500\n  3000\nmore\n")
+                                            << WindowPosition{1500, 3000} << QPoint(100, 200);
+    // The test screen is 800 x 600 pixels: this is a monitor that was removed.
+    QTest::newRow("wholly off every screen") << QByteArray("[Position]\r\n 30000 \r\n 30000 \r\n")
+                                             << WindowPosition{0, 0} << QPoint(0, 0);
+    QTest::newRow("far beyond, near the 32-bit limit")
+        << QByteArray("[Position]\r\n-2147483648 \r\n 2147483647 \r\n") << WindowPosition{0, 0}
+        << QPoint(0, 0);
+}
+
+void ShellTest::savedPosition()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(WindowPosition, saved);
+    QFETCH(QPoint, pixels);
+
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("Velmarit.ini"), bytes));
+    Program program(dir.path(), dir.filePath("config"));
+
+    QCOMPARE(program.shell->savedPosition(), saved);
+    QCOMPARE(program.window->pos(), pixels);
+    verifyCompleteWindow(*program.window);
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QCOMPARE(program.window->frameGeometry().topLeft(), pixels);
+}
+
+void ShellTest::malformedFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    for (const auto &[name, bytes] : malformedPositionFiles())
+        QTest::newRow(name) << bytes;
+    QTest::newRow("8 MiB without a line end") << QByteArray(8 << 20, '5');
+}
+
+void ShellTest::malformedFile()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("Velmarit.ini"), bytes));
+
+    Program program(dir.path(), dir.filePath("config"));
+    QCOMPARE(program.shell->savedPosition(), (WindowPosition{0, 0}));
+    QCOMPARE(program.window->pos(), QPoint(0, 0));
+    verifyCompleteWindow(*program.window);
+
+    // The next close mends the file.
+    program.window->move(96, 48);
+    program.window->close();
+    QCOMPARE(fileBytes(dir.filePath("Velmarit.ini")),
+             QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
+}
+
+void ShellTest::noOrdinaryFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    Program program(dir.path(), dir.filePath("config"));
+    QCOMPARE(program.window->pos(), QPoint(0, 0));
+    verifyCompleteWindow(*program.window);
+}
+
+void ShellTest::closeWritesPosition_data()
+{
+    QTest::addColumn<QPoint>("pixels");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("never moved") << QPoint(0, 0) << QByteArray("[Position]\r\n 0 \r\n 0 \r\n");
+    QTest::newRow("96, 48") << QPoint(96, 48) << QByteArray("[Position]\r\n 1440 \r\n 720 \r\n");
+    QTest::newRow("-20, 1") << QPoint(-20, 1) << QByteArray("[Position]\r\n-300 \r\n 15 \r\n");
+}
+
+void ShellTest::closeWritesPosition()
+{
+    QFETCH(QPoint, pixels);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    {
+        Program program(dir.path(), dir.filePath("config"));
+        program.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+        if (pixels != QPoint(0, 0))
+            program.window->move(pixels);
+        QTRY_COMPARE(program.window->frameGeometry().topLeft(), pixels);
+        program.window->close();
+    }
+    QCOMPARE(fileBytes(dir.filePath("Velmarit.ini")), bytes);
+
+    // The next start opens where this one closed.
+    Program again(dir.path(), dir.filePath("config"));
+    QCOMPARE(again.window->pos(), pixels);
+}
+
+void ShellTest::closeReplacesLongerFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(
+        writeBytes(dir.filePath("Velmarit.ini"), "[Position]\r\n 1440 \r\n 720 \r\n4\r\n5\r\n"));
+    Program program(dir.path(), dir.filePath("config"));
+    QCOMPARE(program.window->pos(), QPoint(96, 48));
+    program.window->close();
+    QCOMPARE(fileBytes(dir.filePath("Velmarit.ini")),
+             QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
+}
+
+void ShellTest::failedWriteStillCloses()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    Program program(dir.path(), dir.filePath("config"));
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QVERIFY(program.window->close());
+    QVERIFY(!program.window->isVisible());
+    QVERIFY(QFileInfo(dir.filePath("Velmarit.ini")).isDir());
+}
+
+void ShellTest::readOnlyProgramDirectory()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("program"));
+    const QString programDir = dir.filePath("program");
+    const QString configDir = dir.filePath("home/.config/Velmarit");
+    QVERIFY(writeBytes(programDir + "/Velmarit.ini", "[Position]\r\n 1440 \r\n 720 \r\n"));
+
+    ReadOnlyDirectory readOnly(programDir);
+    if (!readOnly.isReadOnly())
+        QSKIP("this system offers no way to make a directory read-only for this user");
+    {
+        // Started from a read-only place, the old file still gives the position;
+        // the close keeps the new one in the configuration directory.
+        Program program(programDir, configDir);
+        QCOMPARE(program.window->pos(), QPoint(96, 48));
+        QCOMPARE(program.shell->positionFilePath(), configDir + "/Velmarit.ini");
+        program.window->move(-20, 1);
+        program.window->close();
+    }
+    QCOMPARE(fileBytes(configDir + "/Velmarit.ini"), QByteArray("[Position]\r\n-300 \r\n 15 \r\n"));
+    QCOMPARE(fileBytes(programDir + "/Velmarit.ini"),
+             QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
+
+    Program again(programDir, configDir);
+    QCOMPARE(again.window->pos(), QPoint(-20, 1));
+}
+
+void ShellTest::infoBoxOpens_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QPoint>("where");
+
+    // Window pixels: the light-blue margins and the free area at the top right.
+    QTest::newRow("top left margin") << "double click" << QPoint(5, 5);
+    QTest::newRow("bottom margin") << "double click" << QPoint(300, 488);
+    QTest::newRow("between the panels") << "double click" << QPoint(100, 172);
+    QTest::newRow("free area top right") << "double click" << QPoint(450, 130);
+    QTest::newRow("credit picture") << "click picture" << QPoint();
+}
+
+void ShellTest::infoBoxOpens()
+{
+    QFETCH(QString, how);
+    QFETCH(QPoint, where);
+    QTemporaryDir dir;
+    Program program(dir.path(), dir.filePath("config"));
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+
+    BoxCatcher catcher;
+    if (how == "click picture")
+        QTest::mouseClick(program.window->imgCopyright, Qt::LeftButton);
+    else
+        QTest::mouseDClick(program.window.get(), Qt::LeftButton, {}, where);
+
+    QCOMPARE(catcher.boxes.size(), 1);
+    const auto &box = catcher.boxes.first();
+    QCOMPARE(box.title, QString::fromUtf8(" Info \xc3\xbc"
+                                          "ber Velmarit"));
+    QCOMPARE(box.sourceText, velmarit::infoBoxText());
+    QCOMPARE(box.text, velmarit::infoBoxDisplayText(velmarit::infoBoxText()));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(box.modal);
+    QVERIFY(program.window->isVisible());
+}
+
+void ShellTest::noInfoBoxOnControls_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("where"); // in the control; null for its centre
+
+    QTest::newRow("result label") << "lblAnzeigeLok" << QPoint();
+    QTest::newRow("encode result label") << "lblDelta" << QPoint();
+    QTest::newRow("text box") << "txtDigital" << QPoint();
+    QTest::newRow("check box") << "chkSwitchLok(1)" << QPoint();
+    QTest::newRow("list box") << "lstDelta" << QPoint(5, 5);
+    QTest::newRow("frame") << "frmDigital(0)" << QPoint(4, 40);
+    QTest::newRow("panel") << "pnlWeichen" << QPoint(3, 3);
+    QTest::newRow("panel heading") << "Label(28)" << QPoint();
+    QTest::newRow("release label") << "lblRelease" << QPoint();
+    QTest::newRow("credit label") << "lblCopyright" << QPoint();
+}
+
+void ShellTest::noInfoBoxOnControls()
+{
+    QFETCH(QString, control);
+    QFETCH(QPoint, where);
+    QTemporaryDir dir;
+    Program program(dir.path(), dir.filePath("config"));
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    auto *widget = program.window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    if (auto *list = qobject_cast<QListWidget *>(widget))
+        widget = list->viewport();
+
+    BoxCatcher catcher;
+    QTest::mouseDClick(widget, Qt::LeftButton, {},
+                       where.isNull() ? widget->rect().center() : where);
+    QTest::qWait(50);
+    QCOMPARE(catcher.boxes.size(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    ShellTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "shell_test.moc"

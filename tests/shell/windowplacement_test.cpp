@@ -1,0 +1,54 @@
+#include "shell/windowplacement.h"
+
+#include <QtTest>
+
+#include <climits>
+
+class WindowPlacementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reachable_data();
+    void reachable();
+};
+
+void WindowPlacementTest::reachable_data()
+{
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<bool>("reachable");
+
+    // The outer size is 9555 x 7830 twips: 637 x 522 pixels.
+    const QList<QRect> one{QRect(0, 0, 1280, 1024)};
+    const QList<QRect> two{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+
+    QTest::newRow("inside") << QPoint(96, 48) << one << true;
+    QTest::newRow("partly left of the screen") << QPoint(-20, 1) << one << true;
+    QTest::newRow("one column showing on the left") << QPoint(-636, 0) << one << true;
+    QTest::newRow("just off the left edge") << QPoint(-637, 0) << one << false;
+    QTest::newRow("one row showing at the bottom") << QPoint(0, 1023) << one << true;
+    QTest::newRow("just below the screen") << QPoint(0, 1024) << one << false;
+    QTest::newRow("above the screen") << QPoint(100, -600) << one << false;
+    QTest::newRow("on a second monitor") << QPoint(2000, 500) << two << true;
+    QTest::newRow("second monitor removed") << QPoint(2000, 500) << one << false;
+    QTest::newRow("below the shorter monitor")
+        << QPoint(300, 1030) << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1200)}
+        << false;
+    QTest::newRow("far away, no overflow") << QPoint(INT_MAX - 10, INT_MAX - 10) << two << false;
+    QTest::newRow("far negative") << QPoint(INT_MIN, INT_MIN) << two << false;
+    QTest::newRow("no screen known") << QPoint(100000, 100000) << QList<QRect>{} << true;
+}
+
+void WindowPlacementTest::reachable()
+{
+    QFETCH(QPoint, topLeft);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(bool, reachable);
+    const QSize outer(velmarit::layout::twipsToPixels(velmarit::layout::outerWidthTwips),
+                      velmarit::layout::twipsToPixels(velmarit::layout::outerHeightTwips));
+    QCOMPARE(velmarit::isReachableOnAnyScreen(topLeft, outer, screens), reachable);
+}
+
+QTEST_GUILESS_MAIN(WindowPlacementTest)
+#include "windowplacement_test.moc"
