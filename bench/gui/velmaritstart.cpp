@@ -1,0 +1,25 @@
+// Velmarit's start exactly as the program does it (window, load step,
+// show), ending at the window's first paint. The position file goes to a
+// fresh temporary directory, so every run is a first start and nothing is
+// left beside the program.
+
+#include "firstpaintquit.h"
+
+#include "shell/shell.h"
+#include "ui/frmvelmarit.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QTemporaryDir dir;
+    velmarit::FrmVelmarit window;
+    auto *shell = new velmarit::Shell(&window, dir.path(), dir.path());
+    shell->Form_Load();
+    velmarit::bench::FirstPaintQuit quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return app.exec();
+}

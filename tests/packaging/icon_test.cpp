@@ -1,0 +1,85 @@
+// The installed icons must show the window's own icon: the 16 x 16 PNG pixel
+// for pixel, the SVG square for square.
+
+#include "ui/pictures.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString iconDir = QStringLiteral(VELMARIT_ICON_DIR);
+
+// Opaque pixels keep their colour; every transparent pixel counts as one.
+QRgb normalised(QRgb pixel)
+{
+    return qAlpha(pixel) == 0 ? 0u : (pixel | 0xFF000000u);
+}
+
+void expectSamePixels(const QImage &actual, const QImage &expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            EXPECT_EQ(normalised(actual.pixel(x, y)), normalised(expected.pixel(x, y)))
+                << "pixel " << x << "," << y;
+        }
+    }
+}
+
+// Draws the SVG's rectangles (the only shapes it uses) onto a 16 x 16 grid.
+QImage rasteriseRects(const QString &path)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement() || xml.name() == QLatin1String("svg"))
+            continue;
+        if (xml.name() != QLatin1String("rect"))
+            return {}; // another shape: this reading would miss it
+        const auto a = xml.attributes();
+        const int left = a.value(QLatin1String("x")).toInt();
+        const int top = a.value(QLatin1String("y")).toInt();
+        const int width = a.value(QLatin1String("width")).toInt();
+        const int height = a.value(QLatin1String("height")).toInt();
+        const QRgb colour = QColor::fromString(a.value(QLatin1String("fill"))).rgba();
+        for (int y = top; y < top + height; ++y) {
+            for (int x = left; x < left + width; ++x)
+                image.setPixel(x, y, colour);
+        }
+    }
+    return xml.hasError() ? QImage() : image;
+}
+
+} // namespace
+
+TEST(InstalledIcon, PngIsTheWindowIcon)
+{
+    const QImage png(iconDir + QStringLiteral("/velmarit-16.png"));
+    ASSERT_FALSE(png.isNull());
+    expectSamePixels(png.convertToFormat(QImage::Format_ARGB32), velmarit::windowIconImage());
+}
+
+TEST(InstalledIcon, SvgIsTheWindowIcon)
+{
+    const QImage svg = rasteriseRects(iconDir + QStringLiteral("/velmarit.svg"));
+    ASSERT_FALSE(svg.isNull());
+    expectSamePixels(svg, velmarit::windowIconImage());
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

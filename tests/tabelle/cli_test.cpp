@@ -1,0 +1,114 @@
+// The program as a user runs it: its exit code, what goes to standard output
+// and what to standard error.
+
+#include "tables.h"
+#include "tabletestsupport.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+
+using namespace velmarit;
+
+namespace {
+
+struct ProgramRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun runTabelle(const QStringList &arguments, const QString &outputFile = {})
+{
+    QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(QStringLiteral(TABELLE_PROGRAM), arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString lokTitle = QStringLiteral("Digital-Decoder (Lok)");
+const QString deltaTitle = QStringLiteral("Delta-Decoder:");
+const QString weichenTitle = QStringLiteral("Weichen-Decoder:");
+
+} // namespace
+
+struct CliCase
+{
+    QStringList arguments;
+    int exitCode;
+    QStringList outContains; // in this order
+    QStringList outLacks;
+    QString errContains;
+};
+
+void PrintTo(const CliCase &c, std::ostream *os)
+{
+    *os << "[" << c.arguments.join(u' ').toStdString() << "]";
+}
+
+class CommandLine : public testing::TestWithParam<CliCase>
+{
+};
+
+TEST_P(CommandLine, AnswersAsDocumented)
+{
+    const CliCase &c = GetParam();
+    const ProgramRun run = runTabelle(c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+    qsizetype from = 0;
+    for (const QString &piece : c.outContains) {
+        const qsizetype at = run.out.indexOf(piece, from);
+        EXPECT_GE(at, 0) << "missing or out of order: " << piece.toStdString();
+        from = std::max<qsizetype>(at, 0);
+    }
+    for (const QString &piece : c.outLacks)
+        EXPECT_FALSE(run.out.contains(piece)) << piece.toStdString();
+    if (c.exitCode == 0)
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    else
+        EXPECT_TRUE(run.out.isEmpty()) << "no half output on a usage error";
+    EXPECT_TRUE(run.err.contains(c.errContains)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, CommandLine,
+    testing::Values(
+        CliCase{{}, 0, {lokTitle, "\f", deltaTitle, "\f", weichenTitle, "\f"}, {}, {}},
+        CliCase{{"lok"}, 0, {lokTitle, "80  1 3 5 7"}, {deltaTitle, weichenTitle, "\f"}, {}},
+        CliCase{{"weichen", "delta"}, 0, {weichenTitle, "\f", deltaTitle}, {lokTitle}, {}},
+        CliCase{{"delta", "DELTA"}, 0, {deltaTitle}, {"\f"}, {}},
+        CliCase{{"--csv", "delta"}, 0, {"Adresse,Schalter ON\n2,2 3 4\n"}, {deltaTitle}, {}},
+        CliCase{{"--help"}, 0, {"--csv", "lok, delta, weichen"}, {lokTitle}, {}},
+        CliCase{{"-h", "lok"}, 0, {"--csv"}, {lokTitle}, {}},
+        CliCase{{"--version"}, 0, {"velmarit-tabelle 2.0.3\n"}, {}, {}},
+        CliCase{{"--bogus"}, 2, {}, {}, "Unbekannte Option „--bogus“"},
+        CliCase{{"lok", "-q"}, 2, {}, {}, "Unbekannte Option „-q“"},
+        CliCase{{"--csv=ja"}, 2, {}, {}, "„--csv“"},
+        CliCase{{"zug"}, 2, {}, {}, "Unbekannte Tabelle „zug“"},
+        CliCase{{"lok", "weiche"}, 2, {}, {}, "lok, delta, weichen"},
+        CliCase{{"--", "--csv"}, 2, {}, {}, "Unbekannte Tabelle „--csv“"}));
+
+TEST(CommandLine, CsvOfAllTablesParsesBack)
+{
+    const ProgramRun run = runTabelle({QStringLiteral("--csv")});
+    ASSERT_EQ(run.exitCode, 0);
+    const auto tables = test::parseCsvTables(run.out);
+    ASSERT_EQ(tables.size(), 3);
+    const TableKind kinds[] = {TableKind::Lok, TableKind::Delta, TableKind::Weichen};
+    for (int i = 0; i < 3; ++i) {
+        const CodingTable expected = codingTable(kinds[i]);
+        ASSERT_EQ(tables.at(i).size(), expected.rows.size() + 1);
+        EXPECT_EQ(tables.at(i).mid(1), expected.rows);
+    }
+}
+
+TEST(CommandLine, FailedWriteIsNoSuccess)
+{
+    const ProgramRun run = runTabelle({QStringLiteral("weichen")}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Ausgabe fehlgeschlagen")));
+}

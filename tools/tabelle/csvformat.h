@@ -1,0 +1,17 @@
+#pragma once
+
+#include "codingtable.h"
+
+#include <QString>
+
+namespace velmarit {
+
+// One field of a comma-separated file: quoted, with inner quotes doubled,
+// only when it holds a comma, a quote or a line break.
+QString csvField(const QString &field);
+
+// The table for spreadsheets: the heading row, then one line per row, each
+// ended by a line feed.
+QString formatCsv(const CodingTable &table);
+
+} // namespace velmarit

@@ -1,0 +1,124 @@
+// velmarit-tabelle: prints the coding tables of the three decoder kinds, as
+// aligned text for paper or as CSV for spreadsheets. It only reads the
+// decoder codes; it shares no state with the window program.
+
+#include "csvformat.h"
+#include "germanparsertexts.h"
+#include "tables.h"
+#include "textlayout.h"
+
+#include <cstdio>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QList>
+#include <QStringList>
+
+namespace {
+
+// Wrong use of the command line, as opposed to a failure to write (1).
+constexpr int usageError = 2;
+
+bool writeOut(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
+                                     stdout) == static_cast<std::size_t>(bytes.size());
+    // A full disk or a closed pipe must not pass for a printed table.
+    return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+}
+
+void writeErr(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stderr);
+}
+
+int usageFailure(const QString &message)
+{
+    const QString program = QCoreApplication::applicationName();
+    writeErr(QStringLiteral("%1: %2\nHilfe: %1 --help\n").arg(program, message));
+    return usageError;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velmarit-tabelle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMARIT_VERSION));
+    velmarit::GermanParserTexts germanTexts;
+    QCoreApplication::installTranslator(&germanTexts);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Gibt die Codiertabellen der DIP-Schalter aus: Lok-Adressen 1 bis 80, die 15\n"
+        "Delta-Adressen und die Weichenadressen 1 bis 256. Ohne Angabe einer Tabelle\n"
+        "werden alle drei ausgegeben. Der Text passt je Seite auf ein A4-Blatt; die\n"
+        "Seiten sind durch Seitenvorschübe getrennt."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"),
+        QStringLiteral("CSV (durch Komma getrennt) für Tabellenkalkulationen statt Text zum "
+                       "Drucken."));
+    parser.addOption(csvOption);
+    parser.addPositionalArgument(QStringLiteral("tabelle"),
+                                 QStringLiteral("Nur diese Tabelle(n): lok, delta, weichen."),
+                                 QStringLiteral("[tabelle...]"));
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        // The parser names unknown options without their dashes; show them as typed.
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            QStringList shown;
+            for (const QString &name : unknown)
+                shown.append(QStringLiteral("„%1%2“").arg(name.size() == 1 ? u"-" : u"--", name));
+            return usageFailure((unknown.size() == 1 ? QStringLiteral("Unbekannte Option %1.")
+                                                     : QStringLiteral("Unbekannte Optionen %1."))
+                                    .arg(shown.join(QStringLiteral(", "))));
+        }
+        return usageFailure(parser.errorText());
+    }
+    // --help-all comes with the parser's help option; without Qt options of
+    // its own to list, this program treats it like --help.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")))
+        return writeOut(parser.helpText()) ? 0 : 1;
+    if (parser.isSet(versionOption)) {
+        return writeOut(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                      QCoreApplication::applicationVersion()))
+                   ? 0
+                   : 1;
+    }
+
+    QList<velmarit::TableKind> kinds;
+    for (const QString &name : parser.positionalArguments()) {
+        const auto kind = velmarit::tableKindFromName(name);
+        if (!kind) {
+            return usageFailure(
+                QStringLiteral("Unbekannte Tabelle „%1“. Möglich sind: lok, delta, weichen.")
+                    .arg(name));
+        }
+        if (!kinds.contains(*kind))
+            kinds.append(*kind);
+    }
+    if (kinds.isEmpty())
+        kinds = {velmarit::TableKind::Lok, velmarit::TableKind::Delta,
+                 velmarit::TableKind::Weichen};
+
+    const bool csv = parser.isSet(csvOption);
+    QStringList sections;
+    for (const auto kind : kinds) {
+        const auto table = velmarit::codingTable(kind);
+        sections.append(csv ? velmarit::formatCsv(table) : velmarit::formatText(table));
+    }
+    // Text sections each start on a new sheet; CSV tables are set apart by an
+    // empty line, which spreadsheets import as an empty row.
+    const QString output = sections.join(csv ? QStringLiteral("\n") : QStringLiteral("\f"));
+    if (!writeOut(output)) {
+        writeErr(QStringLiteral("%1: Ausgabe fehlgeschlagen.\n")
+                     .arg(QCoreApplication::applicationName()));
+        return 1;
+    }
+    return 0;
+}

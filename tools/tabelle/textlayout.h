@@ -1,0 +1,23 @@
+#pragma once
+
+#include "codingtable.h"
+
+#include <QString>
+
+namespace velmarit {
+
+// What fits one A4 page printed as plain text at the usual 10 or 12
+// characters per inch.
+struct PageLimits
+{
+    int columns = 80;
+    int lines = 70;
+};
+
+// The table as aligned text for printing. Long tables are set in several
+// blocks side by side (read down, then across) and, when even that does not
+// fit, over several pages; each page repeats the title and the headings and
+// every page after the first starts with a form feed.
+QString formatText(const CodingTable &table, PageLimits limits = {});
+
+} // namespace velmarit
