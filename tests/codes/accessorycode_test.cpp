@@ -23,9 +23,7 @@ struct ListCase
     std::string_view list;
 };
 
-class SwitchListMA : public ::testing::TestWithParam<ListCase>
-{
-};
+using SwitchListMA = ::testing::TestWithParam<ListCase>;
 
 TEST_P(SwitchListMA, Encodes)
 {
@@ -56,19 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"MinInt", INT_MIN, ""}),
     velmarit::testing::RowName{});
 
-struct DecodeCase
-{
-    friend void PrintTo(const DecodeCase &row, std::ostream *os) { *os << row.name; }
+using DecodeCase = velmarit::testing::DecodeCase<AccessoryPattern, AccessoryResult>;
 
-    const char *name;
-    AccessoryPattern pattern;
-    AccessoryResult result;
-    std::string_view text;
-};
-
-class DecodeMA : public ::testing::TestWithParam<DecodeCase>
-{
-};
+using DecodeMA = ::testing::TestWithParam<DecodeCase>;
 
 TEST_P(DecodeMA, Decodes)
 {
@@ -118,9 +106,7 @@ struct TextCase
     std::string_view shown;
 };
 
-class DecodeMAText : public ::testing::TestWithParam<TextCase>
-{
-};
+using DecodeMAText = ::testing::TestWithParam<TextCase>;
 
 TEST_P(DecodeMAText, Decodes)
 {

@@ -22,9 +22,7 @@ struct ListCase
     std::string_view list;
 };
 
-class SwitchListLok : public ::testing::TestWithParam<ListCase>
-{
-};
+using SwitchListLok = ::testing::TestWithParam<ListCase>;
 
 TEST_P(SwitchListLok, Encodes)
 {
@@ -45,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"Min16", -32768, ""}, ListCase{"Max16", 32767, ""}),
     velmarit::testing::RowName{});
 
-// The encode path of the panel: the typed text read as a number, then listed.
+// A typed text and what its label shows.
 struct TextListCase
 {
     friend void PrintTo(const TextListCase &row, std::ostream *os) { *os << row.name; }
@@ -55,39 +53,9 @@ struct TextListCase
     std::string_view list;
 };
 
-class EncodeLokText : public ::testing::TestWithParam<TextListCase>
-{
-};
+using DecodeCase = velmarit::testing::DecodeCase<LokPattern, LokResult>;
 
-TEST_P(EncodeLokText, Encodes)
-{
-    EXPECT_EQ(switchListLok(numberFromText(GetParam().text)), GetParam().list);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, EncodeLokText,
-    ::testing::Values(
-        TextListCase{"Empty", "", "ungültig"}, TextListCase{"Letter", "x", "ungültig"},
-        TextListCase{"OneA", "1a", " 2 3 5 7"}, TextListCase{"BlankSeven", " 7", " 2 5 7"},
-        TextListCase{"SevenBlank", "7 ", " 2 5 7"}, TextListCase{"PointFive", ".5", "ungültig"},
-        TextListCase{"PointSeven", ".7", " 2 3 5 7"}, TextListCase{"Eighty", "80", "1 3 5 7"},
-        TextListCase{"SeventyNine", "79", " 2"}, TextListCase{"MinusFive", "-5", ""},
-        TextListCase{"EightyOne", "81", ""}, TextListCase{"NinetyNine", "99", ""}),
-    velmarit::testing::RowName{});
-
-struct DecodeCase
-{
-    friend void PrintTo(const DecodeCase &row, std::ostream *os) { *os << row.name; }
-
-    const char *name;
-    LokPattern pattern;
-    LokResult result;
-    std::string_view text;
-};
-
-class DecodeLok : public ::testing::TestWithParam<DecodeCase>
-{
-};
+using DecodeLok = ::testing::TestWithParam<DecodeCase>;
 
 TEST_P(DecodeLok, Decodes)
 {
@@ -118,9 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
     velmarit::testing::RowName{});
 
 // The typed-text decode path: switch numbers read from the text, then decoded.
-class DecodeLokText : public ::testing::TestWithParam<TextListCase>
-{
-};
+using DecodeLokText = ::testing::TestWithParam<TextListCase>;
 
 TEST_P(DecodeLokText, Decodes)
 {

@@ -23,9 +23,7 @@ struct TextCase
     std::int16_t expected;
 };
 
-class NumberFromText : public ::testing::TestWithParam<TextCase>
-{
-};
+using NumberFromText = ::testing::TestWithParam<TextCase>;
 
 TEST_P(NumberFromText, Reads)
 {
@@ -116,9 +114,7 @@ struct LongCase
     std::int16_t expected;
 };
 
-class NumberFromLongText : public ::testing::TestWithParam<LongCase>
-{
-};
+using NumberFromLongText = ::testing::TestWithParam<LongCase>;
 
 TEST_P(NumberFromLongText, Reads)
 {

@@ -46,9 +46,7 @@ struct ListCase
     std::string_view list;
 };
 
-class SwitchListOfBits : public ::testing::TestWithParam<ListCase>
-{
-};
+using SwitchListOfBits = ::testing::TestWithParam<ListCase>;
 
 TEST_P(SwitchListOfBits, Lists)
 {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@
 // list text back strictly, so that a round trip also checks its exact form.
 namespace velmarit::testing {
 
-template <class Pattern> Pattern patternOf(std::initializer_list<int> switches)
+template <class Pattern> Pattern patternOf(const std::vector<int> &switches)
 {
     Pattern p;
     for (const int sw : switches)
@@ -40,13 +41,16 @@ inline std::optional<std::vector<int>> parseSwitchList(std::string_view text)
     return switches;
 }
 
-template <class Pattern> Pattern patternOf(const std::vector<int> &switches)
+// A row of a decode table: the switches ON, the result and the label text.
+template <class Pattern, class Result> struct DecodeCase
 {
-    Pattern p;
-    for (const int sw : switches)
-        p.set(sw);
-    return p;
-}
+    friend void PrintTo(const DecodeCase &row, std::ostream *os) { *os << row.name; }
+
+    const char *name;
+    Pattern pattern;
+    Result result;
+    std::string_view text;
+};
 
 // Names for TEST_P rows: every row type carries a `name`.
 struct RowName

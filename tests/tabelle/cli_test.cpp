@@ -50,9 +50,7 @@ void PrintTo(const CliCase &c, std::ostream *os)
     *os << "[" << c.arguments.join(u' ').toStdString() << "]";
 }
 
-class CommandLine : public testing::TestWithParam<CliCase>
-{
-};
+using CommandLine = testing::TestWithParam<CliCase>;
 
 TEST_P(CommandLine, AnswersAsDocumented)
 {

@@ -22,9 +22,7 @@ void PrintTo(const FieldCase &c, std::ostream *os)
     *os << shown << "]";
 }
 
-class CsvFields : public testing::TestWithParam<FieldCase>
-{
-};
+using CsvFields = testing::TestWithParam<FieldCase>;
 
 TEST_P(CsvFields, AreQuotedOnlyWhenNeededAndReadBack)
 {
@@ -45,9 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldCase{"sag \"ja\"", "\"sag \"\"ja\"\"\""}, FieldCase{"\"", "\"\"\"\""},
                     FieldCase{"zwei\nZeilen", "\"zwei\nZeilen\""}, FieldCase{"cr\r", "\"cr\r\""}));
 
-class CsvTables : public testing::TestWithParam<TableKind>
-{
-};
+using CsvTables = testing::TestWithParam<TableKind>;
 
 TEST_P(CsvTables, ParseBackToTheTable)
 {

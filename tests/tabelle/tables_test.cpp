@@ -78,9 +78,7 @@ void PrintTo(const RowCase &c, std::ostream *os)
     *os << tableName(c.kind).toStdString() << " " << c.row.value(0).toStdString();
 }
 
-class KnownRows : public testing::TestWithParam<RowCase>
-{
-};
+using KnownRows = testing::TestWithParam<RowCase>;
 
 TEST_P(KnownRows, MatchDecoderData)
 {
@@ -117,9 +115,7 @@ void PrintTo(const NameCase &c, std::ostream *os)
     *os << '"' << c.name << '"';
 }
 
-class TableNames : public testing::TestWithParam<NameCase>
-{
-};
+using TableNames = testing::TestWithParam<NameCase>;
 
 TEST_P(TableNames, AreRecognised)
 {

@@ -64,9 +64,7 @@ QList<QStringList> rowsFromText(const QString &text, const CodingTable &table)
 
 } // namespace
 
-class PrintedTable : public testing::TestWithParam<TableKind>
-{
-};
+using PrintedTable = testing::TestWithParam<TableKind>;
 
 TEST_P(PrintedTable, FitsA4PagesAndKeepsEveryRow)
 {
@@ -133,9 +131,7 @@ void PrintTo(const LayoutCase &c, std::ostream *os)
     *os << c.rows << " rows on " << c.limits.columns << "x" << c.limits.lines;
 }
 
-class SmallPages : public testing::TestWithParam<LayoutCase>
-{
-};
+using SmallPages = testing::TestWithParam<LayoutCase>;
 
 TEST_P(SmallPages, SpreadRowsOverBlocksAndPages)
 {
