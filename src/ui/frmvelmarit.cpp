@@ -41,15 +41,15 @@ QColor toQColor(layout::Colour c)
     return QColor(layout::redOf(c), layout::greenOf(c), layout::blueOf(c));
 }
 
-QFont toQFont(const layout::Font &spec)
+QFont toQFont(const layout::Font &entry)
 {
     QFont font;
     // Where the face is missing, Liberation Sans stands in: it has Arial's
     // widths, which the captions and result boxes were sized for.
-    font.setFamilies({fromView(spec.family), QStringLiteral("Liberation Sans")});
+    font.setFamilies({fromView(entry.family), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(entry.points);
+    font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 
@@ -83,46 +83,46 @@ Qt::Alignment toQt(layout::Align align)
     return Qt::AlignLeft;
 }
 
-QLabel *makeLabel(const layout::Control &spec, QWidget *parent)
+QLabel *makeLabel(const layout::Control &entry, QWidget *parent)
 {
-    auto *label = new QLabel(fromView(spec.caption), parent);
+    auto *label = new QLabel(fromView(entry.caption), parent);
     label->setTextFormat(Qt::PlainText);
-    setColour(label, QPalette::WindowText, spec.fore);
-    if (spec.kind == layout::Kind::ResultLabel) {
+    setColour(label, QPalette::WindowText, entry.fore);
+    if (entry.kind == layout::Kind::ResultLabel) {
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
         label->setAutoFillBackground(true);
-        setColour(label, QPalette::Window, spec.back);
+        setColour(label, QPalette::Window, entry.back);
     } else {
         // Static captions stand at the top of their box and let the
         // container show through.
-        label->setAlignment(toQt(spec.align) | Qt::AlignTop);
+        label->setAlignment(toQt(entry.align) | Qt::AlignTop);
     }
     return label;
 }
 
-QWidget *makeControl(const layout::Control &spec, QWidget *parent)
+QWidget *makeControl(const layout::Control &entry, QWidget *parent)
 {
     using layout::Kind;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::Panel:
         return new BevelPanel(parent);
     case Kind::Frame:
-        return new CaptionFrame(fromView(spec.caption), parent);
+        return new CaptionFrame(fromView(entry.caption), parent);
     case Kind::TextBox: {
         auto *box = new QLineEdit(parent);
         box->setAlignment(Qt::AlignCenter);
         // QLineEdit's own default limit is 32767; a box without a limit
         // takes text of any length.
-        box->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
+        box->setMaxLength(entry.maxLength > 0 ? entry.maxLength : std::numeric_limits<int>::max());
         return box;
     }
     case Kind::CheckBox:
         return new SwitchBox(parent);
     case Kind::Label:
     case Kind::ResultLabel:
-        return makeLabel(spec, parent);
+        return makeLabel(entry, parent);
     case Kind::ListBox: {
         auto *list = new QListWidget(parent);
         // Rows are short; a horizontal bar would only take a row's room.
@@ -215,13 +215,13 @@ FrmVelmarit::~FrmVelmarit() = default;
 
 void FrmVelmarit::buildControls()
 {
-    for (const layout::Control &spec : layout::controls) {
+    for (const layout::Control &entry : layout::controls) {
         QWidget *container =
-            spec.container.empty() ? this : control<QWidget>(fromView(spec.container));
-        QWidget *widget = makeControl(spec, container);
-        widget->setObjectName(fromView(spec.name));
-        widget->setFont(toQFont(spec.font));
-        widget->setGeometry(toPixels(spec));
+            entry.container.empty() ? this : control<QWidget>(fromView(entry.container));
+        QWidget *widget = makeControl(entry, container);
+        widget->setObjectName(fromView(entry.name));
+        widget->setFont(toQFont(entry.font));
+        widget->setGeometry(toPixels(entry));
     }
 }
 
