@@ -30,6 +30,30 @@ void numberFromTextTyped(benchmark::State &state)
 }
 BENCHMARK(numberFromTextTyped);
 
+// The three switch-number readers and the three decoders differ only in the
+// function and pattern type, so one benchmark body serves each kind.
+template <class Reader> void patternFromTextTyped(benchmark::State &state, Reader read)
+{
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read(next(switchTexts, i)));
+}
+BENCHMARK_CAPTURE(patternFromTextTyped, Lok, patternFromTextLok);
+BENCHMARK_CAPTURE(patternFromTextTyped, LokDelta, patternFromTextLokDelta);
+BENCHMARK_CAPTURE(patternFromTextTyped, MA, patternFromTextMA);
+
+// Cycles through every pattern of the kind (fromBits drops the higher bits).
+template <class Pattern, class Decoder>
+void decodeSwitchPattern(benchmark::State &state, Decoder decode, Pattern)
+{
+    unsigned bits = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decode(Pattern::fromBits(bits++)));
+}
+BENCHMARK_CAPTURE(decodeSwitchPattern, Lok, decodeSwitchLok, LokPattern{});
+BENCHMARK_CAPTURE(decodeSwitchPattern, LokDelta, decodeSwitchLokDelta, DeltaPattern{});
+BENCHMARK_CAPTURE(decodeSwitchPattern, MA, decodeSwitchMA, AccessoryPattern{});
+
 void switchListLokAddress(benchmark::State &state)
 {
     std::int16_t a = 0;
@@ -40,22 +64,6 @@ void switchListLokAddress(benchmark::State &state)
 }
 BENCHMARK(switchListLokAddress);
 
-void patternFromTextLokTyped(benchmark::State &state)
-{
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(patternFromTextLok(next(switchTexts, i)));
-}
-BENCHMARK(patternFromTextLokTyped);
-
-void decodeSwitchLokPattern(benchmark::State &state)
-{
-    unsigned bits = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(decodeSwitchLok(LokPattern::fromBits(bits++)));
-}
-BENCHMARK(decodeSwitchLokPattern);
-
 void addressTextLokResult(benchmark::State &state)
 {
     int a = 0;
@@ -65,22 +73,6 @@ void addressTextLokResult(benchmark::State &state)
     }
 }
 BENCHMARK(addressTextLokResult);
-
-void patternFromTextLokDeltaTyped(benchmark::State &state)
-{
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(patternFromTextLokDelta(next(switchTexts, i)));
-}
-BENCHMARK(patternFromTextLokDeltaTyped);
-
-void decodeSwitchLokDeltaPattern(benchmark::State &state)
-{
-    unsigned bits = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(decodeSwitchLokDelta(DeltaPattern::fromBits(bits++)));
-}
-BENCHMARK(decodeSwitchLokDeltaPattern);
 
 void addressTextLokDeltaResult(benchmark::State &state)
 {
@@ -109,22 +101,6 @@ void switchListMATurnout(benchmark::State &state)
     }
 }
 BENCHMARK(switchListMATurnout);
-
-void patternFromTextMATyped(benchmark::State &state)
-{
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(patternFromTextMA(next(switchTexts, i)));
-}
-BENCHMARK(patternFromTextMATyped);
-
-void decodeSwitchMAPattern(benchmark::State &state)
-{
-    unsigned bits = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(decodeSwitchMA(AccessoryPattern::fromBits(bits++)));
-}
-BENCHMARK(decodeSwitchMAPattern);
 
 void addressTextMAResult(benchmark::State &state)
 {
