@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the program icon in both installed forms from one pixel plan:
 icons/velmarit-16.png (16 x 16, 16-colour palette, transparent ground) and
 icons/velmarit.svg (the same squares, scalable). Both files are checked in;

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built .deb into a clean Debian 12 root, starts the program the
 # way the menu entry does (its Exec line) as an ordinary user under the
 # host's Xvfb, moves it, closes it through the window manager, checks that

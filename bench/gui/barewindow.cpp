@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the start-up benchmark: the smallest Qt Widgets program
 // that opens a window, built with the same compiler flags as Velmarit. Built
 // a second time with one line of text, which shows what loading the fonts

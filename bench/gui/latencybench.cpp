@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a typed character or a click takes to reach its result label, in
 // process on Qt's offscreen platform: from handing the event to the widget
 // until the label holds the new text ("handler"), and until the window has

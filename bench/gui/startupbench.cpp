@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times programs from exec to exit and reads their peak memory, run in turn
 // so that a busy moment of the machine hits all of them alike:
 //

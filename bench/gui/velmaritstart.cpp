@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Velmarit's start exactly as the program does it (window, load step,
 // show), ending at the window's first paint. The position file goes to a
 // fresh temporary directory, so every run is a first start and nothing is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The installed icons must show the window's own icon: the 16 x 16 PNG pixel
 // for pixel, the SVG square for square.
 

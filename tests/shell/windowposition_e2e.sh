@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program in a real X session: a first start opens in the corner, a move
 # and a close through the window manager write the position file, and the
 # next start opens where the last one closed.

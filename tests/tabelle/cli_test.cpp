@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as a user runs it: its exit code, what goes to standard output
 // and what to standard error.
 

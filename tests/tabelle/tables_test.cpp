@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printed tables must say exactly what the decoders understand: every
 // row is decoded back from its switch cell and must give its own address.
 

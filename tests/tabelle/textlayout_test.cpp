@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text form is for paper: it has to fit the page and must neither lose,
 // repeat nor reorder a row when it sets a table in blocks and pages.
 

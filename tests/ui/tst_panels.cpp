@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three decoder panels as a user drives them: typed keys, clicks on the
 // switch boxes, pasting, and the key filters of the switch-number boxes.
 

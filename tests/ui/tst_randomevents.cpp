@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random user events across the three panels, with a fixed
 // seed. After every event each result label must show what the codes
 // library gives for the current contents of its own input, in the right

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as it is first shown: every control where the layout puts it,
 // with its font, colours and initial text; the focus order; the icon; and
 // which clicks on the window mean something.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // velmarit-tabelle: prints the coding tables of the three decoder kinds, as
 // aligned text for paper or as CSV for spreadsheets. It only reads the
 // decoder codes; it shares no state with the window program.
