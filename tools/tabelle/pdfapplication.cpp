@@ -9,10 +9,32 @@
 
 namespace velmarit {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt looks for the per-user runtime folder while it sets up the platform
+// and warns when a session has none (root in a container, some print
+// servers). The PDF never uses that folder, so the warning would only be
+// noise before the program's own messages.
+void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
+                                 const QString &message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
 std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv)
 {
     preparePdfPlatform();
-    return std::make_unique<QGuiApplication>(argc, argv);
+    previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    return app;
 }
 
 } // namespace velmarit

@@ -8,6 +8,7 @@
 #include "switchblock.h"
 
 #include <algorithm>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -355,19 +356,35 @@ QString writePdfFile(const QString &path, const QList<SheetTable> &tables,
         return QStringLiteral("Den Ordner „%1“ gibt es nicht.")
             .arg(nativePath(target.absolutePath()));
 
+    // The whole PDF (a few hundred KB) is made in memory first and written
+    // with one call whose count is checked: a short write (a full disk, a
+    // quota) must never be committed as a finished file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!paintPdf(&buffer, tables, heading))
+        return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
+    const QByteArray &bytes = buffer.data();
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return QStringLiteral("„%1“ kann nicht angelegt werden (%2).")
             .arg(nativePath(path), file.errorString());
     }
-    if (!paintPdf(&file, tables, heading)) {
-        file.cancelWriting();
-        return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
+    // A short write is retried for the rest, which then fails with the
+    // system's reason (a full disk, a size limit).
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            break;
+        written += count;
     }
-    if (!file.commit()) {
+    if (written != bytes.size() || !file.flush() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
         return QStringLiteral("„%1“ konnte nicht vollständig geschrieben werden (%2); es wurde "
                               "nichts gespeichert.")
-            .arg(nativePath(path), file.errorString());
+            .arg(nativePath(path), reason);
     }
     return {};
 }
