@@ -79,42 +79,13 @@ TEST_P(SheetTables, DrawEveryTableRowWithAPatternThatDecodesBack)
         EXPECT_EQ(decodedAddress(kind, row.onSwitches), row.leading.at(0).toInt())
             << "row " << row.leading.at(0).toStdString();
         EXPECT_LT(row.onSwitches, 1u << sheet.switchCount);
+        // A rule above the first turnout of each decoder but the first.
+        EXPECT_EQ(row.startsGroup, kind == TableKind::Weichen && i > 0 && i % 4 == 0) << i;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheet, SheetTables,
                          testing::Values(TableKind::Lok, TableKind::Delta, TableKind::Weichen));
-
-TEST(SheetTables, DeltaEndsWithAnalogAllOff)
-{
-    const SheetTable sheet = sheetTable(TableKind::Delta);
-    ASSERT_EQ(sheet.rows.size(), 16);
-    EXPECT_EQ(sheet.switchCount, 4);
-    const SheetRow &analog = sheet.rows.last();
-    EXPECT_EQ(analog.leading, QStringList{QStringLiteral("analog")});
-    EXPECT_EQ(analog.onSwitches, 0u);
-    EXPECT_EQ(decodeSwitchLokDelta(DeltaPattern::fromBits(analog.onSwitches)), std::nullopt);
-}
-
-TEST(SheetTables, TurnoutsKeepDecoderKeyboardAndKeyAndGroupByDecoder)
-{
-    const SheetTable sheet = sheetTable(TableKind::Weichen);
-    ASSERT_EQ(sheet.rows.size(), 256);
-    EXPECT_EQ(sheet.switchCount, 10);
-    EXPECT_EQ(sheet.leadingHeadings,
-              (QStringList{QStringLiteral("Weiche"), QStringLiteral("Decoder-Adresse")}));
-    EXPECT_EQ(sheet.trailingHeadings,
-              (QStringList{QStringLiteral("Keyboard"), QStringLiteral("Taste")}));
-    for (int n = 1; n <= 256; ++n) {
-        const SheetRow &row = sheet.rows.at(n - 1);
-        EXPECT_EQ(row.leading.at(1).toInt(), (n + 3) / 4) << n;
-        EXPECT_EQ(row.trailing, (QStringList{QString::number((n - 1) / 16 + 1),
-                                             QString::number((n - 1) % 16 + 1)}))
-            << n;
-        // A rule above the first turnout of each decoder but the first.
-        EXPECT_EQ(row.startsGroup, n > 1 && n % 4 == 1) << n;
-    }
-}
 
 struct OptionCase
 {

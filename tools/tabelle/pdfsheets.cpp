@@ -107,13 +107,14 @@ struct TablePlan
 class SheetPainter
 {
 public:
-    SheetPainter(QPainter &painter, const PdfHeading &heading, int pageCount)
-        : m_painter(painter), m_heading(heading), m_pageCount(pageCount),
-          m_fonts(fontsOf(pdfFontFamily())), m_block(painter.device(), unitsPerMm, m_fonts.label)
+    SheetPainter(QPainter &painter, const PdfHeading &heading)
+        : m_painter(painter), m_heading(heading), m_fonts(fontsOf(pdfFontFamily())),
+          m_block(painter.device(), unitsPerMm, m_fonts.label)
     {
     }
 
     ColumnPlan planColumns(const SheetTable &table) const;
+    void setPageCount(int pageCount) { m_pageCount = pageCount; }
     void paintPage(const TablePlan &plan, qsizetype tablePage);
 
 private:
@@ -128,7 +129,7 @@ private:
 
     QPainter &m_painter;
     const PdfHeading &m_heading;
-    int m_pageCount;
+    int m_pageCount = 0;
     Fonts m_fonts;
     SwitchBlock m_block;
 };
@@ -311,7 +312,7 @@ bool paintPdf(QIODevice *device, const QList<SheetTable> &tables, const PdfHeadi
 
     // Every page names the document's page count, so all tables are laid
     // out before the first page is painted.
-    SheetPainter sheets(painter, heading, 0);
+    SheetPainter sheets(painter, heading);
     QList<TablePlan> plans;
     int pageCount = 0;
     const qreal contentWidth = mm(pageWidth - marginLeft - marginRight);
@@ -328,14 +329,14 @@ bool paintPdf(QIODevice *device, const QList<SheetTable> &tables, const PdfHeadi
         plans.append(plan);
     }
 
-    SheetPainter pages(painter, heading, pageCount);
+    sheets.setPageCount(pageCount);
     bool firstPage = true;
     for (const TablePlan &plan : plans) {
         for (qsizetype p = 0; p < plan.spread.pages; ++p) {
             if (!firstPage)
                 writer.newPage();
             firstPage = false;
-            pages.paintPage(plan, p);
+            sheets.paintPage(plan, p);
         }
     }
     return painter.end();
