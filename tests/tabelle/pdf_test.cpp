@@ -21,6 +21,12 @@
 using namespace velmarit;
 using namespace velmarit::test;
 
+// Readable test names in ctest instead of byte dumps.
+void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << text.toStdString();
+}
+
 namespace {
 
 struct ProgramRun
