@@ -83,7 +83,11 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"weichen", "delta"}, 0, {weichenTitle, "\f", deltaTitle}, {lokTitle}, {}},
         CliCase{{"delta", "DELTA"}, 0, {deltaTitle}, {"\f"}, {}},
         CliCase{{"--csv", "delta"}, 0, {"Adresse,Schalter ON\n2,2 3 4\n"}, {deltaTitle}, {}},
-        CliCase{{"--help"}, 0, {"--csv", "lok, delta, weichen"}, {lokTitle}, {}},
+        CliCase{{"--help"},
+                0,
+                {"Hebel oben = ON", "--csv", "--pdf <datei>", "lok, delta, weichen"},
+                {lokTitle},
+                {}},
         CliCase{{"-h", "lok"}, 0, {"--csv"}, {lokTitle}, {}},
         CliCase{{"--version"}, 0, {"velmarit-tabelle 2.0.3\n"}, {}, {}},
         CliCase{{"--bogus"}, 2, {}, {}, "Unbekannte Option „--bogus“"},
@@ -91,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"--csv=ja"}, 2, {}, {}, "„--csv“"},
         CliCase{{"zug"}, 2, {}, {}, "Unbekannte Tabelle „zug“"},
         CliCase{{"lok", "weiche"}, 2, {}, {}, "lok, delta, weichen"},
-        CliCase{{"--", "--csv"}, 2, {}, {}, "Unbekannte Tabelle „--csv“"}));
+        CliCase{{"--", "--csv"}, 2, {}, {}, "Unbekannte Tabelle „--csv“"},
+        CliCase{{"--pdf"}, 2, {}, {}, "Fehlender Wert nach „--pdf“"},
+        CliCase{{"--pdf=", "lok"}, 2, {}, {}, "Nach --pdf fehlt der Dateiname"},
+        CliCase{{"--csv", "--pdf", "x.pdf"}, 2, {}, {}, "--csv und --pdf schließen sich aus"},
+        CliCase{{"--pdf", "a.pdf", "--pdf", "b.pdf"}, 2, {}, {}, "--pdf nur einmal"},
+        CliCase{{"--pdf", "x.pdf", "zug"}, 2, {}, {}, "Unbekannte Tabelle „zug“"},
+        CliCase{{"--pdf=x.pdf", "--bogus"}, 2, {}, {}, "Unbekannte Option „--bogus“"}));
 
 TEST(CommandLine, CsvOfAllTablesParsesBack)
 {

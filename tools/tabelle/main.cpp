@@ -2,15 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // velmarit-tabelle: prints the coding tables of the three decoder kinds, as
-// aligned text for paper or as CSV for spreadsheets. It only reads the
-// decoder codes; it shares no state with the window program.
+// aligned text for paper, as CSV for spreadsheets or as a PDF with a drawing
+// of the switch block in every row. It only reads the decoder codes; it
+// shares no state with the window program.
 
 #include "csvformat.h"
 #include "germanparsertexts.h"
+#include "pdfapplication.h"
+#include "pdfrequest.h"
+#include "pdfsheets.h"
+#include "sheettable.h"
 #include "tables.h"
 #include "textlayout.h"
 
 #include <cstdio>
+#include <memory>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,7 +53,16 @@ int usageFailure(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const QString pdfOptionName = QStringLiteral("pdf");
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    // Only the PDF needs fonts and so a GUI application; text and CSV run
+    // with Qt Core alone, on any console.
+    const std::unique_ptr<QCoreApplication> app =
+        velmarit::asksForOption(rawArguments, pdfOptionName)
+            ? velmarit::createPdfApplication(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmarit-tabelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMARIT_VERSION));
     velmarit::GermanParserTexts germanTexts;
@@ -58,7 +73,8 @@ int main(int argc, char *argv[])
         "Gibt die Codiertabellen der DIP-Schalter aus: Lok-Adressen 1 bis 80, die 15\n"
         "Delta-Adressen und die Weichenadressen 1 bis 256. Ohne Angabe einer Tabelle\n"
         "werden alle drei ausgegeben. Der Text passt je Seite auf ein A4-Blatt; die\n"
-        "Seiten sind durch Seitenvorschübe getrennt."));
+        "Seiten sind durch Seitenvorschübe getrennt. Mit --pdf entsteht stattdessen\n"
+        "ein PDF, das in jeder Zeile den Schalterblock zeigt (Hebel oben = ON)."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption csvOption(
@@ -66,6 +82,12 @@ int main(int argc, char *argv[])
         QStringLiteral("CSV (durch Komma getrennt) für Tabellenkalkulationen statt Text zum "
                        "Drucken."));
     parser.addOption(csvOption);
+    const QCommandLineOption pdfOption(
+        pdfOptionName,
+        QStringLiteral("Die Tabellen als PDF (A4, mit Bild des Schalterblocks je Zeile) in die "
+                       "Datei <datei> schreiben statt Text auszugeben."),
+        QStringLiteral("datei"));
+    parser.addOption(pdfOption);
     parser.addPositionalArgument(QStringLiteral("tabelle"),
                                  QStringLiteral("Nur diese Tabelle(n): lok, delta, weichen."),
                                  QStringLiteral("[tabelle...]"));
@@ -110,6 +132,27 @@ int main(int argc, char *argv[])
                  velmarit::TableKind::Weichen};
 
     const bool csv = parser.isSet(csvOption);
+    if (parser.isSet(pdfOption)) {
+        if (csv)
+            return usageFailure(QStringLiteral("--csv und --pdf schließen sich aus."));
+        const QStringList paths = parser.values(pdfOption);
+        if (paths.size() > 1)
+            return usageFailure(QStringLiteral("--pdf nur einmal angeben."));
+        if (paths.constFirst().isEmpty())
+            return usageFailure(QStringLiteral("Nach --pdf fehlt der Dateiname."));
+        QList<velmarit::SheetTable> tables;
+        for (const auto kind : kinds)
+            tables.append(velmarit::sheetTable(kind));
+        const QString failure = velmarit::writePdfFile(
+            paths.constFirst(), tables,
+            {QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                         QCoreApplication::applicationVersion())});
+        if (!failure.isEmpty()) {
+            writeErr(QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), failure));
+            return 1;
+        }
+        return 0;
+    }
     QStringList sections;
     for (const auto kind : kinds) {
         const auto table = velmarit::codingTable(kind);

@@ -3,6 +3,8 @@
 
 #include "textlayout.h"
 
+#include "rowspread.h"
+
 #include <algorithm>
 
 namespace velmarit {
@@ -62,15 +64,12 @@ QString formatText(const CodingTable &table, PageLimits limits)
 
     const int headLines = table.note.isEmpty() ? 4 : 5; // title, note, blank, heading, rule
     const qsizetype rowCount = table.rows.size();
-    const qsizetype capacity = std::max<qsizetype>(1, limits.lines - headLines);
-    const qsizetype fittingBlocks =
-        std::max<qsizetype>(1, (limits.columns + blockGap.size()) / (blockWidth + blockGap.size()));
-    // As few blocks as the rows need: a short table stays one plain column.
-    const qsizetype blocks = std::clamp<qsizetype>(ceilDiv(rowCount, capacity), 1, fittingBlocks);
-    const qsizetype pages = std::max<qsizetype>(1, ceilDiv(rowCount, blocks * capacity));
-    // Spread the rows evenly over the pages and blocks rather than filling
-    // the first ones up: 256 turnouts become 4 blocks of 64, four keyboards each.
-    const qsizetype perBlock = std::max<qsizetype>(1, ceilDiv(rowCount, pages * blocks));
+    const RowSpread spread =
+        spreadRows(rowCount, limits.lines - headLines,
+                   (limits.columns + blockGap.size()) / (blockWidth + blockGap.size()));
+    const qsizetype pages = spread.pages;
+    const qsizetype blocks = spread.blocks;
+    const qsizetype perBlock = spread.perBlock;
     const qsizetype perPage = perBlock * blocks;
 
     QString text;

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pdfapplication.h"
+
+#include "pdfplatform.h"
+
+#include <QGuiApplication>
+
+namespace velmarit {
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt looks for the per-user runtime folder while it sets up the platform
+// and warns when a session has none (root in a container, some print
+// servers). The PDF never uses that folder, so the warning would only be
+// noise before the program's own messages.
+void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
+                                 const QString &message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
+std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv)
+{
+    preparePdfPlatform();
+    previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    return app;
+}
+
+} // namespace velmarit
