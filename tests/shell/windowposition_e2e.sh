@@ -65,13 +65,26 @@ expect_corner() {
     [ "$corner" = "$1" ] || fail "$2 at $corner, expected $1"
 }
 
+# Closes the program through the window manager and checks that it wrote the
+# corner its window had when it closed, in twips (15 to a pixel): the corner
+# seen after a move, unless a restarted window manager placed the window anew.
 close_program() {
+    local left top
+    read -r left top <<<"$(outer_corner)"
+    closed_at="$left $top"
     xsession_close_window "$window" "$app_pid" ||
         fail "the window did not close through the window manager (openbox restarts: $(xsession_wm_restarts))"
     wait "$app_pid"
     local status=$?
     app_pid=
     [ "$status" -eq 0 ] || fail "the program ended with status $status ($(cat "$work/app.log"))"
+    expect_file "[Position]\\r\\n$(number_line $((left * 15)))$(number_line $((top * 15)))"
+}
+
+# A number line as the program writes it: a blank or the minus sign, the
+# number, a blank, CR LF.
+number_line() {
+    if [ "$1" -lt 0 ]; then printf '%s \\r\\n' "$1"; else printf ' %s \\r\\n' "$1"; fi
 }
 
 expect_file() {
@@ -90,12 +103,12 @@ expect_corner "0 0" "first start opened"
 timeout 10 xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
 expect_corner "96 48" "after the move the window is"
 close_program
-expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+# Normally: '[Position]\r\n 1440 \r\n 720 \r\n'.
+[ "$closed_at" = "96 48" ] || echo "note: openbox restarted and placed the window at $closed_at"
 
 # Second start: where the first one closed.
 start_program
-expect_corner "96 48" "second start opened"
+expect_corner "$closed_at" "second start opened"
 close_program
-expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
 
 echo "window position end to end: ok (openbox restarts: $(xsession_wm_restarts))"
