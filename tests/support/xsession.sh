@@ -13,6 +13,10 @@
 #   window=$(xsession_wait_window --pid "$pid") || xsession_fail "no window"
 #   xsession_close_window "$window" "$pid" || xsession_fail "did not close"
 #
+# A test whose checks depend on where the window manager put a window runs
+# them as a scenario, `xsession_run my_checks`, which reruns them when openbox
+# had to be restarted meanwhile.
+#
 # Settings (environment):
 #   XSESSION_DISPLAYS  display numbers to try, in order (default "90 ... 99")
 #   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
@@ -54,13 +58,18 @@ xsession_at_exit() {
     XSESSION_EXIT_HOOKS+=("$1")
 }
 
-xsession_stop() {
-    local i pid
-    trap - EXIT
+xsession_run_exit_hooks() {
+    local i
     for ((i = ${#XSESSION_EXIT_HOOKS[@]} - 1; i >= 0; i--)); do
         eval "${XSESSION_EXIT_HOOKS[i]}" >/dev/null 2>&1 || true
     done
     XSESSION_EXIT_HOOKS=()
+}
+
+xsession_stop() {
+    local pid
+    trap - EXIT
+    xsession_run_exit_hooks
     # Stop the respawn loop first, or it would start another openbox.
     if [ -n "$XSESSION_WM_PID" ]; then
         kill "$XSESSION_WM_PID" 2>/dev/null
@@ -223,4 +232,27 @@ xsession_close_window() {
         xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
     done
     xsession_window_gone "$window" "$pid"
+}
+
+# Runs a test scenario (a command, usually a function) in a subshell; exit
+# hooks it adds run when it ends. A restarted openbox takes over the windows
+# but places each anew (offset by its frame), so a scenario that fails while
+# openbox was restarted is run again, up to three times in all: a fault of
+# the program fails again in a run without a restart.
+xsession_run() {
+    local attempt restarts status=1
+    for ((attempt = 1; attempt <= 3; attempt++)); do
+        restarts=$(xsession_wm_restarts)
+        (
+            XSESSION_EXIT_HOOKS=()
+            trap xsession_run_exit_hooks EXIT
+            trap 'exit 143' TERM HUP
+            "$@"
+        )
+        status=$?
+        [ "$status" -eq 0 ] && return 0
+        [ "$(xsession_wm_restarts)" = "$restarts" ] && return "$status"
+        echo "openbox was restarted during attempt $attempt; running the scenario again" >&2
+    done
+    return "$status"
 }
