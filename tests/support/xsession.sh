@@ -92,8 +92,34 @@ xsession_server_is_ours() {
     [ "$(tr -d ' \n' <"/tmp/.X$1-lock")" = "$XSESSION_XVFB_PID" ] && xdpyinfo -display ":$1"
 }
 
+# The window id in the root's _NET_SUPPORTING_WM_CHECK, if that window still
+# exists: a dead openbox leaves the property behind.
+xsession_wm_check_window() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1 && echo "$id"
+}
+
 xsession_wm_ready() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    [ -n "$(xsession_wm_check_window)" ]
+}
+
+# openbox has announced itself at least half a second ago: only then does a
+# newly mapped window get managed for sure. The same window id may come back
+# after a restart, so the restart count is part of what was seen.
+XSESSION_WM_SEEN=
+XSESSION_WM_SEEN_AT=0
+xsession_wm_settled() {
+    local id now
+    id=$(xsession_wm_check_window) || return 1
+    id="$(xsession_wm_restarts):$id"
+    now=$(date +%s%N)
+    if [ "$id" != "$XSESSION_WM_SEEN" ]; then
+        XSESSION_WM_SEEN=$id
+        XSESSION_WM_SEEN_AT=$now
+        return 1
+    fi
+    ((now - XSESSION_WM_SEEN_AT >= 500000000))
 }
 
 xsession_start() {
@@ -142,10 +168,8 @@ xsession_start() {
             sleep 0.2
         done' >"$XSESSION_DIR/openbox.log" 2>&1 </dev/null &
     XSESSION_WM_PID=$!
-    xsession_wait_for 150 xsession_wm_ready ||
+    xsession_wait_for 200 xsession_wm_settled ||
         xsession_fail "openbox did not start ($(cat "$XSESSION_DIR/openbox.log"))"
-    # openbox announces itself a moment before it manages windows.
-    sleep 0.5
 }
 
 # How often openbox had to be restarted so far (for a test's log).
@@ -222,7 +246,7 @@ xsession_close_window() {
     local window=$1 pid=${2:-} attempt
     for ((attempt = 0; attempt < 3; attempt++)); do
         xsession_window_gone "$window" "$pid" && return 0
-        xsession_wait_for 50 xsession_wm_ready
+        xsession_wait_for 50 xsession_wm_settled
         xdotool windowactivate "$window" >/dev/null 2>&1
         if xsession_wait_for 50 xsession_window_is_active "$window"; then
             xdotool key --clearmodifiers alt+F4
@@ -242,6 +266,7 @@ xsession_close_window() {
 xsession_run() {
     local attempt restarts status=1
     for ((attempt = 1; attempt <= 3; attempt++)); do
+        xsession_wait_for 200 xsession_wm_settled
         restarts=$(xsession_wm_restarts)
         (
             XSESSION_EXIT_HOOKS=()
