@@ -29,7 +29,11 @@ start_program() {
     app_pid=$!
     window=$(xsession_wait_window --pid "$app_pid") || {
         xsession_pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
-        fail "the program's window did not appear or got no frame"
+        fail "the program's window did not appear or got no frame:" \
+            "$(for w in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+                echo "$w $(xwininfo -id "$w" | grep -o 'Map State: .*')" \
+                    "$(xprop -id "$w" _NET_FRAME_EXTENTS WM_STATE 2>&1 | tr '\n' ' ')"
+            done)"
     }
     # Let the window manager finish placing and decorating it.
     sleep 0.3

@@ -38,6 +38,10 @@ XSESSION_EXIT_HOOKS=()
 
 xsession_fail() {
     echo "FAIL: $*" >&2
+    if [ -n "$XSESSION_DIR" ] && [ -e "$XSESSION_DIR/openbox.log" ]; then
+        echo "openbox restarts: $(xsession_wm_restarts); its log:" >&2
+        tail -n 20 "$XSESSION_DIR/openbox.log" >&2
+    fi
     exit 1
 }
 
