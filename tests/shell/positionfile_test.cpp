@@ -24,6 +24,8 @@ class PositionFileTest : public QObject
 private slots:
     void format_data();
     void format();
+    void writeThenRead_data();
+    void writeThenRead();
     void parseLooseForms_data();
     void parseLooseForms();
     void parseTruncated();
@@ -57,6 +59,26 @@ void PositionFileTest::format()
     QFETCH(QByteArray, bytes);
     QCOMPARE(velmarit::formatPositionFile(position), bytes);
     QCOMPARE(velmarit::parsePositionFile(bytes), position);
+}
+
+void PositionFileTest::writeThenRead_data()
+{
+    format_data();
+}
+
+void PositionFileTest::writeThenRead()
+{
+    QFETCH(WindowPosition, position);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("Velmarit.ini");
+
+    // A longer old file is replaced whole, not overwritten in place.
+    QVERIFY(writeBytes(path, "[Position]\r\n 15 \r\n 15 \r\n" + QByteArray(100, 'x')));
+    QVERIFY(velmarit::writePositionFile(path, position));
+    QCOMPARE(fileBytes(path), bytes);
+    QCOMPARE(velmarit::readPositionFile(path), position);
 }
 
 void PositionFileTest::parseLooseForms_data()

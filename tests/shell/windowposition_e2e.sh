@@ -16,14 +16,6 @@ program=${1:?usage: $0 PATH-TO-VELMARIT}
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
 fail() { xsession_fail "$@"; }
 
-xsession_start
-work=$XSESSION_DIR
-
-# A copy of the program in a directory of its own, so that its position file
-# lands there.
-cp "$program" "$work/velmarit"
-ini="$work/Velmarit.ini"
-
 app_pid=
 window=
 stop_program() {
@@ -31,14 +23,17 @@ stop_program() {
     kill "$app_pid" 2>/dev/null
     wait "$app_pid" 2>/dev/null
 }
-xsession_at_exit stop_program
 
 start_program() {
     env -u QT_QPA_PLATFORM QT_FONT_DPI=96 "$work/velmarit" >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(xsession_wait_window --pid "$app_pid") || {
         xsession_pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
-        fail "the program's window did not appear or got no frame"
+        fail "the program's window did not appear or got no frame:" \
+            "$(for w in $(xdotool search --pid "$app_pid" 2>/dev/null); do
+                echo "$w $(xwininfo -id "$w" | grep -o 'Map State: .*')" \
+                    "$(xprop -id "$w" _NET_FRAME_EXTENTS WM_STATE 2>&1 | tr '\n' ' ')"
+            done)"
     }
     # Let the window manager finish placing and decorating it.
     sleep 0.3
@@ -80,22 +75,33 @@ expect_file() {
         fail "position file holds '$(od -An -c "$ini" 2>&1 | tr -s '\n' ' ')', expected '$1'"
 }
 
-# First start: no file, the window opens in the corner and the load step
-# writes nothing.
-start_program
-expect_corner "0 0" "first start opened"
-[ ! -e "$ini" ] || fail "the position file was written at start"
+scenario() {
+    # A copy of the program in a fresh directory of its own, so that its
+    # position file lands there.
+    work=$(mktemp -d -p "$XSESSION_DIR")
+    cp "$program" "$work/velmarit"
+    ini="$work/Velmarit.ini"
+    xsession_at_exit stop_program
 
-# Move it one inch right and half an inch down: 96 x 48 pixels, 1440 x 720 twips.
-timeout 10 xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
-expect_corner "96 48" "after the move the window is"
-close_program
-expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+    # First start: no file, the window opens in the corner and the load step
+    # writes nothing.
+    start_program
+    expect_corner "0 0" "first start opened"
+    [ ! -e "$ini" ] || fail "the position file was written at start"
 
-# Second start: where the first one closed.
-start_program
-expect_corner "96 48" "second start opened"
-close_program
-expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+    # Move it one inch right and half an inch down: 96 x 48 pixels, 1440 x 720 twips.
+    timeout 10 xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
+    expect_corner "96 48" "after the move the window is"
+    close_program
+    expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
 
+    # Second start: where the first one closed.
+    start_program
+    expect_corner "96 48" "second start opened"
+    close_program
+    expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+}
+
+xsession_start
+xsession_run scenario || exit 1
 echo "window position end to end: ok (openbox restarts: $(xsession_wm_restarts))"

@@ -13,6 +13,10 @@
 #   window=$(xsession_wait_window --pid "$pid") || xsession_fail "no window"
 #   xsession_close_window "$window" "$pid" || xsession_fail "did not close"
 #
+# A test whose checks depend on where the window manager put a window runs
+# them as a scenario, `xsession_run my_checks`, which reruns them when openbox
+# had to be restarted meanwhile.
+#
 # Settings (environment):
 #   XSESSION_DISPLAYS  display numbers to try, in order (default "90 ... 99")
 #   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
@@ -34,6 +38,10 @@ XSESSION_EXIT_HOOKS=()
 
 xsession_fail() {
     echo "FAIL: $*" >&2
+    if [ -n "$XSESSION_DIR" ] && [ -e "$XSESSION_DIR/openbox.log" ]; then
+        echo "openbox restarts: $(xsession_wm_restarts); its log:" >&2
+        tail -n 20 "$XSESSION_DIR/openbox.log" >&2
+    fi
     exit 1
 }
 
@@ -54,13 +62,18 @@ xsession_at_exit() {
     XSESSION_EXIT_HOOKS+=("$1")
 }
 
-xsession_stop() {
-    local i pid
-    trap - EXIT
+xsession_run_exit_hooks() {
+    local i
     for ((i = ${#XSESSION_EXIT_HOOKS[@]} - 1; i >= 0; i--)); do
         eval "${XSESSION_EXIT_HOOKS[i]}" >/dev/null 2>&1 || true
     done
     XSESSION_EXIT_HOOKS=()
+}
+
+xsession_stop() {
+    local pid
+    trap - EXIT
+    xsession_run_exit_hooks
     # Stop the respawn loop first, or it would start another openbox.
     if [ -n "$XSESSION_WM_PID" ]; then
         kill "$XSESSION_WM_PID" 2>/dev/null
@@ -83,8 +96,34 @@ xsession_server_is_ours() {
     [ "$(tr -d ' \n' <"/tmp/.X$1-lock")" = "$XSESSION_XVFB_PID" ] && xdpyinfo -display ":$1"
 }
 
+# The window id in the root's _NET_SUPPORTING_WM_CHECK, if that window still
+# exists: a dead openbox leaves the property behind.
+xsession_wm_check_window() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1 && echo "$id"
+}
+
 xsession_wm_ready() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+    [ -n "$(xsession_wm_check_window)" ]
+}
+
+# openbox has announced itself at least half a second ago: only then does a
+# newly mapped window get managed for sure. The same window id may come back
+# after a restart, so the restart count is part of what was seen.
+XSESSION_WM_SEEN=
+XSESSION_WM_SEEN_AT=0
+xsession_wm_settled() {
+    local id now
+    id=$(xsession_wm_check_window) || return 1
+    id="$(xsession_wm_restarts):$id"
+    now=$(date +%s%N)
+    if [ "$id" != "$XSESSION_WM_SEEN" ]; then
+        XSESSION_WM_SEEN=$id
+        XSESSION_WM_SEEN_AT=$now
+        return 1
+    fi
+    ((now - XSESSION_WM_SEEN_AT >= 500000000))
 }
 
 xsession_start() {
@@ -133,10 +172,8 @@ xsession_start() {
             sleep 0.2
         done' >"$XSESSION_DIR/openbox.log" 2>&1 </dev/null &
     XSESSION_WM_PID=$!
-    xsession_wait_for 150 xsession_wm_ready ||
+    xsession_wait_for 200 xsession_wm_settled ||
         xsession_fail "openbox did not start ($(cat "$XSESSION_DIR/openbox.log"))"
-    # openbox announces itself a moment before it manages windows.
-    sleep 0.5
 }
 
 # How often openbox had to be restarted so far (for a test's log).
@@ -213,7 +250,7 @@ xsession_close_window() {
     local window=$1 pid=${2:-} attempt
     for ((attempt = 0; attempt < 3; attempt++)); do
         xsession_window_gone "$window" "$pid" && return 0
-        xsession_wait_for 50 xsession_wm_ready
+        xsession_wait_for 50 xsession_wm_settled
         xdotool windowactivate "$window" >/dev/null 2>&1
         if xsession_wait_for 50 xsession_window_is_active "$window"; then
             xdotool key --clearmodifiers alt+F4
@@ -223,4 +260,28 @@ xsession_close_window() {
         xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
     done
     xsession_window_gone "$window" "$pid"
+}
+
+# Runs a test scenario (a command, usually a function) in a subshell; exit
+# hooks it adds run when it ends. A restarted openbox takes over the windows
+# but places each anew (offset by its frame), so a scenario that fails while
+# openbox was restarted is run again, up to three times in all: a fault of
+# the program fails again in a run without a restart.
+xsession_run() {
+    local attempt restarts status=1
+    for ((attempt = 1; attempt <= 3; attempt++)); do
+        xsession_wait_for 200 xsession_wm_settled
+        restarts=$(xsession_wm_restarts)
+        (
+            XSESSION_EXIT_HOOKS=()
+            trap xsession_run_exit_hooks EXIT
+            trap 'exit 143' TERM HUP
+            "$@"
+        )
+        status=$?
+        [ "$status" -eq 0 ] && return 0
+        [ "$(xsession_wm_restarts)" = "$restarts" ] && return "$status"
+        echo "openbox was restarted during attempt $attempt; running the scenario again" >&2
+    done
+    return "$status"
 }
