@@ -26,8 +26,9 @@ QByteArray preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &di
 void choosePreferredPlatform();
 
 // Whether the window's position on the screen is known on the platform Qt
-// runs on (QGuiApplication::platformName()). It is not on Wayland, where
-// every window reports the top-left corner whatever the compositor does.
+// runs on (QGuiApplication::platformName()). It is not on Wayland: the
+// compositor places the window and never tells the client where, so the
+// position Qt reports there is only what the program last asked for.
 bool platformKnowsWindowPosition(const QString &platformName);
 
 } // namespace velmarit
