@@ -374,7 +374,7 @@ void ShellTest::noInfoBoxOnControls()
 
 void ShellTest::sessionEnd_data()
 {
-    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("signal"); // 0: Qt quits the application instead
     QTest::addColumn<bool>("infoBoxOpen");
     QTest::addColumn<int>("count");
 
@@ -383,6 +383,10 @@ void ShellTest::sessionEnd_data()
     QTest::newRow("SIGTERM, then SIGHUP and SIGTERM again") << SIGTERM << false << 3;
     // The box's own event loop must not keep the program alive.
     QTest::newRow("SIGTERM with the information box open") << SIGTERM << true << 1;
+    // How Qt ends the program for Windows' end of session and for an X11
+    // session manager's "die": aboutToQuit, with the window still open.
+    QTest::newRow("application quits") << 0 << false << 1;
+    QTest::newRow("application quits with the information box open") << 0 << true << 1;
 }
 
 // The session's signal closes the window as the user would, the position is
@@ -403,8 +407,12 @@ void ShellTest::sessionEnd()
     bool boxWasOpen = false;
     auto sendSignals = [&] {
         boxWasOpen = QApplication::activeModalWidget() != nullptr;
-        for (int i = 0; i < count; ++i)
-            std::raise(i % 2 ? SIGHUP : signal);
+        for (int i = 0; i < count; ++i) {
+            if (signal == 0)
+                QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+            else
+                std::raise(i % 2 ? SIGHUP : signal);
+        }
     };
     if (infoBoxOpen) {
         // Sent from inside the box's event loop, which then has to end.
@@ -420,7 +428,7 @@ void ShellTest::sessionEnd()
 
     // Neither another signal nor the application quitting writes again.
     QVERIFY(writeBytes(path, "untouched"));
-    std::raise(signal);
+    std::raise(SIGTERM);
     QTest::qWait(50);
     program.shell->endSession();
     program.window->close();
