@@ -44,5 +44,10 @@ int main(int argc, char *argv[])
     auto *shell = new velmarit::Shell(&window);
     shell->Form_Load();
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName())) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

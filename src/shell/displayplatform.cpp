@@ -33,4 +33,9 @@ bool platformKnowsWindowPosition(const QString &platformName)
     return !platformName.startsWith(QLatin1String("wayland"));
 }
 
+bool platformNeedsQuickExit(const QString &platformName)
+{
+    return platformName.startsWith(QLatin1String("wayland"));
+}
+
 } // namespace velmarit

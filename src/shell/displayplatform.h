@@ -31,4 +31,11 @@ void choosePreferredPlatform();
 // position Qt reports there is only what the program last asked for.
 bool platformKnowsWindowPosition(const QString &platformName);
 
+// Whether the process should end as soon as its event loop returns, without
+// tearing the application object down. Qt 6.4's Wayland client can deadlock
+// in that teardown (the main thread waits for the Wayland event thread, which
+// waits for a read the main thread never finishes), and the program would
+// then never end. Everything worth keeping is saved by then.
+bool platformNeedsQuickExit(const QString &platformName);
+
 } // namespace velmarit

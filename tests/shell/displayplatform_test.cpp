@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using velmarit::platformKnowsWindowPosition;
+using velmarit::platformNeedsQuickExit;
 using velmarit::preferredPlatform;
 
 class DisplayPlatformTest : public QObject
@@ -52,19 +53,22 @@ void DisplayPlatformTest::knowsPosition_data()
 {
     QTest::addColumn<QString>("platform");
     QTest::addColumn<bool>("known");
+    QTest::addColumn<bool>("quickExit");
 
-    QTest::newRow("xcb") << "xcb" << true;
-    QTest::newRow("windows") << "windows" << true;
-    QTest::newRow("offscreen") << "offscreen" << true;
-    QTest::newRow("wayland") << "wayland" << false;
-    QTest::newRow("wayland-egl") << "wayland-egl" << false;
+    QTest::newRow("xcb") << "xcb" << true << false;
+    QTest::newRow("windows") << "windows" << true << false;
+    QTest::newRow("offscreen") << "offscreen" << true << false;
+    QTest::newRow("wayland") << "wayland" << false << true;
+    QTest::newRow("wayland-egl") << "wayland-egl" << false << true;
 }
 
 void DisplayPlatformTest::knowsPosition()
 {
     QFETCH(QString, platform);
     QFETCH(bool, known);
+    QFETCH(bool, quickExit);
     QCOMPARE(platformKnowsWindowPosition(platform), known);
+    QCOMPARE(platformNeedsQuickExit(platform), quickExit);
 }
 
 QTEST_APPLESS_MAIN(DisplayPlatformTest)

@@ -39,11 +39,11 @@ for row in "${cases[@]}"; do
     printf '%b' "$saved" >"$ini"
     QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 "$work/velmarit" >"$work/app.log" 2>&1 &
     app_pid=$!
-    wait_for_session_handlers "$app_pid" || fail "$name: the program did not get ready ($(cat "$work/app.log"))"
+    wait_for_session_handlers "$app_pid" "$work/velmarit" || fail "$name: the program did not get ready ($(cat "$work/app.log"))"
     for signal in $signals; do
         kill -s "$signal" "$app_pid"
     done
-    wait_for 200 bash -c "! kill -0 $app_pid" || fail "$name: the program did not end"
+    wait_for_exit "$app_pid" 300 || fail "$name: the program did not end ($(cat "$work/app.log"))"
     wait "$app_pid"
     status=$?
     app_pid=

@@ -31,7 +31,7 @@ cleanup() {
     for pid in "${weston_pids[@]}"; do
         if kill -0 "$pid" 2>/dev/null; then
             kill -TERM "$pid" 2>/dev/null
-            wait_for 50 bash -c "! kill -0 $pid" || kill -KILL "$pid" 2>/dev/null
+            wait_for_exit "$pid" 50 || kill -KILL "$pid" 2>/dev/null
             wait "$pid" 2>/dev/null
         fi
     done
@@ -86,7 +86,7 @@ start_program() {
         -u XDG_SESSION_DESKTOP XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
         QT_FONT_DPI=96 WAYLAND_DEBUG=client "$@" "$work/velmarit" >"$work/app.log" 2>&1 &
     app_pid=$!
-    wait_for_session_handlers "$app_pid" || fail "the program did not start ($(tail -n 5 "$work/app.log"))"
+    wait_for_session_handlers "$app_pid" "$work/velmarit" || fail "the program did not start ($(tail -n 5 "$work/app.log"))"
     case $expect in
     x11)
         on_x11() { [ -n "$(DISPLAY=$xwayland_display xdotool search --onlyvisible --pid "$app_pid")" ]; }
@@ -103,7 +103,8 @@ start_program() {
 
 end_program() {
     kill -TERM "$app_pid"
-    wait_for 300 bash -c "! kill -0 $app_pid" || fail "the program did not end on SIGTERM"
+    wait_for_exit "$app_pid" 300 ||
+        fail "the program did not end on SIGTERM ($(tail -n 5 "$work/app.log"))"
     wait "$app_pid"
     local status=$?
     app_pid=
