@@ -21,8 +21,8 @@ QByteArray preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &di
 
 void choosePreferredPlatform()
 {
-    const QByteArray platform = preferredPlatform(
-        qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+    const QByteArray platform = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
+                                                  qgetenv("WAYLAND_DISPLAY"));
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
 }

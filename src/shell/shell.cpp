@@ -12,9 +12,9 @@
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 

@@ -27,17 +27,16 @@ void DisplayPlatformTest::preferred_data()
     QTest::addColumn<QByteArray>("waylandDisplay");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray(":0")
-                                                   << QByteArray("wayland-0")
-                                                   << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland desktop with XWayland")
+        << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
     QTest::newRow("Wayland desktop without XWayland")
         << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray();
     QTest::newRow("X11 desktop") << QByteArray() << QByteArray(":0") << QByteArray()
                                  << QByteArray();
-    QTest::newRow("the user's choice, Wayland") << QByteArray("wayland") << QByteArray(":0")
-                                                << QByteArray("wayland-0") << QByteArray();
-    QTest::newRow("the user's choice, offscreen") << QByteArray("offscreen") << QByteArray(":0")
-                                                  << QByteArray("wayland-0") << QByteArray();
+    QTest::newRow("the user's choice, Wayland")
+        << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
+    QTest::newRow("the user's choice, offscreen")
+        << QByteArray("offscreen") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
 }
 
 void DisplayPlatformTest::preferred()
