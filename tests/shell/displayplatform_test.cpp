@@ -5,8 +5,6 @@
 
 #include <QtTest>
 
-using velmarit::platformKnowsWindowPosition;
-using velmarit::platformNeedsQuickExit;
 using velmarit::preferredPlatform;
 
 class DisplayPlatformTest : public QObject
@@ -16,8 +14,6 @@ class DisplayPlatformTest : public QObject
 private slots:
     void preferred_data();
     void preferred();
-    void knowsPosition_data();
-    void knowsPosition();
 };
 
 void DisplayPlatformTest::preferred_data()
@@ -46,28 +42,6 @@ void DisplayPlatformTest::preferred()
     QFETCH(QByteArray, waylandDisplay);
     QFETCH(QByteArray, expected);
     QCOMPARE(preferredPlatform(qpaPlatform, display, waylandDisplay), expected);
-}
-
-void DisplayPlatformTest::knowsPosition_data()
-{
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<bool>("known");
-    QTest::addColumn<bool>("quickExit");
-
-    QTest::newRow("xcb") << "xcb" << true << false;
-    QTest::newRow("windows") << "windows" << true << false;
-    QTest::newRow("offscreen") << "offscreen" << true << false;
-    QTest::newRow("wayland") << "wayland" << false << true;
-    QTest::newRow("wayland-egl") << "wayland-egl" << false << true;
-}
-
-void DisplayPlatformTest::knowsPosition()
-{
-    QFETCH(QString, platform);
-    QFETCH(bool, known);
-    QFETCH(bool, quickExit);
-    QCOMPARE(platformKnowsWindowPosition(platform), known);
-    QCOMPARE(platformNeedsQuickExit(platform), quickExit);
 }
 
 QTEST_APPLESS_MAIN(DisplayPlatformTest)
