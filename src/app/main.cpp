@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "shell/displayplatform.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 
@@ -34,12 +35,19 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    velmarit::choosePreferredPlatform();
     QApplication app(argc, argv);
     velmarit::FrmVelmarit window;
     // The load step runs before the window is first shown; the shell, owned
-    // by the window, writes the position file when the window closes.
+    // by the window, writes the position file when the window closes or the
+    // session ends.
     auto *shell = new velmarit::Shell(&window);
     shell->Form_Load();
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName())) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -3,16 +3,18 @@
 
 #include "shell/shell.h"
 
+#include "shell/displayplatform.h"
 #include "shell/infobox.h"
 #include "shell/positionfilelocation.h"
 #include "shell/programinfo.h"
+#include "shell/sessionsignals.h"
 #include "shell/windowplacement.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
@@ -38,6 +40,10 @@ Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &conf
     connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
     connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
     connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
+    // Qt quits without closing the window when Windows ends the session, and
+    // may do so for a session manager's request elsewhere.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Shell::endSession);
+    watchSessionSignals(this, [this] { endSession(); });
 }
 
 void Shell::Form_Load()
@@ -71,12 +77,32 @@ void Shell::Form_Load()
 
 void Shell::Form_Unload()
 {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // Where the platform cannot tell where the window stands (Wayland), the
+    // saved position is worth more than a guess: the file is left as it is.
+    if (!platformKnowsWindowPosition(QGuiApplication::platformName()))
+        return;
     // Nothing here may keep the program from ending: a write that fails
     // (a read-only disk, a directory in the file's place) is let go.
     const QFileInfo target(m_positionFilePath);
     if (!m_positionFilePath.isEmpty() && !target.dir().exists())
         QDir().mkpath(target.absolutePath());
     writePositionFile(m_positionFilePath, positionFromPixels(m_window->frameGeometry().topLeft()));
+}
+
+void Shell::endSession()
+{
+    if (m_unloaded)
+        return;
+    // An open information box would keep the program running after its
+    // window closed.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows)
+        if (widget != m_window && widget->isVisible())
+            widget->close();
+    m_window->close();
 }
 
 void Shell::Form_DblClick()

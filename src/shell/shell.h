@@ -18,6 +18,11 @@ class FrmVelmarit;
 // position from the position file, the Delta list, the credit texts. The
 // unload step writes the window's position back when the window closes. The
 // file's path and the position read are the only state kept between the two.
+//
+// The end of the desktop session ends the program like a close: a SIGTERM or
+// SIGHUP, or Qt quitting the application on the session's behalf, closes the
+// window, and the unload step writes the position once per run however many
+// of these arrive.
 class Shell : public QObject
 {
     Q_OBJECT
@@ -34,6 +39,9 @@ public:
     void Form_DblClick();
     void imgCopyright_Click();
 
+    // Closes any open box and the window, as the session ends.
+    void endSession();
+
     QString positionFilePath() const { return m_positionFilePath; }
     WindowPosition savedPosition() const { return m_saved; }
 
@@ -43,6 +51,7 @@ private:
     QString m_configDir;
     QString m_positionFilePath;
     WindowPosition m_saved;
+    bool m_unloaded = false;
 };
 
 } // namespace velmarit

@@ -13,6 +13,7 @@
 #include "ui/keypressfilter.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
+#include "ui/resultlabel.h"
 #include "ui/switchbox.h"
 #include "ui/switchkeyrules.h"
 #include "ui/tabcolumndelegate.h"
@@ -88,7 +89,9 @@ Qt::Alignment toQt(layout::Align align)
 
 QLabel *makeLabel(const layout::Control &entry, QWidget *parent)
 {
-    auto *label = new QLabel(fromView(entry.caption), parent);
+    const QString caption = fromView(entry.caption);
+    QLabel *label = entry.kind == layout::Kind::ResultLabel ? new ResultLabel(caption, parent)
+                                                            : new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
     setColour(label, QPalette::WindowText, entry.fore);
     if (entry.kind == layout::Kind::ResultLabel) {

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 using velmarit::FrmVelmarit;
@@ -116,6 +117,8 @@ private slots:
     void infoBoxOpens();
     void noInfoBoxOnControls_data();
     void noInfoBoxOnControls();
+    void sessionEnd_data();
+    void sessionEnd();
 
 private:
     // Checks what every load step must leave behind, however the file read.
@@ -367,6 +370,69 @@ void ShellTest::noInfoBoxOnControls()
                        where.isNull() ? widget->rect().center() : where);
     QTest::qWait(50);
     QCOMPARE(catcher.boxes.size(), 0);
+}
+
+void ShellTest::sessionEnd_data()
+{
+    QTest::addColumn<int>("signal"); // 0: Qt quits the application instead
+    QTest::addColumn<bool>("infoBoxOpen");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("SIGTERM") << SIGTERM << false << 1;
+    QTest::newRow("SIGHUP") << SIGHUP << false << 1;
+    QTest::newRow("SIGTERM, then SIGHUP and SIGTERM again") << SIGTERM << false << 3;
+    // The box's own event loop must not keep the program alive.
+    QTest::newRow("SIGTERM with the information box open") << SIGTERM << true << 1;
+    // How Qt ends the program for Windows' end of session and for an X11
+    // session manager's "die": aboutToQuit, with the window still open.
+    QTest::newRow("application quits") << 0 << false << 1;
+    QTest::newRow("application quits with the information box open") << 0 << true << 1;
+}
+
+// The session's signal closes the window as the user would, the position is
+// written once, and nothing later in the run writes it again.
+void ShellTest::sessionEnd()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, infoBoxOpen);
+    QFETCH(int, count);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Velmarit.ini");
+
+    Program program(dir.path(), dir.filePath("config"));
+    QVERIFY(program.show());
+    program.window->move(96, 48);
+    QTRY_COMPARE(program.window->frameGeometry().topLeft(), QPoint(96, 48));
+
+    bool boxWasOpen = false;
+    auto sendSignals = [&] {
+        boxWasOpen = QApplication::activeModalWidget() != nullptr;
+        for (int i = 0; i < count; ++i) {
+            if (signal == 0)
+                QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+            else
+                std::raise(i % 2 ? SIGHUP : signal);
+        }
+    };
+    if (infoBoxOpen) {
+        // Sent from inside the box's event loop, which then has to end.
+        QTimer::singleShot(0, this, [&] { QTimer::singleShot(50, this, sendSignals); });
+        QTimer::singleShot(0, program.shell, &Shell::Form_DblClick);
+    } else {
+        sendSignals();
+    }
+    QTRY_VERIFY(!program.window->isVisible());
+    QCOMPARE(boxWasOpen, infoBoxOpen);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(fileBytes(path), QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
+
+    // Neither another signal nor the application quitting writes again.
+    QVERIFY(writeBytes(path, "untouched"));
+    std::raise(SIGTERM);
+    QTest::qWait(50);
+    program.shell->endSession();
+    program.window->close();
+    QCOMPARE(fileBytes(path), QByteArray("untouched"));
 }
 
 int main(int argc, char *argv[])

@@ -117,6 +117,8 @@ private slots:
     void creditPicture();
     void focusOrder();
     void screenReaderTexts();
+    void emptyResultNames_data();
+    void emptyResultNames();
     void listHeadingAlignsWithSecondColumn();
     void backgroundDoubleClick_data();
     void backgroundDoubleClick();
@@ -436,6 +438,58 @@ void TestWindow::screenReaderTexts()
     w.txtSwitchMA->setText(QStringLiteral("2357"));
     QCOMPARE(name(w.lblAdresseMA), QStringLiteral("04"));
     QCOMPARE(name(w.lblAnzeigeLokDelta), QStringLiteral("analog"));
+}
+
+void TestWindow::emptyResultNames_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text"); // typed into a text box; a check box is ticked
+    QTest::addColumn<bool>("emptyAfter");
+
+    const auto row = [](const char *tag, const char *label, const char *input, const char *text,
+                        bool emptyAfter) {
+        QTest::newRow(tag) << QString(label) << QString(input) << QString(text) << emptyAfter;
+    };
+    row("lok, typed switches", "lblAdresseLok", "txtSwitchLok", "1", false);
+    row("lok, ticked switch", "lblAnzeigeLok", "chkSwitchLok(1)", "", false);
+    row("lok, switches for an address", "lblDelta", "txtDigital", "12", false);
+    row("lok, negative address", "lblDelta", "txtDigital", "-1", true);
+    row("turnout, typed switches", "lblAdresseMA", "txtSwitchMA", "2357", false);
+    row("turnout, ticked switch", "lblAnzeigeMA", "chkSwitchMA(1)", "", false);
+    row("turnout, switches for an address", "lblWeichen", "txtWeichen", "12", false);
+    row("turnout, hugely negative address", "lblWeichen", "txtWeichen", "-99999", true);
+}
+
+// An empty result is no result: a screen reader must not hear the caption of
+// the frame around it ("decodieren", "codieren"), and a shown result is read
+// out as shown.
+void TestWindow::emptyResultNames()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(bool, emptyAfter);
+    FrmVelmarit w;
+    auto *result = w.findChild<QLabel *>(label);
+    QVERIFY(result);
+    const QAccessibleInterface *readOut = QAccessible::queryAccessibleInterface(result);
+    QCOMPARE(readOut->role(), QAccessible::StaticText);
+    QVERIFY(!readOut->text(QAccessible::Description).isEmpty());
+
+    // Empty before any input.
+    QVERIFY(result->text().isEmpty());
+    QCOMPARE(readOut->text(QAccessible::Name), QString());
+
+    auto *box = w.findChild<QCheckBox *>(input);
+    auto *edit = w.findChild<QLineEdit *>(input);
+    QVERIFY(box || edit);
+    // From a shown result back to an empty one must empty the name too.
+    if (emptyAfter && edit)
+        edit->setText(QStringLiteral("1"));
+    box ? box->click() : edit->setText(text);
+    QCOMPARE(result->text().isEmpty(), emptyAfter);
+    QCOMPARE(readOut->text(QAccessible::Name), result->text());
 }
 
 namespace {
