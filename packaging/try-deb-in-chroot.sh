@@ -204,9 +204,10 @@ done
 in_root dpkg -l velmarit 2>/dev/null | grep -q '^ii' && fail "package still installed"
 
 step "purge it and the dependencies it brought"
-in_root bash -c "DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq velmarit &&
-    DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -qq" >/dev/null 2>&1 ||
-    fail "apt-get purge failed"
+# apt no longer knows a removed local package by name; dpkg purges what is left.
+in_root dpkg --purge velmarit >/dev/null 2>&1 || fail "dpkg --purge failed"
+in_root bash -c "DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -qq" >/dev/null 2>&1 ||
+    fail "apt-get autoremove --purge failed"
 state=$(in_root dpkg-query -W -f='${db:Status-Abbrev}' velmarit 2>/dev/null || true)
 case $state in "" | "un "*) ;; *) fail "dpkg still holds the package in state $state" ;; esac
 file_list >"$root.after"
