@@ -18,7 +18,7 @@
 # with the list taken before the install.
 #
 # Each root is a fresh copy of a minimal debootstrap kept in <root-dir>.base.
-# Needs root, debootstrap, xvfb, openbox, xdotool and x11-utils on the host.
+# Needs root, debootstrap, xvfb, openbox, xdotool, wmctrl and x11-utils on the host.
 # The Debian mirror is the one the host's apt already uses.
 set -euo pipefail
 
@@ -54,7 +54,8 @@ mounted=()
 cleanup() {
     set +e
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
+    [ -n "${wm_loop:-}" ] && kill "$wm_loop" 2>/dev/null
+    [ -s "$root.wm" ] && kill "$(cat "$root.wm")" 2>/dev/null
     [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
     for m in "${mounted[@]}"; do mountpoint -q "$m" && umount "$m"; done
 }
@@ -131,8 +132,15 @@ mkdir -p "$root/tmp/.X11-unix"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 x_pid=$!
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$display openbox >/dev/null 2>&1 &
-wm_pid=$!
+# Under heavy load openbox itself can die, and a window would then never
+# close on Alt+F4; started again, it manages the windows anew.
+(while :; do
+    DISPLAY=$display openbox &
+    echo $! >"$root.wm"
+    wait $!
+    sleep 0.2
+done) >/dev/null 2>&1 &
+wm_loop=$!
 for _ in $(seq 50); do
     xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
     sleep 0.1
@@ -167,10 +175,22 @@ frame_of() { # the window manager's frame around the client window
         w=$parent
     done
 }
-close_app() {
-    DISPLAY=$display xdotool windowactivate --sync "$wid" key alt+F4
-    for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on close"
+ended() { # waits up to 20 s for the program to end
+    for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+close_app() { # Alt+F4 through the window manager, _NET_CLOSE_WINDOW as a second try
+    for _ in $(seq 50); do
+        DISPLAY=$display xdotool windowactivate "$wid" 2>/dev/null || true
+        [ "$(DISPLAY=$display xdotool getactivewindow 2>/dev/null)" = "$wid" ] && break
+        sleep 0.1
+    done
+    DISPLAY=$display xdotool key alt+F4
+    if ! ended; then
+        step "no end after Alt+F4; closing through _NET_CLOSE_WINDOW"
+        DISPLAY=$display wmctrl -i -c "$wid"
+        ended || fail "the program did not end on close"
+    fi
     app_pid=""
 }
 
