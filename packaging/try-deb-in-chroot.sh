@@ -13,9 +13,9 @@
 # its dependencies, starts the program the way the menu entry does (its Exec
 # line) as an ordinary user under the host's Xvfb, moves it, closes it
 # through the window manager, checks that the position was kept in the
-# user's own file and that it reopens there; removes the package, purges it
-# with the dependencies it brought, and compares every file of the root
-# with the list taken before the install.
+# user's own file and that it reopens there; removes the package, purges
+# it, and compares every file of the root with the list taken before the
+# install (with its dependencies already in place).
 #
 # Each root is a fresh copy of a minimal debootstrap kept in <root-dir>.base.
 # Needs root, debootstrap, xvfb, openbox, xdotool, wmctrl and x11-utils on the host.
@@ -94,20 +94,27 @@ as_user() {
     chroot --userspec="$user:$user" "$root" /usr/bin/env -i PATH=/usr/bin:/bin \
         HOME="/home/$user" DISPLAY="$display" "$@"
 }
-# Every file and folder of the system, less the user's home and what apt and
-# dpkg keep about their own work (logs, package lists, their caches).
+# Every file and folder of the system, less the user's home, what lives only
+# while the system runs (/run, /tmp) and what apt keeps about its own work
+# (logs, package lists, its caches).
 file_list() {
-    (cd "$root" && find . -xdev \( -path ./proc -o -path ./tmp -o -path ./home -o -path ./root \
-        -o -path ./var/log -o -path ./var/cache/apt -o -path ./var/lib/apt/lists \) -prune \
+    (cd "$root" && find . -xdev \( -path ./proc -o -path ./tmp -o -path ./run -o -path ./home \
+        -o -path ./root -o -path ./var/log -o -path ./var/cache/apt -o -path ./var/lib/apt \) -prune \
         -o -print) | sed 's/^\.//' | sort
 }
 
 in_root useradd -m "$user"
 in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get update -qq" >/dev/null 2>&1 ||
     fail "apt-get update failed"
+# The dependencies first: what their own maintainer scripts leave behind on
+# a purge (a machine id, dpkg's stat overrides) is theirs, not the package's.
+step "install the dependencies of $(basename "$deb")"
+needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get satisfy -y -qq '$needs'" \
+    >/dev/null 2>&1 || fail "apt-get satisfy '$needs' failed"
 file_list >"$root.before"
 
-step "install $(basename "$deb") with its dependencies"
+step "install $(basename "$deb")"
 cp "$deb" "$root/root/"
 in_root bash -c "export DEBIAN_FRONTEND=noninteractive;
     apt-get install -y -qq /root/$(basename "$deb")" >/dev/null 2>&1 || fail "apt-get install failed"
@@ -223,11 +230,9 @@ for f in /usr/bin/velmarit /usr/bin/velmarit-tabelle "${desktop#"$root"}" \
 done
 in_root dpkg -l velmarit 2>/dev/null | grep -q '^ii' && fail "package still installed"
 
-step "purge it and the dependencies it brought"
+step "purge it"
 # apt no longer knows a removed local package by name; dpkg purges what is left.
 in_root dpkg --purge velmarit >/dev/null 2>&1 || fail "dpkg --purge failed"
-in_root bash -c "DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -qq" >/dev/null 2>&1 ||
-    fail "apt-get autoremove --purge failed"
 state=$(in_root dpkg-query -W -f='${db:Status-Abbrev}' velmarit 2>/dev/null || true)
 case $state in "" | "un "*) ;; *) fail "dpkg still holds the package in state $state" ;; esac
 file_list >"$root.after"
