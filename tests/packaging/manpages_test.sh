@@ -44,8 +44,16 @@ while read -r page lang with_options; do
     text=$(render "$out")
     [ -s "$work/warnings" ] && fail "$lang $page: warnings: $(head -n 5 "$work/warnings")"
     grep -q "Velmarit $version" <<<"$text" || fail "$lang $page: no version $version in the footer"
-    # Each language keeps its own words only.
-    other=$([ "$lang" = de ] && echo "SYNOPSIS" || echo "ÜBERSICHT")
+    # Each language has its own headings, all of them, and only its own.
+    if [ "$lang" = de ]; then
+        sections="BEZEICHNUNG ÜBERSICHT BESCHREIBUNG OPTIONEN EXIT-STATUS SIEHE_AUCH" other=SYNOPSIS
+    else
+        sections="NAME SYNOPSIS DESCRIPTION OPTIONS EXIT_STATUS SEE_ALSO" other=ÜBERSICHT
+    fi
+    [ "$page" = velmarit ] && sections="$sections $([ "$lang" = de ] && echo DATEIEN || echo FILES)"
+    for section in $sections; do
+        grep -qx "${section//_/ }" <<<"$text" || fail "$lang $page: no section ${section//_/ }"
+    done
     grep -q "$other" <<<"$text" && fail "$lang $page: holds the other language's $other"
     if [ "$with_options" = yes ]; then
         for option in $options; do
