@@ -2,22 +2,40 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the built .deb into a clean Debian 12 root, starts the program the
-# way the menu entry does (its Exec line) as an ordinary user under the
-# host's Xvfb, moves it, closes it through the window manager, checks that
-# the position was kept in the user's own file and that it reopens there,
-# then removes the package and checks that nothing of it is left.
+# Tries the Debian package on a clean Debian 12, as a new user would.
 #
-#   sudo packaging/try-deb-in-chroot.sh build/default/velmarit_2.0.3_amd64.deb [root-dir]
+#   sudo packaging/try-deb-in-chroot.sh build/package/velmarit_2.0.3_amd64.deb [root-dir]
+#   sudo packaging/try-deb-in-chroot.sh --build [root-dir]
 #
-# Needs root, debootstrap, xvfb, openbox, xdotool and x11-utils on the host.
+# With --build it first runs ./scripts/package on a copy of this tree in a
+# clean root of its own (which installs what the build needs) and tries the
+# package made there. Then, in a fresh clean root: installs the package with
+# its dependencies, starts the program the way the menu entry does (its Exec
+# line) as an ordinary user under the host's Xvfb, moves it, closes it
+# through the window manager, checks that the position was kept in the
+# user's own file and that it reopens there; removes the package, purges
+# it, and compares every file of the root with the list taken before the
+# install (with its dependencies already in place).
+#
+# Each root is a fresh copy of a minimal debootstrap kept in <root-dir>.base.
+# Needs root, debootstrap, xvfb, openbox, xdotool, wmctrl and x11-utils on the host.
 # The Debian mirror is the one the host's apt already uses.
 set -euo pipefail
 
-deb=$(realpath "$1")
-root=${2:-/tmp/velmarit-debroot}
+build=0
+if [ "${1:-}" = "--build" ]; then
+    build=1
+    shift
+else
+    [ $# -ge 1 ] || { echo "usage: $0 DEB [root-dir] | --build [root-dir]" >&2; exit 2; }
+    deb=$(realpath "$1")
+    shift
+fi
+root=${1:-/tmp/velmarit-debroot}
+base=$root.base
 display=${VELMARIT_TRY_DISPLAY:-:88}
 user=tester
+tree=$(cd "$(dirname "$0")/.." && pwd)
 
 fail() { echo "try-deb: FAIL: $*" >&2; exit 1; }
 step() { echo "try-deb: $*"; }
@@ -26,34 +44,86 @@ mirror=$({ grep -h -E '^(URIs:|deb )' /etc/apt/sources.list.d/*.sources /etc/apt
             2>/dev/null || true; } | grep -v security | awk 'NR == 1 {print $2}')
 [ -n "$mirror" ] || fail "no Debian mirror found in the host's apt sources"
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
-    step "debootstrap bookworm into $root"
-    debootstrap --variant=minbase bookworm "$root" "$mirror" >/dev/null
+if [ ! -x "$base/usr/bin/apt-get" ]; then
+    step "debootstrap bookworm into $base"
+    rm -rf "$base"
+    debootstrap --variant=minbase bookworm "$base" "$mirror" >/dev/null
 fi
 
+mounted=()
 cleanup() {
     set +e
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null
+    [ -n "${wm_loop:-}" ] && kill "$wm_loop" 2>/dev/null
+    [ -s "$root.wm" ] && kill "$(cat "$root.wm")" 2>/dev/null
     [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
-    mountpoint -q "$root/tmp/.X11-unix" && umount "$root/tmp/.X11-unix"
-    mountpoint -q "$root/proc" && umount "$root/proc"
+    for m in "${mounted[@]}"; do mountpoint -q "$m" && umount "$m"; done
 }
 trap cleanup EXIT
-mountpoint -q "$root/proc" || mount -t proc proc "$root/proc"
+fresh_root() { # a clean copy of the base, with /proc
+    local dir=$1 m
+    for m in "$dir/tmp/.X11-unix" "$dir/proc"; do mountpoint -q "$m" && umount "$m"; done
+    rm -rf "$dir"
+    cp -a "$base" "$dir"
+    mount -t proc proc "$dir/proc"
+    mounted+=("$dir/proc")
+}
 
+if [ "$build" = 1 ]; then
+    broot=$root-build
+    step "build: ./scripts/package in a clean root $broot"
+    fresh_root "$broot"
+    mkdir -p "$broot/root/velmarit"
+    tar -C "$tree" --exclude=./build --exclude=./.git --exclude='./obj-*' -cf - . |
+        tar -C "$broot/root/velmarit" -xf -
+    chroot "$broot" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+        bash -c 'cd /root/velmarit && ./scripts/package' >"$root-build.log" 2>&1 ||
+        { tail -n 30 "$root-build.log"; fail "./scripts/package failed in the clean root (log $root-build.log)"; }
+    sed -n '/^== lintian ==/,$p' "$root-build.log"
+    deb=$(ls "$broot"/root/velmarit/build/package/velmarit_*.deb)
+    mkdir -p "$tree/build/package"
+    cp "$deb" "$tree/build/package/clean-root-$(basename "$deb")"
+    deb=$tree/build/package/clean-root-$(basename "$deb")
+    umount "$broot/proc"
+    step "built $(basename "$deb") in the clean root"
+fi
+
+fresh_root "$root"
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
 as_user() {
     chroot --userspec="$user:$user" "$root" /usr/bin/env -i PATH=/usr/bin:/bin \
         HOME="/home/$user" DISPLAY="$display" "$@"
 }
+# Every file and folder of the system, less the user's home, what lives only
+# while the system runs (/run, /tmp) and what apt keeps about its own work
+# (logs, package lists, its caches).
+file_list() {
+    (cd "$root" && find . -xdev \( -path ./proc -o -path ./tmp -o -path ./run -o -path ./home \
+        -o -path ./root -o -path ./var/log -o -path ./var/cache/apt -o -path ./var/lib/apt \) -prune \
+        -o -print) | sed 's/^\.//' | sort
+}
 
-step "install $(basename "$deb") with its dependencies"
+in_root useradd -m "$user"
+in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get update -qq" >/dev/null 2>&1 ||
+    fail "apt-get update failed"
+# The dependencies first: what their own maintainer scripts leave behind on
+# a purge (a machine id, dpkg's stat overrides) is theirs, not the package's.
+step "install the dependencies of $(basename "$deb")"
+needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get satisfy -y -qq '$needs'" \
+    >/dev/null 2>&1 || fail "apt-get satisfy '$needs' failed"
+file_list >"$root.before"
+
+step "install $(basename "$deb")"
 cp "$deb" "$root/root/"
-in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get update -qq &&
+in_root bash -c "export DEBIAN_FRONTEND=noninteractive;
     apt-get install -y -qq /root/$(basename "$deb")" >/dev/null 2>&1 || fail "apt-get install failed"
+rm "$root/root/$(basename "$deb")"
 for f in /usr/bin/velmarit /usr/bin/velmarit-tabelle /usr/share/icons/hicolor/16x16/apps/velmarit.png \
-         /usr/share/icons/hicolor/scalable/apps/velmarit.svg; do
+         /usr/share/icons/hicolor/scalable/apps/velmarit.svg \
+         /usr/share/doc/velmarit/copyright /usr/share/doc/velmarit/changelog.gz \
+         /usr/share/man/man1/velmarit.1.gz /usr/share/man/man1/velmarit-tabelle.1.gz \
+         /usr/share/man/de/man1/velmarit.1.gz /usr/share/man/de/man1/velmarit-tabelle.1.gz; do
     [ -f "$root$f" ] || fail "$f not installed"
 done
 desktop=$(ls "$root"/usr/share/applications/*.desktop 2>/dev/null | head -n1)
@@ -62,7 +132,6 @@ ls "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "no AppStream me
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 step "menu entry $(basename "$desktop") starts: $exec_line"
 
-in_root bash -c "id $user >/dev/null 2>&1 || useradd -m $user"
 as_user velmarit-tabelle lok | grep -q "Adressen 1 bis 80" || fail "velmarit-tabelle prints no table"
 
 step "start Xvfb $display and openbox on the host"
@@ -70,14 +139,22 @@ mkdir -p "$root/tmp/.X11-unix"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 x_pid=$!
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$display openbox >/dev/null 2>&1 &
-wm_pid=$!
+# Under heavy load openbox itself can die, and a window would then never
+# close on Alt+F4; started again, it manages the windows anew.
+(while :; do
+    DISPLAY=$display openbox &
+    echo $! >"$root.wm"
+    wait $!
+    sleep 0.2
+done) >/dev/null 2>&1 &
+wm_loop=$!
 for _ in $(seq 50); do
     xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
     sleep 0.1
 done
 sleep 0.5 # openbox announces itself a moment before it manages windows
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+mounted+=("$root/tmp/.X11-unix")
 
 start_app() {
     # shellcheck disable=SC2086 # the Exec line is a command line
@@ -97,22 +174,33 @@ window_corner() {
         /Absolute upper-left Y/ {y=$NF} END {print x "," y}'
 }
 frame_of() { # the window manager's frame around the client window
-    local w=$1 parent
+    local w=$1 parent top
+    top=$(DISPLAY=$display xwininfo -root | awk '/Window id/ {print $4}')
     while :; do
         parent=$(DISPLAY=$display xwininfo -children -id "$w" | awk '/Parent window id/ {print $4}')
-        root=$(DISPLAY=$display xwininfo -root | awk '/Window id/ {print $4}')
-        [ "$parent" = "$root" ] && { echo "$w"; return; }
+        [ "$parent" = "$top" ] && { echo "$w"; return; }
         w=$parent
     done
 }
-close_app() {
-    DISPLAY=$display xdotool windowactivate --sync "$wid" key alt+F4
-    for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end on close"
+ended() { # waits up to 20 s for the program to end
+    for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+close_app() { # Alt+F4 through the window manager, _NET_CLOSE_WINDOW as a second try
+    for _ in $(seq 50); do
+        DISPLAY=$display xdotool windowactivate "$wid" 2>/dev/null || true
+        [ "$(DISPLAY=$display xdotool getactivewindow 2>/dev/null)" = "$wid" ] && break
+        sleep 0.1
+    done
+    DISPLAY=$display xdotool key alt+F4
+    if ! ended; then
+        step "no end after Alt+F4; closing through _NET_CLOSE_WINDOW"
+        DISPLAY=$display wmctrl -i -c "$wid"
+        ended || fail "the program did not end on close"
+    fi
     app_pid=""
 }
 
-rm -rf "$root/home/$user/.config/Velmarit" # a first start, also when run again
 start_app
 first=$(window_corner)
 step "first start: window at $first"
@@ -134,11 +222,24 @@ close_app
 [ "$again" = "$moved" ] || fail "reopened at $again, closed at $moved"
 
 step "remove the package"
-in_root bash -c "DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmarit" >/dev/null 2>&1
-left=$(in_root dpkg -L velmarit 2>/dev/null | grep -v '^/usr$\|^/usr/share$\|^/usr/bin$' || true)
+in_root bash -c "DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq velmarit" >/dev/null 2>&1 ||
+    fail "apt-get remove failed"
 for f in /usr/bin/velmarit /usr/bin/velmarit-tabelle "${desktop#"$root"}" \
-         /usr/share/icons/hicolor/16x16/apps/velmarit.png; do
+         /usr/share/icons/hicolor/16x16/apps/velmarit.png /usr/share/man/man1/velmarit.1.gz; do
     [ -e "$root$f" ] && fail "$f left after removal"
 done
-[ -z "$(in_root dpkg -l velmarit 2>/dev/null | grep '^ii')" ] || fail "package still installed"
-step "OK: installed, started from the menu entry's command, kept its position, removed cleanly"
+in_root dpkg -l velmarit 2>/dev/null | grep -q '^ii' && fail "package still installed"
+
+step "purge it"
+# apt no longer knows a removed local package by name; dpkg purges what is left.
+in_root dpkg --purge velmarit >/dev/null 2>&1 || fail "dpkg --purge failed"
+state=$(in_root dpkg-query -W -f='${db:Status-Abbrev}' velmarit 2>/dev/null || true)
+case $state in "" | "un "*) ;; *) fail "dpkg still holds the package in state $state" ;; esac
+file_list >"$root.after"
+if ! diff "$root.before" "$root.after" >"$root.diff"; then
+    cat "$root.diff"
+    fail "files differ from before the install (list above)"
+fi
+step "left in the user's home, as Debian leaves users' files: ${ini#"$root"}"
+step "OK: installed, started from the menu entry's command, kept its position," \
+     "removed and purged leaving no file behind"
