@@ -109,7 +109,9 @@ in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get update -qq" >/de
 # The dependencies first: what their own maintainer scripts leave behind on
 # a purge (a machine id, dpkg's stat overrides) is theirs, not the package's.
 step "install the dependencies of $(basename "$deb")"
-needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+needs=$(dpkg-deb -f "$deb" Depends)
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[ -n "$recommends" ] && needs="$needs, $recommends"
 in_root bash -c "export DEBIAN_FRONTEND=noninteractive; apt-get satisfy -y -qq '$needs'" \
     >/dev/null 2>&1 || fail "apt-get satisfy '$needs' failed"
 file_list >"$root.before"
