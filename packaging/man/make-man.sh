@@ -48,7 +48,7 @@ function text(s,    out, i, c, prev) {
 }
 # "-v, --version" or "--pdf <DATEI.pdf>": names bold, value names italic;
 # an argument ("tabelle") italic as a whole.
-function spec(s, kind,    n, parts, i, w, out) {
+function optionform(s, kind,    n, parts, i, w, out) {
     if (kind == "arg") return "\\fI" text(s) "\\fR"
     n = split(s, parts, /, /)
     out = ""
@@ -84,7 +84,7 @@ function list(kind,    i, words, out) {
                 if (strict) failed = 1
             }
         }
-        out = out ".TP\n" spec(name[kind, i], kind) "\n" text(words) "\n"
+        out = out ".TP\n" optionform(name[kind, i], kind) "\n" text(words) "\n"
     }
     return out
 }

@@ -9,26 +9,11 @@ fail() {
     exit 1
 }
 
-# Polls a command for up to $1 tenths of a second.
-wait_for() {
-    local tenths=$1 i
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Whether process $1 still runs: kill -0 alone also counts one that has
-# ended but is not reaped yet (a zombie).
-pid_alive() {
-    local state
-    kill -0 "$1" 2>/dev/null || return 1
-    # The state follows the command name in parentheses, which may hold blanks.
-    state=$(sed 's/.*) //; s/ .*//' "/proc/$1/stat" 2>/dev/null) || return 1
-    [ "$state" != Z ]
-}
+# Polling and the liveness check are the X session helper's; it starts
+# nothing when sourced.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
+wait_for() { xsession_wait_for "$@"; }
+pid_alive() { xsession_pid_alive "$1"; }
 
 # Waits up to $2 tenths of a second for process $1 to end.
 wait_for_exit() {

@@ -185,8 +185,9 @@ xsession_wm_restarts() {
 xsession_pid_alive() {
     local state
     kill -0 "$1" 2>/dev/null || return 1
-    # The state follows the command name in parentheses, which may hold blanks.
-    state=$(sed 's/.*) //; s/ .*//' "/proc/$1/stat" 2>/dev/null) || return 0
+    # The state follows the command name in parentheses, which may hold blanks;
+    # a process whose entry went away after kill -0 has just ended.
+    state=$(sed 's/.*) //; s/ .*//' "/proc/$1/stat" 2>/dev/null) || return 1
     [ "$state" != Z ]
 }
 
