@@ -1,0 +1,261 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# velmarit.exe as a Windows user meets it: unpacked from the zip into a
+# folder whose path holds umlauts and blanks, started under Wine in a real X
+# session (Xvfb, openbox). Checks the title and client size, typing into the
+# turnout box, Alt+F4, the position file beside the program and its round
+# trip, the information box on a double click, and the per-user file when
+# the folder cannot be written.
+#
+# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT]
+# With the Linux build given, also prints both start-up times (information).
+set -uo pipefail
+
+zip=${1:?usage: $0 ZIP [LINUX-VELMARIT]}
+linux_program=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/winesupport.sh"
+ensure_wine_prefix || exit 1
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $what"
+        failed=$((failed + 1))
+    fi
+}
+die() {
+    echo "FAIL  $*"
+    exit 1
+}
+
+work=$(mktemp -d)
+folder="$work/Jürgen Müller/Modellbahn/Velmarit"
+xvfb_pid=
+wm_loop_pid=
+app_pid=
+immutable=
+cleanup() {
+    [ -n "$immutable" ] && chattr -i "$immutable" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+    [ -n "$wm_loop_pid" ] && kill "$wm_loop_pid" 2>/dev/null && wait "$wm_loop_pid" 2>/dev/null
+    [ -f "$work/openbox.pid" ] && kill "$(cat "$work/openbox.pid")" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_for() {
+    local tenths=$1
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- the X session: Xvfb on the first free display of :80 to :89, openbox
+# kept alive in a loop (under load it can die, and a window without its
+# window manager never closes on Alt+F4).
+for number in 80 81 82 83 84 85 86 87 88 89; do
+    [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    ours() { [ "$(tr -d ' \n' <"/tmp/.X$number-lock")" = "$xvfb_pid" ] && xdpyinfo -display ":$number"; }
+    if wait_for 100 ours && kill -0 "$xvfb_pid" 2>/dev/null; then
+        export DISPLAY=":$number"
+        break
+    fi
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+done
+[ -n "$xvfb_pid" ] || die "no X server could be started on :80 to :89"
+(while :; do
+    openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+    echo $! >"$work/openbox.pid"
+    wait $!
+    sleep 0.2
+done) &
+wm_loop_pid=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 100 wm_ready || die "openbox did not start"
+sleep 0.5
+
+# Wine's desktop process belongs to the display it was started on.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+
+# --- unpack the download
+mkdir -p "$folder"
+(cd "$folder" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+exe="$folder/velmarit.exe"
+ini="$folder/Velmarit.ini"
+appdata_ini="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Velmarit/Velmarit.ini"
+rm -f "$appdata_ini"
+check "zip holds velmarit.exe, velmarit-tabelle.exe, LIESMICH.txt and the licence" \
+    test -f "$exe" -a -f "$folder/velmarit-tabelle.exe" -a -f "$folder/LIESMICH.txt" -a -f "$folder/LIZENZ.txt"
+
+window=
+startups=()
+start_program() {
+    local started
+    started=$(date +%s.%N)
+    (cd "$folder" && exec wine "$exe") >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=
+    for ((i = 0; i < 300; i++)); do
+        window=$(xdotool search --onlyvisible --name '^ Velmarit für märklin-Digital$' 2>/dev/null | head -n 1)
+        [ -n "$window" ] && break
+        kill -0 "$app_pid" 2>/dev/null || die "velmarit.exe ended at start ($(cat "$work/app.log"))"
+        sleep 0.1
+    done
+    [ -n "$window" ] || die "the window did not appear within 30 s"
+    startup=$(echo "$(date +%s.%N) - $started" | bc)
+    startups+=("${startup%??????}")
+    frame_known() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '='; }
+    wait_for 50 frame_known
+    sleep 1
+}
+
+close_program() {
+    for ((try = 0; try < 3; try++)); do
+        xdotool windowactivate --sync "$window" >/dev/null 2>&1
+        wait_for 20 bash -c "[ \"\$(xdotool getactivewindow)\" = $window ]"
+        xdotool key --clearmodifiers alt+F4
+        wait_for 100 bash -c "! kill -0 $app_pid" && break
+        # Second way into the same close: _NET_CLOSE_WINDOW.
+        wmctrl -i -c "$(printf '0x%x' "$window")" 2>/dev/null
+        wait_for 50 bash -c "! kill -0 $app_pid" && break
+    done
+    if kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid"
+        app_pid=
+        return 1
+    fi
+    wait "$app_pid"
+    local status=$?
+    app_pid=
+    return "$status"
+}
+
+file_is() {
+    printf '%b' "$2" >"$work/expected"
+    cmp -s "$work/expected" "$1" && return 0
+    echo "      $1 holds: $(od -An -c "$1" 2>&1 | tr -s ' \n' ' ')" >&2
+    return 1
+}
+
+client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+client_corner() { xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'; }
+
+# A piece of the client area as text (ImageMagick), for comparing.
+pixels_at() {
+    local x y
+    read -r x y <<<"$(client_corner)"
+    import -window root -crop "$3x$4+$((x + $1))+$((y + $2))" +repage txt:- 2>/dev/null | tail -n +2 | awk '{ print $3 }'
+}
+distinct_colours() { pixels_at "$@" | sort -u | wc -l; }
+
+# --- first start: no file
+rm -f "$ini"
+start_program
+check "title is ' Velmarit für märklin-Digital'" \
+    test "$(xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')" = " Velmarit für märklin-Digital"
+size=$(client_size)
+check "client area is 629 x 495 (read $size)" test "$size" = "629x495"
+check "nothing written at start" test ! -e "$ini"
+
+# Typing into the turnout box (client 488,396, 47 x 24) shows the switches
+# in the result label below it (488,434, 99 x 21).
+label=(488 434 99 21)
+empty=$(pixels_at "${label[@]}" | md5sum)
+xdotool mousemove --window "$window" 511 408 click 1
+sleep 0.3
+xdotool type --delay 100 "1"
+sleep 0.5
+one=$(pixels_at "${label[@]}" | md5sum)
+xdotool key BackSpace
+xdotool type --delay 100 "256"
+sleep 0.5
+last=$(pixels_at "${label[@]}" | md5sum)
+check "typing a turnout address shows its switches" \
+    test "$one" != "$empty" -a "$last" != "$one" -a "$(distinct_colours "${label[@]}")" -gt 1
+
+# A double click on the background (client 600,250) opens the information box.
+xdotool mousemove --window "$window" 600 250 click --repeat 2 --delay 80 1
+info=
+for ((i = 0; i < 50; i++)); do
+    info=$(xdotool search --onlyvisible --name '^ Info über Velmarit$' 2>/dev/null | head -n 1)
+    [ -n "$info" ] && break
+    sleep 0.1
+done
+check "double click on the background opens ' Info über Velmarit'" test -n "$info"
+if [ -n "$info" ]; then
+    xdotool windowactivate --sync "$info" >/dev/null 2>&1
+    xdotool key Return
+    wait_for 50 bash -c "! xdotool search --onlyvisible --name '^ Info über Velmarit\$'"
+fi
+
+check "Alt+F4 closes it" close_program
+check "Velmarit.ini beside the exe holds [Position] 0 0" file_is "$ini" '[Position]\r\n 0 \r\n 0 \r\n'
+
+# --- moved and closed, it reopens where it was: the file written at the
+# next close (unmoved) equals the one read.
+start_program
+xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
+sleep 1
+close_program
+moved=$(od -An -c "$ini" | tr -s ' \n' ' ')
+check "after a move the file holds another position ($moved)" \
+    bash -c "! cmp -s '$work/expected' '$ini'"
+cp "$ini" "$work/after-move"
+start_program
+corner=$(client_corner)
+close_program
+check "reopens where it was closed (client corner $corner)" cmp -s "$work/after-move" "$ini"
+
+# --- a folder that cannot be written: the position goes to %APPDATA%.
+cp "$ini" "$work/before-readonly"
+chmod a-w "$folder"
+if [ "$(id -u)" -eq 0 ] && chattr +i "$folder" 2>/dev/null; then
+    immutable=$folder   # the superuser ignores permission bits
+fi
+start_program
+xdotool windowmove --sync "$window" 200 100 >/dev/null 2>&1
+sleep 1
+close_program
+chattr -i "$folder" 2>/dev/null
+immutable=
+chmod u+w "$folder"
+check "read-only folder: the file beside the exe is untouched" cmp -s "$work/before-readonly" "$ini"
+check "read-only folder: the position is in %APPDATA%\\Velmarit\\Velmarit.ini" \
+    bash -c "[ -f '$appdata_ini' ] && ! cmp -s '$appdata_ini' '$ini' && head -c 12 '$appdata_ini' | grep -q Position"
+
+# --- start-up beside the Linux build, same X session (information only).
+if [ -n "$linux_program" ] && [ -x "$linux_program" ]; then
+    cp "$linux_program" "$work/velmarit"
+    started=$(date +%s.%N)
+    env -u QT_QPA_PLATFORM "$work/velmarit" >"$work/linux.log" 2>&1 &
+    linux_pid=$!
+    if wait_for 300 bash -c "xdotool search --onlyvisible --pid $linux_pid"; then
+        linux_startup=$(echo "$(date +%s.%N) - $started" | bc)
+        echo "start-up to a visible window (s): Wine ${startups[*]} (first start after the prefix's desktop, then again), Linux ${linux_startup%??????}"
+    fi
+    kill "$linux_pid" 2>/dev/null
+    wait "$linux_pid" 2>/dev/null
+fi
+
+echo "end to end under Wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
