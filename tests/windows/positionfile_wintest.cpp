@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cctype>
+
 #include <windows.h>
 
 using namespace velmarit;
