@@ -6,6 +6,9 @@
 # shellcheck shell=bash
 
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine turns Linux file names into Windows ones through the locale's
+# character set: in the C locale a folder named "Jürgen Müller" is lost.
+export LC_ALL=C.UTF-8
 # No prompts to download Mono or Gecko: Velmarit needs neither.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
