@@ -6,7 +6,10 @@
 # build given the same arguments: the same exit status, and the same text
 # once the Windows file form is taken off. That form is checked too: every
 # line ends in exactly one CR LF, and CSV (only CSV) starts with a UTF-8
-# byte order mark.
+# byte order mark. The help differs in two ways that Windows users expect:
+# its usage line names the program as it was started (a Windows path), and
+# Qt accepts "-?" for help there, which widens the option column; both are
+# taken off before comparing it.
 #
 # Usage: tabelle_output.sh LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]
 set -uo pipefail
@@ -35,7 +38,11 @@ fail() {
     fail "exit status $win_status under Wine, $linux_status on Linux"
 
 csv=no
-for arg in "$@"; do [ "$arg" = "--csv" ] && csv=yes; done
+help=no
+for arg in "$@"; do
+    [ "$arg" = "--csv" ] && csv=yes
+    [ "$arg" = "--help" ] && help=yes
+done
 
 for stream in out err; do
     file="$work/win.$stream"
@@ -52,6 +59,11 @@ for stream in out err; do
     bare_lf=$(/usr/bin/python3 -c 'import sys; b = open(sys.argv[1], "rb").read(); print(b.count(b"\n") - b.count(b"\r\n"), b.count(b"\r\r\n"))' "$file.body")
     [ "$bare_lf" = "0 0" ] || fail "std$stream: line ends not all single CR LF (bare LF, CR CR LF: $bare_lf)"
     sed 's/\r$//' "$file.body" >"$file.unix"
+    if [ "$help" = yes ]; then
+        for f in "$file.unix" "$work/linux.$stream"; do
+            sed -i '1s/^\(Aufruf: \)[^ ]*/\1PROGRAMM/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
+        done
+    fi
     if ! cmp -s "$work/linux.$stream" "$file.unix"; then
         fail "std$stream differs from the Linux build:"
         diff "$work/linux.$stream" "$file.unix" | head -n 10 >&2
