@@ -6,6 +6,7 @@
 #   -DREADME=LIESMICH.txt -DLICENCE=GPL text -DQT_COPYRIGHT=Debian's Qt copyright
 # Text files get CR LF line ends; the German read-me also a byte order mark,
 # so that every editor on Windows shows its umlauts right.
+cmake_minimum_required(VERSION 3.25)
 
 foreach(var ZIP STAGE VERSION PROGRAMS README LICENCE QT_COPYRIGHT)
     if(NOT DEFINED ${var})
