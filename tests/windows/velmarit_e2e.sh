@@ -123,7 +123,7 @@ start_program() {
     done
     [ -n "$window" ] || die "the window did not appear within 30 s"
     startup=$(echo "$(date +%s.%N) - $started" | bc)
-    startups+=("${startup%??????}")
+    startups+=("$(printf '%.2f' "$startup")")
     frame_known() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '='; }
     wait_for 50 frame_known
     sleep 1
@@ -251,7 +251,8 @@ if [ -n "$linux_program" ] && [ -x "$linux_program" ]; then
     linux_pid=$!
     if wait_for 300 bash -c "xdotool search --onlyvisible --pid $linux_pid"; then
         linux_startup=$(echo "$(date +%s.%N) - $started" | bc)
-        echo "start-up to a visible window (s): Wine ${startups[*]} (first start after the prefix's desktop, then again), Linux ${linux_startup%??????}"
+        echo "start-up to a visible window in s (information): under Wine ${startups[*]}" \
+            "(in the order of the starts above), Linux build $(printf '%.2f' "$linux_startup")"
     fi
     kill "$linux_pid" 2>/dev/null
     wait "$linux_pid" 2>/dev/null
