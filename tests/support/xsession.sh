@@ -1,0 +1,226 @@
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+
+# A throw-away X session for end-to-end tests: an Xvfb of its own, openbox
+# kept alive in a respawn loop, helpers to find and close a program's window,
+# and clean-up of everything on exit. Source it, then call xsession_start.
+#
+#   source "$(dirname "$0")/../support/xsession.sh"
+#   xsession_start                      # exports DISPLAY, sets XSESSION_DIR
+#   myprogram & pid=$!
+#   xsession_at_exit "kill $pid"        # runs before the session goes away
+#   window=$(xsession_wait_window --pid "$pid") || xsession_fail "no window"
+#   xsession_close_window "$window" "$pid" || xsession_fail "did not close"
+#
+# Settings (environment):
+#   XSESSION_DISPLAYS  display numbers to try, in order (default "90 ... 99")
+#   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
+#
+# Needs Xvfb, openbox, x11-utils (xdpyinfo, xprop, xwininfo), xdotool, wmctrl.
+#
+# Why the care: openbox announces itself (_NET_SUPPORTING_WM_CHECK) a moment
+# before it manages windows, and a window mapped in that moment can stay
+# unmapped for good; and under heavy load openbox can die (an X I/O error),
+# after which Alt+F4 no longer closes anything and a test would blame the
+# program. So the session waits a little after the announcement, restarts
+# openbox whenever it ends (the new one re-manages the existing windows), and
+# a close is tried again, with _NET_CLOSE_WINDOW as a second way.
+
+XSESSION_DIR=
+XSESSION_XVFB_PID=
+XSESSION_WM_PID=
+XSESSION_EXIT_HOOKS=()
+
+xsession_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls a command for up to $1 tenths of a second; its output is dropped.
+xsession_wait_for() {
+    local tenths=$1 i
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Runs a command when the session is torn down (last added runs first), for
+# example to stop the program under test before its X server goes away.
+xsession_at_exit() {
+    XSESSION_EXIT_HOOKS+=("$1")
+}
+
+xsession_stop() {
+    local i pid
+    trap - EXIT
+    for ((i = ${#XSESSION_EXIT_HOOKS[@]} - 1; i >= 0; i--)); do
+        eval "${XSESSION_EXIT_HOOKS[i]}" >/dev/null 2>&1 || true
+    done
+    XSESSION_EXIT_HOOKS=()
+    # Stop the respawn loop first, or it would start another openbox.
+    if [ -n "$XSESSION_WM_PID" ]; then
+        kill "$XSESSION_WM_PID" 2>/dev/null
+        wait "$XSESSION_WM_PID" 2>/dev/null
+        kill -- "-$XSESSION_WM_PID" 2>/dev/null
+        XSESSION_WM_PID=
+    fi
+    for pid in $XSESSION_XVFB_PID; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    XSESSION_XVFB_PID=
+    [ -n "$XSESSION_DIR" ] && rm -rf "$XSESSION_DIR"
+    XSESSION_DIR=
+}
+
+# The server answering on display $1 is the one we started: its lock file
+# names our Xvfb (another session may have taken the number a moment before).
+xsession_server_is_ours() {
+    [ "$(tr -d ' \n' <"/tmp/.X$1-lock")" = "$XSESSION_XVFB_PID" ] && xdpyinfo -display ":$1"
+}
+
+xsession_wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+xsession_start() {
+    local tool number
+    for tool in Xvfb openbox xdpyinfo xprop xwininfo xdotool wmctrl setsid; do
+        command -v "$tool" >/dev/null || xsession_fail "$tool is not installed"
+    done
+
+    XSESSION_DIR=$(mktemp -d)
+    trap xsession_stop EXIT
+    # A signal (ctest's timeout, Ctrl+C) ends the script through its EXIT trap.
+    trap 'exit 143' TERM HUP
+    trap 'exit 130' INT
+
+    for number in ${XSESSION_DISPLAYS:-90 91 92 93 94 95 96 97 98 99}; do
+        [ -e "/tmp/.X$number-lock" ] && continue
+        # -noreset: by default the server resets when its last client leaves,
+        # and a client connecting during the reset is turned away.
+        Xvfb ":$number" -screen 0 "${XSESSION_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
+            >"$XSESSION_DIR/xvfb.log" 2>&1 &
+        XSESSION_XVFB_PID=$!
+        if xsession_wait_for 100 xsession_server_is_ours "$number" &&
+            kill -0 "$XSESSION_XVFB_PID" 2>/dev/null; then
+            export DISPLAY=":$number"
+            break
+        fi
+        kill "$XSESSION_XVFB_PID" 2>/dev/null
+        wait "$XSESSION_XVFB_PID" 2>/dev/null
+        XSESSION_XVFB_PID=
+    done
+    [ -n "$XSESSION_XVFB_PID" ] ||
+        xsession_fail "no X server could be started on ${XSESSION_DISPLAYS:-:90 to :99} ($(cat "$XSESSION_DIR/xvfb.log"))"
+
+    # The loop ends its openbox and reaps it when told to stop; setsid gives
+    # it a process group of its own as a fallback for clean-up.
+    # shellcheck disable=SC2016
+    setsid bash -c '
+        wm=
+        trap '\''[ -n "$wm" ] && kill "$wm" 2>/dev/null && wait "$wm"; exit 0'\'' TERM
+        while :; do
+            openbox --sm-disable &
+            wm=$!
+            wait "$wm"
+            echo "openbox ended: $?"
+            wm=
+            sleep 0.2
+        done' >"$XSESSION_DIR/openbox.log" 2>&1 </dev/null &
+    XSESSION_WM_PID=$!
+    xsession_wait_for 150 xsession_wm_ready ||
+        xsession_fail "openbox did not start ($(cat "$XSESSION_DIR/openbox.log"))"
+    # openbox announces itself a moment before it manages windows.
+    sleep 0.5
+}
+
+# How often openbox had to be restarted so far (for a test's log).
+xsession_wm_restarts() {
+    grep -c '^openbox ended' "$XSESSION_DIR/openbox.log" 2>/dev/null || true
+}
+
+# kill -0 alone would count a process that ended but was not reaped yet.
+xsession_pid_alive() {
+    local state
+    kill -0 "$1" 2>/dev/null || return 1
+    # The state follows the command name in parentheses, which may hold blanks.
+    state=$(sed 's/.*) //; s/ .*//' "/proc/$1/stat" 2>/dev/null) || return 0
+    [ "$state" != Z ]
+}
+
+xsession_window_managed() {
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='
+}
+
+# Waits until a visible window of a process (--pid PID) or with a title
+# matching a regular expression (--name REGEX) is there and managed by the
+# window manager, and prints its id. Fails at once when the process ends
+# first. --timeout takes tenths of a second (default 150).
+xsession_wait_window() {
+    local pid='' name='' tenths=150 window='' i
+    while [ $# -gt 0 ]; do
+        case $1 in
+            --pid) pid=$2; shift 2 ;;
+            --name) name=$2; shift 2 ;;
+            --timeout) tenths=$2; shift 2 ;;
+            *) echo "xsession_wait_window: unknown argument $1" >&2; return 2 ;;
+        esac
+    done
+    for ((i = 0; i < tenths; i++)); do
+        if [ -n "$pid" ]; then
+            window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+        else
+            window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1)
+        fi
+        if [ -n "$window" ] && xsession_window_managed "$window"; then
+            echo "$window"
+            return 0
+        fi
+        if [ -n "$pid" ] && ! xsession_pid_alive "$pid"; then
+            return 1
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+xsession_window_is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+xsession_window_gone() {
+    local window=$1 pid=$2
+    if [ -n "$pid" ]; then
+        ! xsession_pid_alive "$pid"
+    else
+        ! xwininfo -id "$window" 2>/dev/null | grep -q 'IsViewable'
+    fi
+}
+
+# Closes a window the way a user does, through the window manager: makes it
+# the active window, then Alt+F4 (sent with XTEST, as a keyboard would).
+# When that does not close it, _NET_CLOSE_WINDOW asks the window manager for
+# the same WM_DELETE_WINDOW close; both are tried again a few times, for
+# openbox may be restarting. With a PID, the close counts once the process has
+# ended (reap it with `wait`), else once the window is no longer viewable.
+# Returns non-zero if it could not be closed.
+xsession_close_window() {
+    local window=$1 pid=${2:-} attempt
+    for ((attempt = 0; attempt < 3; attempt++)); do
+        xsession_window_gone "$window" "$pid" && return 0
+        xsession_wait_for 50 xsession_wm_ready
+        xdotool windowactivate "$window" >/dev/null 2>&1
+        if xsession_wait_for 50 xsession_window_is_active "$window"; then
+            xdotool key --clearmodifiers alt+F4
+            xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
+        fi
+        wmctrl -i -c "$window" >/dev/null 2>&1
+        xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
+    done
+    xsession_window_gone "$window" "$pid"
+}
