@@ -37,10 +37,12 @@ die() {
     exit 1
 }
 
-work=$(mktemp -d)
+# The X session (Xvfb, openbox kept alive) from the shared helper, on this
+# test's own display numbers.
+source "$here/../support/xsession.sh"
+XSESSION_DISPLAYS="80 81 82 83 84 85 86 87 88 89" xsession_start
+work="$XSESSION_DIR/work"
 folder="$work/Jürgen Müller/Modellbahn/Velmarit"
-xvfb_pid=
-wm_loop_pid=
 app_pid=
 immutable=
 cleanup() {
@@ -48,57 +50,16 @@ cleanup() {
     chmod -R u+w "$work" 2>/dev/null
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
     wineserver -k 2>/dev/null
-    [ -n "$wm_loop_pid" ] && kill "$wm_loop_pid" 2>/dev/null && wait "$wm_loop_pid" 2>/dev/null
-    [ -f "$work/openbox.pid" ] && kill "$(cat "$work/openbox.pid")" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-
-wait_for() {
-    local tenths=$1
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# --- the X session: Xvfb on the first free display of :80 to :89, openbox
-# kept alive in a loop (under load it can die, and a window without its
-# window manager never closes on Alt+F4).
-for number in 80 81 82 83 84 85 86 87 88 89; do
-    [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    ours() { [ "$(tr -d ' \n' <"/tmp/.X$number-lock")" = "$xvfb_pid" ] && xdpyinfo -display ":$number"; }
-    if wait_for 100 ours && kill -0 "$xvfb_pid" 2>/dev/null; then
-        export DISPLAY=":$number"
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || die "no X server could be started on :80 to :89"
-(while :; do
-    openbox --sm-disable >>"$work/openbox.log" 2>&1 &
-    echo $! >"$work/openbox.pid"
-    wait $!
-    sleep 0.2
-done) &
-wm_loop_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 100 wm_ready || die "openbox did not start"
-sleep 0.5
+xsession_at_exit cleanup
+wait_for() { xsession_wait_for "$@"; }
 
 # Wine's desktop process belongs to the display it was started on.
 wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
 
 # --- unpack the download
-mkdir -p "$folder"
+mkdir -p "$work" "$folder"
 (cd "$folder" && cmake -E tar xf "$zip") || die "could not unpack $zip"
 exe="$folder/velmarit.exe"
 ini="$folder/Velmarit.ini"
@@ -114,36 +75,19 @@ start_program() {
     started=$(date +%s.%N)
     (cd "$folder" && exec wine "$exe") >"$work/app.log" 2>&1 &
     app_pid=$!
-    window=
-    for ((i = 0; i < 300; i++)); do
-        window=$(xdotool search --onlyvisible --name '^ Velmarit für märklin-Digital$' 2>/dev/null | head -n 1)
-        [ -n "$window" ] && break
-        kill -0 "$app_pid" 2>/dev/null || die "velmarit.exe ended at start ($(cat "$work/app.log"))"
-        sleep 0.1
-    done
-    [ -n "$window" ] || die "the window did not appear within 30 s"
+    window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
+        die "the window did not appear within 30 s ($(cat "$work/app.log"))"
     startup=$(echo "$(date +%s.%N) - $started" | bc)
     startups+=("$(printf '%.2f' "$startup")")
-    frame_known() { xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '='; }
-    wait_for 50 frame_known
     sleep 1
 }
 
 close_program() {
-    for ((try = 0; try < 3; try++)); do
-        xdotool windowactivate --sync "$window" >/dev/null 2>&1
-        wait_for 20 bash -c "[ \"\$(xdotool getactivewindow)\" = $window ]"
-        xdotool key --clearmodifiers alt+F4
-        wait_for 100 bash -c "! kill -0 $app_pid" && break
-        # Second way into the same close: _NET_CLOSE_WINDOW.
-        wmctrl -i -c "$(printf '0x%x' "$window")" 2>/dev/null
-        wait_for 50 bash -c "! kill -0 $app_pid" && break
-    done
-    if kill -0 "$app_pid" 2>/dev/null; then
-        kill "$app_pid"
+    xsession_close_window "$window" "$app_pid" || {
+        kill "$app_pid" 2>/dev/null
         app_pid=
         return 1
-    fi
+    }
     wait "$app_pid"
     local status=$?
     app_pid=
@@ -201,7 +145,8 @@ for ((i = 0; i < 50; i++)); do
     [ -n "$info" ] && break
     sleep 0.1
 done
-check "double click on the background opens ' Info über Velmarit'" test -n "$info"
+check "double click on the background opens ' Info über Velmarit'" \
+    test -n "$info" -a "$(xprop -id "${info:-0}" _NET_WM_NAME 2>/dev/null | sed 's/^[^"]*"//; s/"$//')" = " Info über Velmarit"
 if [ -n "$info" ]; then
     xdotool windowactivate --sync "$info" >/dev/null 2>&1
     xdotool key Return
