@@ -29,8 +29,14 @@ SYSTEM_DLLS = {
     "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll", "version.dll", "winmm.dll",
     "ws2_32.dll", "wtsapi32.dll", "mpr.dll", "setupapi.dll", "d3d11.dll", "dxgi.dll",
     "authz.dll", "opengl32.dll", "dwrite.dll", "d2d1.dll", "bcrypt.dll", "secur32.dll",
-    "cfgmgr32.dll", "shcore.dll",
+    "cfgmgr32.dll", "shcore.dll", "ntdll.dll", "comctl32.dll", "crypt32.dll", "rpcrt4.dll",
+    "usp10.dll", "iphlpapi.dll", "d3d12.dll", "dxgi.dll", "powrprof.dll", "wininet.dll",
 }
+
+
+def is_system_dll(name):
+    # api-ms-win-*: the API sets through which newer Windows exports its core.
+    return name in SYSTEM_DLLS or name.startswith("api-ms-win-")
 
 failures = []
 
@@ -151,9 +157,10 @@ def main():
     }
     for key, value in expected.items():
         check(strings.get(key) == value, f"{name}: {key} is {value!r} (read {strings.get(key)!r})")
-    fixed = pe.VS_FIXEDFILEINFO[0]
+    fixed = getattr(pe, "VS_FIXEDFILEINFO", [None])[0]
     major, minor, patch = (int(p) for p in version.split("."))
-    check((fixed.FileVersionMS, fixed.FileVersionLS) == ((major << 16) | minor, patch),
+    check(fixed is not None
+          and (fixed.FileVersionMS, fixed.FileVersionLS) == ((major << 16) | minor, patch),
           f"{name}: binary file version is {major}.{minor}.0.{patch}")
 
     subsystem = pe.OPTIONAL_HEADER.Subsystem
@@ -161,9 +168,12 @@ def main():
     check(subsystem == want, f"{name}: a {kind} program (subsystem {subsystem})")
 
     imports = {entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
-    foreign = sorted(imports - SYSTEM_DLLS)
+    foreign = sorted(dll for dll in imports if not is_system_dll(dll))
     check(not foreign, f"{name}: needs no DLL beside it (imports outside Windows: {foreign})")
 
+    if not hasattr(pe, "DIRECTORY_ENTRY_RESOURCE"):
+        check(False, f"{name}: has resources at all")
+        return 1
     manifests = resources(pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
     manifest = manifests.get(1, [b""])[0]
     check(b'level="asInvoker"' in manifest, f"{name}: manifest runs it without elevation")
