@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the program icon in both installed forms from one pixel plan:
-icons/velmarit-16.png (16 x 16, 16-colour palette, transparent ground) and
-icons/velmarit.svg (the same squares, scalable). Both files are checked in;
-run this again only when the design changes. Needs nothing but Python 3."""
+"""Writes the program icon in every form from one pixel plan:
+icons/velmarit-16.png (16 x 16, 16-colour palette, transparent ground),
+icons/velmarit.svg (the same squares, scalable) and icons/velmarit.ico (the
+Windows programs' icon: the 16 x 16 pixels, and the same pixels doubled and
+tripled for Explorer's larger views, 32-bit with alpha). The files are checked
+in; run this again only when the design changes. Needs nothing but Python 3."""
 
 import pathlib
 import struct
@@ -63,8 +65,44 @@ def svg():
     return "\n".join(lines) + "\n"
 
 
+ICO_SCALES = (1, 2, 3)
+
+
+def rgba(colour):
+    return (0, 0, 0, 0) if colour == TRANSPARENT else PALETTE[colour] + (255,)
+
+
+def ico(grid):
+    images = []
+    for scale in ICO_SCALES:
+        size = SIZE * scale
+        rows = [[grid[y // scale][x // scale] for x in range(size)] for y in range(size)]
+        # A DIB is stored bottom-up: colour rows (BGRA), then the 1-bit mask
+        # (set = transparent), each mask row padded to 32 bits.
+        colour = b"".join(bytes((b, g, r, a)) for row in reversed(rows)
+                          for (r, g, b, a) in map(rgba, row))
+        mask_row_bytes = (size + 31) // 32 * 4
+        mask = b""
+        for row in reversed(rows):
+            bits = bytearray(mask_row_bytes)
+            for x, c in enumerate(row):
+                if c == TRANSPARENT:
+                    bits[x // 8] |= 0x80 >> (x % 8)
+            mask += bytes(bits)
+        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                             len(colour) + len(mask), 0, 0, 0, 0)
+        images.append((size, header + colour + mask))
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, data in images:
+        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return out + b"".join(data for _, data in images)
+
+
 if __name__ == "__main__":
     here = pathlib.Path(__file__).resolve().parent / "icons"
     here.mkdir(exist_ok=True)
     (here / "velmarit-16.png").write_bytes(png(pixels()))
     (here / "velmarit.svg").write_text(svg(), encoding="utf-8")
+    (here / "velmarit.ico").write_bytes(ico(pixels()))

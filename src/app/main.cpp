@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "displaycheck.h"
 #include "shell/displayplatform.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
@@ -10,25 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// Qt aborts with a terse message when it finds no display; a user starting
-// the program from a plain console deserves a sentence in both languages.
-bool displayAvailable()
-{
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char *value = std::getenv(name);
-        if (value && *value)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    if (!velmarit::graphicalDisplayAvailable()) {
         std::fputs("velmarit: Keine grafische Anzeige gefunden (DISPLAY ist nicht gesetzt) / "
                    "no graphical display found (DISPLAY is not set).\n",
                    stderr);

@@ -6,11 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace velmarit {
 
@@ -34,20 +29,6 @@ PositionFileLocation choosePositionFileLocation(const QString &programDir, bool 
     return {configFileExists || beside.isEmpty() ? inConfig : beside, inConfig};
 }
 
-bool isDirectoryWritable(const QString &dir)
-{
-    const QFileInfo info(dir);
-    if (dir.isEmpty() || !info.isDir())
-        return false;
-#ifdef Q_OS_UNIX
-    // access() also refuses the superuser on a read-only mount or an
-    // immutable directory, where the permission bits would say yes.
-    return ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK | X_OK) == 0;
-#else
-    return info.isWritable();
-#endif
-}
-
 PositionFileLocation locatePositionFile(const QString &programDir, const QString &configDir)
 {
     const bool configFileExists = !configDir.isEmpty() && QFileInfo(fileIn(configDir)).isFile();
@@ -62,7 +43,7 @@ QString defaultProgramDir()
 
 QString defaultConfigDir()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString base = userSettingsBaseDir();
     return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("Velmarit"));
 }
 

@@ -27,9 +27,15 @@ PositionFileLocation choosePositionFileLocation(const QString &programDir, bool 
                                                 const QString &configDir, bool configFileExists);
 
 // Whether a file can be created in `dir`. Asks the system rather than reading
-// permission bits, so read-only mounts and write-protected directories count
-// as unwritable for every user.
+// permission bits or attributes, so read-only mounts, write-protected
+// directories and folders closed by access rules (C:\Program Files) count as
+// unwritable for every user. Defined once per platform.
 bool isDirectoryWritable(const QString &dir);
+
+// The folder below which programs keep per-user settings: ~/.config on
+// Linux, %APPDATA% (the roaming application data) on Windows. Empty when the
+// system names none.
+QString userSettingsBaseDir();
 
 // Applies choosePositionFileLocation to the file system as it is now.
 PositionFileLocation locatePositionFile(const QString &programDir, const QString &configDir);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The installed icons must show the window's own icon: the 16 x 16 PNG pixel
-// for pixel, the SVG square for square.
+// for pixel, the SVG square for square, the Windows programs' icon pixel for
+// pixel at 16 x 16 and as whole multiples of those pixels at its larger sizes.
 
 #include "ui/pictures.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QXmlStreamReader>
 
 namespace {
@@ -76,6 +78,35 @@ TEST(InstalledIcon, SvgIsTheWindowIcon)
     const QImage svg = rasteriseRects(iconDir + QStringLiteral("/velmarit.svg"));
     ASSERT_FALSE(svg.isNull());
     expectSamePixels(svg, velmarit::windowIconImage());
+}
+
+TEST(InstalledIcon, IcoIsTheWindowIconAtEverySize)
+{
+    QImageReader reader(iconDir + QStringLiteral("/velmarit.ico"));
+    ASSERT_EQ(reader.imageCount(), 3);
+    const QImage window = velmarit::windowIconImage();
+    for (int index = 0; index < reader.imageCount(); ++index) {
+        ASSERT_TRUE(reader.jumpToImage(index));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+        const int scale = image.width() / window.width();
+        ASSERT_EQ(image.size(), window.size() * scale) << "image " << index;
+        // Scaled back down pixel by pixel, without any smoothing.
+        QImage reduced(window.size(), QImage::Format_ARGB32);
+        for (int y = 0; y < window.height(); ++y) {
+            for (int x = 0; x < window.width(); ++x) {
+                for (int dy = 0; dy < scale; ++dy) {
+                    for (int dx = 0; dx < scale; ++dx) {
+                        ASSERT_EQ(normalised(image.pixel(x * scale + dx, y * scale + dy)),
+                                  normalised(image.pixel(x * scale, y * scale)))
+                            << "image " << index << " block " << x << "," << y;
+                    }
+                }
+                reduced.setPixel(x, y, image.pixel(x * scale, y * scale));
+            }
+        }
+        expectSamePixels(reduced, window);
+    }
 }
 
 int main(int argc, char *argv[])

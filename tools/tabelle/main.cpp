@@ -12,6 +12,7 @@
 #include "pdfrequest.h"
 #include "pdfsheets.h"
 #include "sheettable.h"
+#include "standardstreams.h"
 #include "tables.h"
 #include "textlayout.h"
 
@@ -28,18 +29,14 @@ namespace {
 // Wrong use of the command line, as opposed to a failure to write (1).
 constexpr int usageError = 2;
 
-bool writeOut(const QString &text)
+bool writeOut(const QString &text, velmarit::OutputForm form = velmarit::OutputForm::Text)
 {
-    const QByteArray bytes = text.toUtf8();
-    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
-                                     stdout) == static_cast<std::size_t>(bytes.size());
-    // A full disk or a closed pipe must not pass for a printed table.
-    return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+    return velmarit::writeStandardOutput(text, form);
 }
 
 void writeErr(const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stderr);
+    velmarit::writeStandardError(text);
 }
 
 int usageFailure(const QString &message)
@@ -161,7 +158,7 @@ int main(int argc, char *argv[])
     // Text sections each start on a new sheet; CSV tables are set apart by an
     // empty line, which spreadsheets import as an empty row.
     const QString output = sections.join(csv ? QStringLiteral("\n") : QStringLiteral("\f"));
-    if (!writeOut(output)) {
+    if (!writeOut(output, csv ? velmarit::OutputForm::Csv : velmarit::OutputForm::Text)) {
         writeErr(QStringLiteral("%1: Ausgabe fehlgeschlagen.\n")
                      .arg(QCoreApplication::applicationName()));
         return 1;

@@ -1,0 +1,221 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# velmarit.exe as a Windows user meets it: unpacked from the zip into a
+# folder whose path holds umlauts and blanks, started under Wine in a real X
+# session (Xvfb, openbox). Checks the title and client size, typing into the
+# turnout box, Alt+F4, the position file beside the program and its round
+# trip, the information box on a double click, and the per-user file when
+# the folder cannot be written.
+#
+# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT]
+# With the Linux build given, also prints both start-up times (information).
+set -uo pipefail
+
+zip=${1:?usage: $0 ZIP [LINUX-VELMARIT]}
+linux_program=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/winesupport.sh"
+ensure_wine_prefix || exit 1
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $what"
+        failed=$((failed + 1))
+    fi
+}
+die() {
+    echo "FAIL  $*"
+    exit 1
+}
+
+# The X session (Xvfb, openbox kept alive) from the shared helper, on this
+# test's own display numbers.
+source "$here/../support/xsession.sh"
+XSESSION_DISPLAYS="80 81 82 83 84 85 86 87 88 89" xsession_start
+work="$XSESSION_DIR/work"
+folder="$work/Jürgen Müller/Modellbahn/Velmarit"
+app_pid=
+immutable=
+cleanup() {
+    [ -n "$immutable" ] && chattr -i "$immutable" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+}
+xsession_at_exit cleanup
+wait_for() { xsession_wait_for "$@"; }
+
+# Wine's desktop process belongs to the display it was started on.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+
+# --- unpack the download
+mkdir -p "$work" "$folder"
+(cd "$folder" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+exe="$folder/velmarit.exe"
+ini="$folder/Velmarit.ini"
+appdata_ini="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Velmarit/Velmarit.ini"
+rm -f "$appdata_ini"
+check "zip holds velmarit.exe, velmarit-tabelle.exe, LIESMICH.txt and the licence" \
+    test -f "$exe" -a -f "$folder/velmarit-tabelle.exe" -a -f "$folder/LIESMICH.txt" -a -f "$folder/LIZENZ.txt"
+
+window=
+startups=()
+start_program() {
+    local started
+    started=$(date +%s.%N)
+    (cd "$folder" && exec wine "$exe") >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
+        die "the window did not appear within 30 s ($(cat "$work/app.log"))"
+    startup=$(echo "$(date +%s.%N) - $started" | bc)
+    startups+=("$(printf '%.2f' "$startup")")
+    sleep 1
+}
+
+close_program() {
+    xsession_close_window "$window" "$app_pid" || {
+        kill "$app_pid" 2>/dev/null
+        app_pid=
+        return 1
+    }
+    wait "$app_pid"
+    local status=$?
+    app_pid=
+    return "$status"
+}
+
+file_is() {
+    printf '%b' "$2" >"$work/expected"
+    cmp -s "$work/expected" "$1" && return 0
+    echo "      $1 holds: $(od -An -c "$1" 2>&1 | tr -s ' \n' ' ')" >&2
+    return 1
+}
+
+client_size() { xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+client_corner() { xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'; }
+
+# A piece of the client area as text (ImageMagick), for comparing.
+pixels_at() {
+    local x y
+    read -r x y <<<"$(client_corner)"
+    import -window root -crop "$3x$4+$((x + $1))+$((y + $2))" +repage txt:- 2>/dev/null | tail -n +2 | awk '{ print $3 }'
+}
+distinct_colours() { pixels_at "$@" | sort -u | wc -l; }
+
+# --- first start: no file
+rm -f "$ini"
+start_program
+check "title is ' Velmarit für märklin-Digital'" \
+    test "$(xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')" = " Velmarit für märklin-Digital"
+size=$(client_size)
+check "client area is 629 x 495 (read $size)" test "$size" = "629x495"
+check "nothing written at start" test ! -e "$ini"
+
+# Typing into the turnout box (client 488,396, 47 x 24) shows the switches
+# in the result label below it (488,434, 99 x 21).
+label=(488 434 99 21)
+empty=$(pixels_at "${label[@]}" | md5sum)
+xdotool mousemove --window "$window" 511 408 click 1
+sleep 0.3
+xdotool type --delay 100 "1"
+sleep 0.5
+one=$(pixels_at "${label[@]}" | md5sum)
+xdotool key BackSpace
+xdotool type --delay 100 "256"
+sleep 0.5
+last=$(pixels_at "${label[@]}" | md5sum)
+check "typing a turnout address shows its switches" \
+    test "$one" != "$empty" -a "$last" != "$one" -a "$(distinct_colours "${label[@]}")" -gt 1
+
+# A double click on the background (client 600,250) opens the information box.
+xdotool mousemove --window "$window" 600 250 click --repeat 2 --delay 80 1
+info=
+for ((i = 0; i < 50; i++)); do
+    info=$(xdotool search --onlyvisible --name '^ Info über Velmarit$' 2>/dev/null | head -n 1)
+    [ -n "$info" ] && break
+    sleep 0.1
+done
+check "double click on the background opens ' Info über Velmarit'" \
+    test -n "$info" -a "$(xprop -id "${info:-0}" _NET_WM_NAME 2>/dev/null | sed 's/^[^"]*"//; s/"$//')" = " Info über Velmarit"
+if [ -n "$info" ]; then
+    xdotool windowactivate --sync "$info" >/dev/null 2>&1
+    xdotool key Return
+    wait_for 50 bash -c "! xdotool search --onlyvisible --name '^ Info über Velmarit\$'"
+fi
+
+check "Alt+F4 closes it" close_program
+# Under Wine with openbox the Windows frame is fitted into openbox's: a
+# window opened at (0, 0) reports its corner up to a pixel (15 twips) off.
+# The form is checked byte for byte, the numbers to within that pixel; the
+# exact " 0 " lines are the Linux test's and the Windows unit test's.
+near_origin() {
+    /usr/bin/python3 - "$1" <<'PY'
+import re, sys
+data = open(sys.argv[1], "rb").read()
+m = re.fullmatch(rb"\[Position\]\r\n([ -]\d+) \r\n([ -]\d+) \r\n", data)
+sys.exit(0 if m and all(abs(int(v)) <= 15 for v in m.groups()) else 1)
+PY
+}
+first_close=$(od -An -c "$ini" 2>&1 | tr -s ' \n' ' ')
+check "Velmarit.ini beside the exe holds [Position] 0 0, to within Wine's pixel ($first_close)" \
+    near_origin "$ini"
+
+# --- moved and closed, it reopens where it was: the file written at the
+# next close (unmoved) equals the one read.
+start_program
+xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
+sleep 1
+close_program
+moved=$(od -An -c "$ini" | tr -s ' \n' ' ')
+check "after a move the file holds another position ($moved)" \
+    bash -c "! cmp -s '$work/expected' '$ini'"
+cp "$ini" "$work/after-move"
+start_program
+corner=$(client_corner)
+close_program
+check "reopens where it was closed (client corner $corner)" cmp -s "$work/after-move" "$ini"
+
+# --- a folder that cannot be written: the position goes to %APPDATA%.
+cp "$ini" "$work/before-readonly"
+chmod a-w "$folder"
+if [ "$(id -u)" -eq 0 ] && chattr +i "$folder" 2>/dev/null; then
+    immutable=$folder   # the superuser ignores permission bits
+fi
+start_program
+xdotool windowmove --sync "$window" 200 100 >/dev/null 2>&1
+sleep 1
+close_program
+chattr -i "$folder" 2>/dev/null
+immutable=
+chmod u+w "$folder"
+check "read-only folder: the file beside the exe is untouched" cmp -s "$work/before-readonly" "$ini"
+check "read-only folder: the position is in %APPDATA%\\Velmarit\\Velmarit.ini" \
+    bash -c "[ -f '$appdata_ini' ] && ! cmp -s '$appdata_ini' '$ini' && head -c 12 '$appdata_ini' | grep -q Position"
+
+# --- start-up beside the Linux build, same X session (information only).
+if [ -n "$linux_program" ] && [ -x "$linux_program" ]; then
+    cp "$linux_program" "$work/velmarit"
+    started=$(date +%s.%N)
+    env -u QT_QPA_PLATFORM "$work/velmarit" >"$work/linux.log" 2>&1 &
+    linux_pid=$!
+    if wait_for 300 bash -c "xdotool search --onlyvisible --pid $linux_pid"; then
+        linux_startup=$(echo "$(date +%s.%N) - $started" | bc)
+        echo "start-up to a visible window in s (information): under Wine ${startups[*]}" \
+            "(in the order of the starts above), Linux build $(printf '%.2f' "$linux_startup")"
+    fi
+    kill "$linux_pid" 2>/dev/null
+    wait "$linux_pid" 2>/dev/null
+fi
+
+echo "end to end under Wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

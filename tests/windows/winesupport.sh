@@ -1,0 +1,38 @@
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Shared by the Windows tests: one Wine prefix for the build tree, made on
+# first use. Source it, then call ensure_wine_prefix.
+# shellcheck shell=bash
+
+export WINEDEBUG=${WINEDEBUG:--all}
+# Wine turns Linux file names into Windows ones through the locale's
+# character set: in the C locale a folder named "Jürgen Müller" is lost.
+export LC_ALL=C.UTF-8
+# No prompts to download Mono or Gecko: Velmarit needs neither.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+ensure_wine_prefix() {
+    : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
+    export WINEPREFIX
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.velmarit-ready" ]; then
+            rm -rf "$WINEPREFIX"
+            echo "velmarit: making the Wine prefix $WINEPREFIX (once)" >&2
+            env -u DISPLAY wine wineboot -i >/dev/null 2>&1 || true
+            wineserver -w
+            [ -f "$WINEPREFIX/system.reg" ] && touch "$WINEPREFIX/.velmarit-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+    [ -f "$WINEPREFIX/.velmarit-ready" ] || {
+        echo "velmarit: could not make the Wine prefix $WINEPREFIX" >&2
+        return 1
+    }
+}
+
+# A Windows path for a Linux one, as the program itself sees it.
+windows_path() {
+    wine winepath -w "$1" 2>/dev/null | tr -d '\r'
+}

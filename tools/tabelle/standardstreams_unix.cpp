@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Terminals, files and pipes all take UTF-8 with LF line ends here.
+
+#include "standardstreams.h"
+
+#include <cstdio>
+
+namespace velmarit {
+
+namespace {
+
+bool writeBytes(std::FILE *stream, const QByteArray &bytes)
+{
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    // A full disk or a closed pipe must not pass for a printed table.
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+} // namespace
+
+bool writeStandardOutput(const QString &text, OutputForm)
+{
+    return writeBytes(stdout, text.toUtf8());
+}
+
+void writeStandardError(const QString &text)
+{
+    writeBytes(stderr, text.toUtf8());
+}
+
+} // namespace velmarit
