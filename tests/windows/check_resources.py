@@ -76,19 +76,25 @@ def resources(pe, type_id):
     return found
 
 
-def icon_images(pe):
-    """(width, height, rows of RGBA) for each image of the first icon group."""
+def icon_entries(pe):
+    """(width, height, image data) for each image of the first icon group."""
     groups = resources(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
     icons = resources(pe, pefile.RESOURCE_TYPE["RT_ICON"])
     if not groups:
         return []
     group = groups[sorted(groups, key=str)[0]][0]
     _, _, count = struct.unpack_from("<HHH", group, 0)
-    images = []
+    entries = []
     for i in range(count):
-        width, height, _, _, _, bits, _, icon_id = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * i)
-        width, height = width or 256, height or 256
-        data = icons[icon_id][0]
+        width, height, _, _, _, _, _, icon_id = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * i)
+        entries.append((width or 256, height or 256, icons[icon_id][0]))
+    return entries
+
+
+def icon_images(pe):
+    """(width, height, rows of RGBA) for each image of the first icon group."""
+    images = []
+    for width, height, data in icon_entries(pe):
         header_size, dib_w, dib_h, _, dib_bits = struct.unpack_from("<IiiHH", data, 0)
         if (dib_w, dib_h, dib_bits) != (width, height * 2, 32):
             images.append((width, height, None))
@@ -117,13 +123,7 @@ def ico_file_images(path):
 
 
 def icon_resource_data(pe):
-    groups = resources(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
-    icons = resources(pe, pefile.RESOURCE_TYPE["RT_ICON"])
-    if not groups:
-        return []
-    group = groups[sorted(groups, key=str)[0]][0]
-    _, _, count = struct.unpack_from("<HHH", group, 0)
-    return [icons[struct.unpack_from("<H", group, 6 + 14 * i + 12)[0]][0] for i in range(count)]
+    return [data for _, _, data in icon_entries(pe)]
 
 
 def plan_rgba(scale):
