@@ -17,9 +17,9 @@ import sys
 import pefile
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-spec = importlib.util.spec_from_file_location("make_icons", ROOT / "packaging" / "make-icons.py")
-make_icons = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(make_icons)
+icon_plan = importlib.util.spec_from_file_location("make_icons", ROOT / "packaging" / "make-icons.py")
+make_icons = importlib.util.module_from_spec(icon_plan)
+icon_plan.loader.exec_module(make_icons)
 
 # DLLs every Windows has; a Qt, C++ runtime or thread-library DLL in the
 # import list would be missing on the user's machine.
