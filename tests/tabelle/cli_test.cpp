@@ -4,34 +4,17 @@
 // The program as a user runs it: its exit code, what goes to standard output
 // and what to standard error.
 
+#include "programrun.h"
 #include "tables.h"
 #include "tabletestsupport.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 
 using namespace velmarit;
+using velmarit::test::ProgramRun;
+using velmarit::test::runTabelle;
 
 namespace {
-
-struct ProgramRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun runTabelle(const QStringList &arguments, const QString &outputFile = {})
-{
-    QProcess process;
-    if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(TABELLE_PROGRAM), arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString lokTitle = QStringLiteral("Digital-Decoder (Lok)");
 const QString deltaTitle = QStringLiteral("Delta-Decoder:");
@@ -119,7 +102,8 @@ TEST(CommandLine, CsvOfAllTablesParsesBack)
 
 TEST(CommandLine, FailedWriteIsNoSuccess)
 {
-    const ProgramRun run = runTabelle({QStringLiteral("weichen")}, QStringLiteral("/dev/full"));
+    const ProgramRun run =
+        runTabelle({QStringLiteral("weichen")}, {.outputFile = QStringLiteral("/dev/full")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Ausgabe fehlgeschlagen")));
 }

@@ -6,6 +6,7 @@
 // they are printed. Expected switches come straight from the codes library.
 
 #include "popplerpages.h"
+#include "programrun.h"
 
 #include "codes/accessorycode.h"
 #include "codes/deltacode.h"
@@ -28,27 +29,6 @@ void PrintTo(const QString &text, std::ostream *os)
 }
 
 namespace {
-
-struct ProgramRun
-{
-    int exitCode = -1;
-    QString err;
-};
-
-ProgramRun
-runTabelle(const QStringList &arguments,
-           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-           std::function<void()> childSetup = {})
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (childSetup)
-        process.setChildProcessModifier(childSetup);
-    process.start(QStringLiteral(TABELLE_PROGRAM), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString fromCodes(const std::string &text)
 {
@@ -154,7 +134,7 @@ TEST_P(PdfDocument, IsA4WithEmbeddedFontsAndNumberedPages)
     const ProgramRun run = runTabelle(QStringList{QStringLiteral("--pdf"), pdf} + c.tables);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    const QString info = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {pdf}).out);
+    const QString info = runProgram(QStringLiteral("pdfinfo"), {pdf}).out;
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(c.pages)))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
@@ -162,8 +142,8 @@ TEST_P(PdfDocument, IsA4WithEmbeddedFontsAndNumberedPages)
 
     // pdffonts: two heading lines, then one line per font; "emb" is the
     // fourth column from the right.
-    const QStringList fonts = QString::fromUtf8(runTool(QStringLiteral("pdffonts"), {pdf}).out)
-                                  .split(u'\n', Qt::SkipEmptyParts);
+    const QStringList fonts =
+        runProgram(QStringLiteral("pdffonts"), {pdf}).out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(fonts.size(), 3) << "no font at all";
     for (const QString &line : fonts.mid(2)) {
         const QStringList columns = line.split(u' ', Qt::SkipEmptyParts);
@@ -173,9 +153,9 @@ TEST_P(PdfDocument, IsA4WithEmbeddedFontsAndNumberedPages)
         EXPECT_TRUE(line.startsWith(QStringLiteral("LiberationSans"))) << line.toStdString();
     }
 
-    const QString text = QString::fromUtf8(
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-            .out);
+    const QString text = runProgram(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                             .out;
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), c.pages);
     qsizetype title = 0;
@@ -205,10 +185,10 @@ class PdfText : public PdfFiles, public testing::WithParamInterface<QString>
 // A search in the PDF finds every address on the line with its switches.
 TEST_P(PdfText, HoldsEveryRowWithItsSwitchNumbers)
 {
-    const QString text = QString::fromUtf8(
-        runTool(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), pdfOf(QStringLiteral("alle")), QStringLiteral("-")})
-            .out);
+    const QString text =
+        runProgram(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdfOf(QStringLiteral("alle")), QStringLiteral("-")})
+            .out;
     const QString table = GetParam();
     const QList<ExpectedRow> rows = expectedRows(table);
     ASSERT_FALSE(rows.isEmpty());
@@ -329,17 +309,17 @@ TEST(PdfWithoutDisplay, IsWrittenAndTextNeedsNoGuiPlatform)
         bare.remove(QString::fromLatin1(name));
     const QString pdf = directory.filePath(QStringLiteral("d.pdf"));
     const ProgramRun run =
-        runTabelle({QStringLiteral("--pdf"), pdf, QStringLiteral("delta")}, bare);
+        runTabelle({QStringLiteral("--pdf"), pdf, QStringLiteral("delta")}, {.environment = bare});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {pdf}).out)
-                    .contains(QStringLiteral("Pages:           1\n")));
+    EXPECT_TRUE(runProgram(QStringLiteral("pdfinfo"), {pdf})
+                    .out.contains(QStringLiteral("Pages:           1\n")));
 
     // Text and CSV never load a platform: a platform that does not exist
     // would abort any program that tried.
     QProcessEnvironment broken = bare;
     broken.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("keine-solche-plattform"));
-    EXPECT_EQ(runTabelle({QStringLiteral("lok")}, broken).exitCode, 0);
-    EXPECT_EQ(runTabelle({QStringLiteral("--csv")}, broken).exitCode, 0);
+    EXPECT_EQ(runTabelle({QStringLiteral("lok")}, {.environment = broken}).exitCode, 0);
+    EXPECT_EQ(runTabelle({QStringLiteral("--csv")}, {.environment = broken}).exitCode, 0);
 }
 
 struct FailureCase
@@ -370,16 +350,16 @@ TEST_P(PdfFailure, ExitsWithOneAndLeavesNoFile)
     }
     const QStringList before =
         QDir(directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    const rlim_t limit = c.fileSizeLimit;
-    const ProgramRun run = runTabelle({QStringLiteral("--pdf"), target},
-                                      QProcessEnvironment::systemEnvironment(), [limit] {
-                                          if (limit == 0)
-                                              return;
-                                          // A full disk: writes past the limit fail with EFBIG.
-                                          std::signal(SIGXFSZ, SIG_IGN);
-                                          const rlimit small{limit, limit};
-                                          setrlimit(RLIMIT_FSIZE, &small);
-                                      });
+    // A full disk: writes past the limit fail with EFBIG.
+    const auto limitFileSize = [limit = c.fileSizeLimit] {
+        if (limit == 0)
+            return;
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &small);
+    };
+    const ProgramRun run =
+        runTabelle({QStringLiteral("--pdf"), target}, {.childSetup = limitFileSize});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("velmarit-tabelle: "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();

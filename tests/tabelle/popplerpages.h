@@ -9,34 +9,19 @@
 // print on a page, evenly spaced from 1), and the lever above each number is
 // read from the pixels.
 
+#include "programrun.h"
+
 #include <algorithm>
 #include <optional>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 namespace velmarit::test {
-
-struct ToolRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-inline ToolRun runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, {}, process.errorString().toUtf8()};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 // A word of the page's text; coordinates in points from the top left.
 struct Word
@@ -55,13 +40,13 @@ struct Word
 // The words of every page, from `pdftotext -bbox`.
 inline QList<QList<Word>> wordsOfPages(const QString &pdf)
 {
-    const ToolRun run =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const ProgramRun run = runProgram(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     QList<QList<Word>> pages;
     static const QRegularExpression wordLine(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">(.*)</word>"));
-    for (const QString &line : QString::fromUtf8(run.out).split(u'\n')) {
+    for (const QString &line : run.out.split(u'\n')) {
         if (line.trimmed().startsWith(QStringLiteral("<page ")))
             pages.append(QList<Word>());
         const auto match = wordLine.match(line);
@@ -94,7 +79,7 @@ inline std::optional<GreyPage> renderPage(const QString &pdf, int page, int dpi,
 {
     const QString stem = QDir(directory).filePath(QStringLiteral("page%1").arg(page));
     const QString number = QString::number(page);
-    const ToolRun run = runTool(
+    const ProgramRun run = runProgram(
         QStringLiteral("pdftoppm"),
         {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
          number, QStringLiteral("-l"), number, QStringLiteral("-singlefile"), pdf, stem});
