@@ -5,11 +5,9 @@
 // process, and the whole program run as a user starts it.
 
 #include "pdfapplication.h"
-#include "pdfsheets.h"
-#include "sheettable.h"
+#include "pdffile/pdffile.h"
 
 #include <benchmark/benchmark.h>
-#include <QBuffer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -17,23 +15,23 @@ using namespace velmarit;
 
 namespace {
 
-const PdfHeading heading{QStringLiteral("velmarit-tabelle bench")};
+const SheetHeading heading{QStringLiteral("velmarit-tabelle bench")};
 
-QList<SheetTable> allTables()
+std::vector<CodingTable> allTables()
 {
-    return {sheetTable(TableKind::Lok), sheetTable(TableKind::Delta),
-            sheetTable(TableKind::Weichen)};
+    return {codingTable(TableKind::Lok), codingTable(TableKind::Delta),
+            codingTable(TableKind::Weichen)};
 }
 
 void pdfInMemory(benchmark::State &state)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        if (!paintPdf(&buffer, allTables(), heading))
-            state.SkipWithError("paintPdf failed");
-        bytes = buffer.size();
+        const auto pdf = sheetsPdf(allTables(), heading);
+        if (!pdf)
+            state.SkipWithError("sheetsPdf failed");
+        else
+            bytes = pdf->size();
     }
     state.counters["bytes"] = double(bytes);
 }

@@ -5,8 +5,9 @@
 // and what to standard error.
 
 #include "programrun.h"
-#include "tables.h"
+#include "tables/codingtable.h"
 #include "tabletestsupport.h"
+#include "texttable.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,7 @@ TEST(CommandLine, CsvOfAllTablesParsesBack)
     ASSERT_EQ(tables.size(), 3);
     const TableKind kinds[] = {TableKind::Lok, TableKind::Delta, TableKind::Weichen};
     for (int i = 0; i < 3; ++i) {
-        const CodingTable expected = codingTable(kinds[i]);
+        const TextTable expected = textTable(codingTable(kinds[i]));
         ASSERT_EQ(tables.at(i).size(), expected.rows.size() + 1);
         EXPECT_EQ(tables.at(i).mid(1), expected.rows);
     }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "csvformat.h"
-#include "tables.h"
+#include "tables/codingtable.h"
 #include "tabletestsupport.h"
+#include "texttable.h"
 
 #include <gtest/gtest.h>
 
@@ -50,13 +51,13 @@ using CsvTables = testing::TestWithParam<TableKind>;
 
 TEST_P(CsvTables, ParseBackToTheTable)
 {
-    const CodingTable table = codingTable(GetParam());
+    const TextTable table = textTable(codingTable(GetParam()));
     const auto tables = test::parseCsvTables(formatCsv(table));
     ASSERT_EQ(tables.size(), 1);
     const auto &records = tables.at(0);
     ASSERT_EQ(records.size(), table.rows.size() + 1);
     QStringList headings;
-    for (const TableColumn &column : table.columns)
+    for (const TextColumn &column : table.columns)
         headings.append(column.csvHeading);
     EXPECT_EQ(records.at(0), headings);
     EXPECT_EQ(records.mid(1), table.rows);

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "codingtable.h"
-#include "tables.h"
+#include "tables/codingtable.h"
+#include "texttable.h"
 
 #include <ostream>
 #include <QList>
@@ -16,7 +16,7 @@ namespace velmarit {
 // Readable test names in ctest instead of byte dumps.
 inline void PrintTo(TableKind kind, std::ostream *os)
 {
-    *os << tableName(kind).toStdString();
+    *os << tableName(kind);
 }
 
 } // namespace velmarit

@@ -31,10 +31,10 @@ QString csvField(const QString &field)
     return u'"' + escaped + u'"';
 }
 
-QString formatCsv(const CodingTable &table)
+QString formatCsv(const TextTable &table)
 {
     QStringList headings;
-    for (const TableColumn &column : table.columns)
+    for (const TextColumn &column : table.columns)
         headings.append(column.csvHeading);
     QString text = csvLine(headings);
     for (const QStringList &row : table.rows)

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "codingtable.h"
+#include "texttable.h"
 
 #include <QString>
 
@@ -15,6 +15,6 @@ QString csvField(const QString &field);
 
 // The table for spreadsheets: the heading row, then one line per row, each
 // ended by a line feed.
-QString formatCsv(const CodingTable &table);
+QString formatCsv(const TextTable &table);
 
 } // namespace velmarit

@@ -9,12 +9,12 @@
 #include "csvformat.h"
 #include "germanparsertexts.h"
 #include "pdfapplication.h"
+#include "pdffile/pdffile.h"
 #include "pdfrequest.h"
-#include "pdfsheets.h"
-#include "sheettable.h"
 #include "standardstreams.h"
-#include "tables.h"
+#include "tables/codingtable.h"
 #include "textlayout.h"
+#include "texttable.h"
 
 #include <cstdio>
 #include <memory>
@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QStringList>
+#include <vector>
 
 namespace {
 
@@ -115,7 +116,7 @@ int main(int argc, char *argv[])
 
     QList<velmarit::TableKind> kinds;
     for (const QString &name : parser.positionalArguments()) {
-        const auto kind = velmarit::tableKindFromName(name);
+        const auto kind = velmarit::tableKindFromName(name.toStdString());
         if (!kind) {
             return usageFailure(
                 QStringLiteral("Unbekannte Tabelle „%1“. Möglich sind: lok, delta, weichen.")
@@ -137,9 +138,9 @@ int main(int argc, char *argv[])
             return usageFailure(QStringLiteral("--pdf nur einmal angeben."));
         if (paths.constFirst().isEmpty())
             return usageFailure(QStringLiteral("Nach --pdf fehlt der Dateiname."));
-        QList<velmarit::SheetTable> tables;
+        std::vector<velmarit::CodingTable> tables;
         for (const auto kind : kinds)
-            tables.append(velmarit::sheetTable(kind));
+            tables.push_back(velmarit::codingTable(kind));
         const QString failure = velmarit::writePdfFile(
             paths.constFirst(), tables,
             {QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
@@ -152,7 +153,7 @@ int main(int argc, char *argv[])
     }
     QStringList sections;
     for (const auto kind : kinds) {
-        const auto table = velmarit::codingTable(kind);
+        const auto table = velmarit::textTable(velmarit::codingTable(kind));
         sections.append(csv ? velmarit::formatCsv(table) : velmarit::formatText(table));
     }
     // Text sections each start on a new sheet; CSV tables are set apart by an

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QStringList>
-
 // What the PDF output needs from the platform, in one place per platform
 // (pdfplatform_unix.cpp, pdfplatform_windows.cpp; CMake picks one).
 namespace velmarit {
@@ -14,9 +12,5 @@ namespace velmarit {
 // the PDF can be made on a console, over SSH or on a print server. A platform
 // the user chose (QT_QPA_PLATFORM, -platform) is kept.
 void preparePdfPlatform();
-
-// The font families to set the PDF in, most wanted first; the first one
-// installed is used and embedded.
-QStringList pdfFontFamilies();
 
 } // namespace velmarit

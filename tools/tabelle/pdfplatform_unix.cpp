@@ -17,11 +17,4 @@ void preparePdfPlatform()
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 }
 
-QStringList pdfFontFamilies()
-{
-    // Liberation Sans comes with the program's Debian package; Arial is the
-    // same design where it does not.
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
-}
-
 } // namespace velmarit

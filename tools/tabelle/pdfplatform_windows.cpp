@@ -11,11 +11,4 @@ void preparePdfPlatform()
     // console and in a service session alike.
 }
 
-QStringList pdfFontFamilies()
-{
-    // Arial is on every Windows; Liberation Sans has the same metrics where
-    // someone installed it.
-    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-}
-
 } // namespace velmarit

@@ -3,7 +3,7 @@
 
 #include "textlayout.h"
 
-#include "rowspread.h"
+#include "tables/rowspread.h"
 
 #include <algorithm>
 
@@ -38,11 +38,11 @@ void appendLine(QString &page, const QString &line)
 
 } // namespace
 
-QString formatText(const CodingTable &table, PageLimits limits)
+QString formatText(const TextTable &table, PageLimits limits)
 {
     const qsizetype columnCount = table.columns.size();
     QList<qsizetype> widths;
-    for (const TableColumn &column : table.columns)
+    for (const TextColumn &column : table.columns)
         widths.append(column.heading.size());
     for (const QStringList &row : table.rows) {
         for (qsizetype c = 0; c < columnCount && c < row.size(); ++c)

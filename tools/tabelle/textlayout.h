@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "codingtable.h"
+#include "texttable.h"
 
 #include <QString>
 
@@ -21,6 +21,6 @@ struct PageLimits
 // blocks side by side (read down, then across) and, when even that does not
 // fit, over several pages; each page repeats the title and the headings and
 // every page after the first starts with a form feed.
-QString formatText(const CodingTable &table, PageLimits limits = {});
+QString formatText(const TextTable &table, PageLimits limits = {});
 
 } // namespace velmarit

@@ -7,7 +7,6 @@
 #include <QPointF>
 
 class QPainter;
-class QPaintDevice;
 
 namespace velmarit {
 
@@ -18,9 +17,9 @@ namespace velmarit {
 class SwitchBlock
 {
 public:
-    // `device`: what the block is painted on, with `unitsPerMm` of its units
-    // to a millimetre. `labelFont`: the switch numbers' font.
-    SwitchBlock(const QPaintDevice *device, qreal unitsPerMm, const QFont &labelFont);
+    // `unitsPerMm`: the painter's units to a millimetre. `labelFont`: the
+    // switch numbers' font, sized in those units (a pixel size).
+    SwitchBlock(qreal unitsPerMm, const QFont &labelFont);
 
     qreal width(int switchCount) const;
     qreal height() const;

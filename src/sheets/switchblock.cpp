@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "switchblock.h"
+#include "sheets/switchblock.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -33,10 +33,10 @@ constexpr qreal markLetterHeight = 1.9; // the ON mark's font size in millimetre
 
 } // namespace
 
-SwitchBlock::SwitchBlock(const QPaintDevice *device, qreal unitsPerMm, const QFont &labelFont)
+SwitchBlock::SwitchBlock(qreal unitsPerMm, const QFont &labelFont)
     : m_unitsPerMm(unitsPerMm), m_labelFont(labelFont), m_markFont(labelFont)
 {
-    m_labelHeight = QFontMetricsF(labelFont, device).height();
+    m_labelHeight = QFontMetricsF(labelFont).height();
     // A path takes the font's size in the painter's units, not in points.
     m_markFont.setBold(true);
     m_markFont.setPixelSize(qRound(mm(markLetterHeight)));

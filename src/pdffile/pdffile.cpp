@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pdffile/pdffile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace velmarit {
+
+namespace {
+
+// The painter's own design resolution: the pages come out at their true size
+// with no transform in between.
+constexpr int resolution = 720;
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
+                                    const SheetHeading &heading)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(resolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        writer.setTitle(QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter"));
+        writer.setCreator(heading.program);
+        if (!paintSheets(writer, tables, heading))
+            return std::nullopt;
+    }
+    return buffer.data();
+}
+
+QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables,
+                     const SheetHeading &heading)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("„%1“ ist ein Ordner; bitte einen Dateinamen angeben.")
+            .arg(nativePath(path));
+    // A device or pipe cannot be replaced by a finished file; writing into it
+    // directly could leave half a PDF behind.
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("„%1“ ist keine gewöhnliche Datei.").arg(nativePath(path));
+    if (!target.absoluteDir().exists())
+        return QStringLiteral("Den Ordner „%1“ gibt es nicht.")
+            .arg(nativePath(target.absolutePath()));
+
+    // The whole PDF (a few hundred KB) is made in memory first and written
+    // with calls whose counts are checked: a short write (a full disk, a
+    // quota) must never be committed as a finished file.
+    const auto bytes = sheetsPdf(tables, heading);
+    if (!bytes)
+        return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("„%1“ kann nicht angelegt werden (%2).")
+            .arg(nativePath(path), file.errorString());
+    }
+    // A short write is retried for the rest, which then fails with the
+    // system's reason (a full disk, a size limit).
+    qsizetype written = 0;
+    while (written < bytes->size()) {
+        const qint64 count = file.write(bytes->constData() + written, bytes->size() - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    if (written != bytes->size() || !file.flush() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("„%1“ konnte nicht vollständig geschrieben werden (%2); es wurde "
+                              "nichts gespeichert.")
+            .arg(nativePath(path), reason);
+    }
+    return {};
+}
+
+} // namespace velmarit

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The three coding tables that operators print to set up a batch of
+// decoders: every address with the switches to set ON. The rows carry the
+// switch patterns themselves; the text, CSV and PDF forms each format the
+// same rows, so all three always list the same addresses and switches.
+namespace velmarit {
+
+enum class TableKind { Lok, Delta, Weichen };
+
+inline constexpr TableKind allTableKinds[] = {TableKind::Lok, TableKind::Delta, TableKind::Weichen};
+
+// The name a table is asked for by on the command line: "lok", "delta" or
+// "weichen" (any case).
+std::optional<TableKind> tableKindFromName(std::string_view name);
+std::string tableName(TableKind kind);
+
+// A turnout's place on the keyboards: sixteen turnouts to a keyboard.
+int keyboardOfTurnout(int turnout);
+int keyOfTurnout(int turnout);
+
+// A column beside the switches. The text form has little room on an A4 page
+// and may use a shorter heading than the spreadsheet and the PDF.
+struct TableColumn
+{
+    std::string shortHeading;
+    std::string heading;
+};
+
+struct TableRow
+{
+    // The cells left of the switches (the address first) and right of them.
+    std::vector<std::string> leading;
+    unsigned onSwitches = 0; // bit n-1 is switch n
+    std::vector<std::string> trailing;
+    // The first row of a new group: the first turnout of each decoder (but
+    // the first), whose four rows share switches 1 to 8.
+    bool startsGroup = false;
+};
+
+struct CodingTable
+{
+    TableKind kind = TableKind::Lok;
+    std::string title;
+    // Below the title: a short note for the text form, a full sentence where
+    // there is room (the PDF).
+    std::string shortNote;
+    std::string note;
+    int switchCount = 0;
+    std::vector<TableColumn> leading;
+    TableColumn switches;
+    std::vector<TableColumn> trailing;
+    std::vector<TableRow> rows;
+};
+
+// Locomotive addresses 1 to 80; the fifteen Delta addresses in the order of
+// the window's list, then "analog" (all switches OFF); turnout addresses 1 to
+// 256 with decoder address, keyboard and key.
+CodingTable codingTable(TableKind kind);
+
+// The switches that are ON, ascending, separated by blanks ("2 3 5 7");
+// "keiner (alle OFF)" when none is.
+std::string switchesOnText(unsigned onSwitches, int switchCount);
+
+} // namespace velmarit
