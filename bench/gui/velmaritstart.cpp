@@ -8,6 +8,7 @@
 
 #include "firstpaintquit.h"
 
+#include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 
@@ -17,6 +18,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Qt's own texts (edit menus, dialogs) in the program's language; they
+    // stay English where the catalogue is missing.
+    velmarit::installGermanQtTexts();
     const QTemporaryDir dir;
     velmarit::FrmVelmarit window;
     auto *shell = new velmarit::Shell(&window, dir.path(), dir.path());

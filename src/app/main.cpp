@@ -3,6 +3,7 @@
 
 #include "displaycheck.h"
 #include "shell/displayplatform.h"
+#include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 
@@ -22,6 +23,9 @@ int main(int argc, char *argv[])
 
     velmarit::choosePreferredPlatform();
     QApplication app(argc, argv);
+    // Qt's own texts (edit menus, dialogs) in the program's language; they
+    // stay English where the catalogue is missing.
+    velmarit::installGermanQtTexts();
     velmarit::FrmVelmarit window;
     // The load step runs before the window is first shown; the shell, owned
     // by the window, writes the position file when the window closes or the

@@ -3,11 +3,13 @@
 
 #include "shell/shell.h"
 
+#include "print/tableprinter.h"
 #include "shell/displayplatform.h"
 #include "shell/infobox.h"
 #include "shell/positionfilelocation.h"
 #include "shell/programinfo.h"
 #include "shell/sessionsignals.h"
+#include "shell/tableprinterloader.h"
 #include "shell/windowplacement.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace velmarit {
@@ -40,6 +43,10 @@ Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &conf
     connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
     connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
     connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
+    connect(window, &FrmVelmarit::infoRequested, this, &Shell::Form_DblClick);
+    connect(window, &FrmVelmarit::printRequested, this, &Shell::printTables);
+    connect(window, &FrmVelmarit::previewRequested, this, &Shell::previewTables);
+    connect(window, &FrmVelmarit::savePdfRequested, this, &Shell::saveTablesAsPdf);
     // Qt quits without closing the window when Windows ends the session, and
     // may do so for a session manager's request elsewhere.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Shell::endSession);
@@ -103,6 +110,38 @@ void Shell::endSession()
         if (widget != m_window && widget->isVisible())
             widget->close();
     m_window->close();
+}
+
+TablePrinter *Shell::tablePrinter()
+{
+    QString failure;
+    TablePrinter *printer = loadTablePrinter(&failure);
+    if (printer == nullptr) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Codiertabellen drucken"),
+                        QStringLiteral("Drucken ist nicht möglich.\n\n%1").arg(failure),
+                        QMessageBox::Ok, m_window);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+    return printer;
+}
+
+void Shell::printTables()
+{
+    if (TablePrinter *printer = tablePrinter())
+        printer->print(m_window);
+}
+
+void Shell::previewTables()
+{
+    if (TablePrinter *printer = tablePrinter())
+        printer->preview(m_window);
+}
+
+void Shell::saveTablesAsPdf()
+{
+    if (TablePrinter *printer = tablePrinter())
+        printer->savePdf(m_window);
 }
 
 void Shell::Form_DblClick()

@@ -11,6 +11,7 @@
 namespace velmarit {
 
 class FrmVelmarit;
+class TablePrinter;
 
 // Start-up and shut-down of the window, and its information box.
 //
@@ -42,10 +43,19 @@ public:
     // Closes any open box and the window, as the session ends.
     void endSession();
 
+    // The window's printing commands (its context menu, Ctrl+P).
+    void printTables();
+    void previewTables();
+    void saveTablesAsPdf();
+
     QString positionFilePath() const { return m_positionFilePath; }
     WindowPosition savedPosition() const { return m_saved; }
 
 private:
+    // The printing commands, loaded on first use; a message box says so
+    // when they cannot be.
+    TablePrinter *tablePrinter();
+
     FrmVelmarit *m_window;
     QString m_programDir;
     QString m_configDir;

@@ -18,13 +18,17 @@
 #include "ui/switchkeyrules.h"
 #include "ui/tabcolumndelegate.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -211,6 +215,7 @@ FrmVelmarit::FrmVelmarit(QWidget *parent) : QWidget(parent)
     connectHandlers();
     setFocusOrder();
     describeForScreenReaders();
+    createMenuActions();
 
     lstDelta->setItemDelegate(
         new TabColumnDelegate(Label[19], Label[19]->text().indexOf(u"Switch"), lstDelta));
@@ -352,6 +357,51 @@ void FrmVelmarit::describeForScreenReaders()
         label->setAccessibleDescription(QString::fromUtf8(description));
 }
 
+void FrmVelmarit::createMenuActions()
+{
+    const auto makeAction = [this](const char *name, const char *text,
+                                   void (FrmVelmarit::*signal)()) {
+        auto *action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, signal);
+        return action;
+    };
+    actPrint = makeAction("actPrint", "Codiertabellen drucken…", &FrmVelmarit::printRequested);
+    actPreview = makeAction("actPreview", "Druckvorschau…", &FrmVelmarit::previewRequested);
+    actSavePdf = makeAction("actSavePdf", "Als PDF speichern…", &FrmVelmarit::savePdfRequested);
+    actInfo = makeAction("actInfo", "Info über Velmarit…", &FrmVelmarit::infoRequested);
+    actPrint->setShortcut(QKeySequence::Print);
+    // The window's actions: their shortcuts work from every control.
+    addAction(actPrint);
+
+    // Shift+F10 opens a context menu where the platform does not do so by
+    // itself (X11 does it for the Menu key only): the focused control gets
+    // the same keyboard request, so a text box still shows its edit menu.
+    auto *menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget *target = QApplication::focusWidget();
+        if (target == nullptr || target->window() != this)
+            target = this;
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                  target->mapToGlobal(QPoint(0, 0)));
+        QApplication::sendEvent(target, &request);
+    });
+    addAction(menuKey);
+}
+
+QMenu *FrmVelmarit::contextMenu()
+{
+    if (m_contextMenu == nullptr) {
+        m_contextMenu = new QMenu(this);
+        m_contextMenu->setObjectName(QStringLiteral("mnuKontext"));
+        m_contextMenu->addActions({actPrint, actPreview, actSavePdf});
+        m_contextMenu->addSeparator();
+        m_contextMenu->addAction(actInfo);
+    }
+    return m_contextMenu;
+}
+
 void FrmVelmarit::subSchreibeListen()
 {
     for (const DeltaRow &row : deltaAddressTable)
@@ -454,6 +504,14 @@ void FrmVelmarit::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
     if (onBackground)
         emit backgroundDoubleClicked();
+}
+
+void FrmVelmarit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Controls with a menu of their own (the text boxes) keep theirs; the
+    // request of any other control is passed on to the window.
+    event->accept();
+    contextMenu()->popup(event->globalPos());
 }
 
 void FrmVelmarit::closeEvent(QCloseEvent *event)

@@ -11,11 +11,13 @@
 #include <array>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 
 // The one window of the program and its three decoder panels.
 //
@@ -99,6 +101,17 @@ public:
     // The static captions: headings, switch numbers, "Adresse", "Switch ON".
     std::array<QLabel *, 30> Label{};
 
+    // The context menu's entries. Printing has its shortcut (Ctrl+P) from
+    // every control, the text boxes included.
+    QAction *actPrint = nullptr;
+    QAction *actPreview = nullptr;
+    QAction *actSavePdf = nullptr;
+    QAction *actInfo = nullptr;
+
+    // The context menu of the window background, the frames and the
+    // controls without a menu of their own; made when first needed.
+    QMenu *contextMenu();
+
 signals:
     // A double click on the window itself, where no control is.
     void backgroundDoubleClicked();
@@ -106,11 +119,17 @@ signals:
     void copyrightClicked();
     // The window is about to close; closing is never refused.
     void closing();
+    // The context menu's commands.
+    void printRequested();
+    void previewRequested();
+    void savePdfRequested();
+    void infoRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void buildControls();
@@ -118,8 +137,11 @@ private:
     void connectHandlers();
     void setFocusOrder();
     void describeForScreenReaders();
+    void createMenuActions();
 
     template <class T> T *control(const QString &name) const;
+
+    QMenu *m_contextMenu = nullptr;
 
     // Writes a decode result: its caption and, in the panels that mark bad
     // results, both colours.

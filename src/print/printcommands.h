@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "print/tablechoice.h"
+#include "print/tableprinter.h"
+#include "sheets/sheetpainter.h"
+
+class QPrinter;
+
+namespace velmarit {
+
+// The printing commands behind the window's context menu. The table choice
+// made in one dialog is offered again in the next, for the rest of the run.
+class PrintCommands : public TablePrinter
+{
+public:
+    void print(QWidget *parent) override;
+    void preview(QWidget *parent) override;
+    void savePdf(QWidget *parent) override;
+
+    TableChoice choice() const { return m_choice; }
+    void setChoice(TableChoice choice) { m_choice = choice; }
+
+    // The chosen tables onto `printer`, within the page range it carries.
+    // False when nothing was painted.
+    bool paint(QPrinter &printer) const;
+
+    // "Velmarit 2.0.3" at the top of every page.
+    static SheetHeading heading();
+    // Where the file dialog starts: "Velmarit-Codiertabellen.pdf" in the
+    // user's documents folder.
+    static QString suggestedPdfPath();
+
+private:
+    TableChoice m_choice = TableChoice::All;
+};
+
+} // namespace velmarit

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "tables/codingtable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace velmarit {
+
+// Which tables go on paper: all three (the default) or one of them.
+enum class TableChoice { All, Lok, Delta, Weichen };
+
+inline constexpr TableChoice allTableChoices[] = {TableChoice::All, TableChoice::Lok,
+                                                  TableChoice::Delta, TableChoice::Weichen};
+
+// "Alle drei Tabellen", "Nur Lok-Adressen", ...
+QString tableChoiceText(TableChoice choice);
+
+std::vector<CodingTable> chosenTables(TableChoice choice);
+
+// The file dialog offers the choice as its file types, which every
+// platform's dialog shows: "Alle drei Tabellen (*.pdf)" and so on.
+QStringList pdfNameFilters();
+TableChoice choiceOfNameFilter(const QString &filter);
+
+} // namespace velmarit

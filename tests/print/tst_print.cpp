@@ -1,0 +1,729 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Printing from the window as a user meets it: the context menu and its
+// shortcut, the choice of tables in the print dialog, the preview and the
+// file dialog, the PDF saved (and a failed save), pages on other paper, and
+// Qt's own texts in German. Dialogs are driven the way a user would, by
+// answering them once they are open.
+
+#include "pdffile/pdffile.h"
+#include "print/printcommands.h"
+#include "shell/germanqttexts.h"
+#include "shell/shell.h"
+#include "ui/frmvelmarit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+using namespace velmarit;
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(program, process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString &pdf)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+// The words in reading order, without the blanks that -layout adds.
+QString pdfWords(const QString &pdf)
+{
+    return run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+}
+
+int pdfPages(const QString &pdf)
+{
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
+}
+
+// Answers the modal windows that open, one after the other, each with its
+// step: a step runs once a modal window of its type is showing. It answers
+// from a timer and never waits itself, so the dialogs' own event loops end
+// in their order.
+class ModalScript : public QObject
+{
+public:
+    ModalScript()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &ModalScript::poll);
+        m_timer.start(20);
+    }
+
+    template <class T> ModalScript &then(std::function<void(T *)> step)
+    {
+        m_steps.append([step](QWidget *widget) {
+            auto *typed = qobject_cast<T *>(widget);
+            if (typed == nullptr)
+                return false;
+            step(typed);
+            return true;
+        });
+        return *this;
+    }
+
+    bool done() const { return m_next == m_steps.size(); }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (done() || modal == nullptr || !modal->isVisible() || modal == m_answered)
+            return;
+        if (m_steps.at(m_next)(modal)) {
+            m_answered = modal;
+            ++m_next;
+        }
+    }
+
+    QTimer m_timer;
+    QList<std::function<bool(QWidget *)>> m_steps;
+    qsizetype m_next = 0;
+    QPointer<QWidget> m_answered;
+};
+
+// What a message box that was shown said; it is closed with its default.
+struct ShownBox
+{
+    bool shown = false;
+    QString text;
+    QString title;
+};
+
+std::function<void(QMessageBox *)> noteAndClose(ShownBox &seen)
+{
+    return [&seen](QMessageBox *box) {
+        seen = {true, box->text(), box->windowTitle()};
+        box->accept();
+    };
+}
+
+// Types `path` into the file dialog's name box, as a user does, and picks
+// the file type `filter`, then presses "Speichern".
+std::function<void(QFileDialog *)> saveAs(const QString &path, const QString &filter = {})
+{
+    return [path, filter](QFileDialog *dialog) {
+        if (!filter.isEmpty())
+            dialog->selectNameFilter(filter);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (name)
+            name->setText(path);
+        // Queued: accepting may open a box of its own, which must not run
+        // inside the script's timer.
+        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+    };
+}
+
+QStringList entriesOf(const QString &directory)
+{
+    return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// The text of the page without the program line, which names its program.
+QString withoutProgram(QString text)
+{
+    static const QRegularExpression program(
+        QStringLiteral("(velmarit-tabelle|Velmarit) 2\\.0\\.3"));
+    text.replace(program, QStringLiteral("PROGRAMM"));
+    return text;
+}
+
+struct Word
+{
+    QString text;
+    QRectF box;
+};
+
+// Every word of every page with its box in points (pdftotext -bbox).
+QList<QList<Word>> wordsOf(const QString &pdf, QSizeF *pageSize = nullptr)
+{
+    static const QRegularExpression pageLine(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
+    static const QRegularExpression wordLine(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">(.*)</word>"));
+    QList<QList<Word>> pages;
+    const QString out =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    for (const QString &line : out.split(u'\n')) {
+        if (const auto page = pageLine.match(line); page.hasMatch()) {
+            pages.append(QList<Word>());
+            if (pageSize)
+                *pageSize = QSizeF(page.captured(1).toDouble(), page.captured(2).toDouble());
+        }
+        if (const auto w = wordLine.match(line); w.hasMatch() && !pages.isEmpty()) {
+            pages.last().append(
+                {w.captured(5),
+                 QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                        QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
+        }
+    }
+    return pages;
+}
+
+} // namespace
+
+class TstPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void menuEntriesAndShortcut();
+    void menuOpensFrom_data();
+    void menuOpensFrom();
+    void textBoxesKeepTheirEditMenu();
+    void ctrlPPrintsFromEveryControl_data();
+    void ctrlPPrintsFromEveryControl();
+    void infoEntryOpensTheInformationBox();
+    void choiceOfTables_data();
+    void choiceOfTables();
+    void printDialogOffersTheChoice();
+    void previewShowsThePagesThatPrint();
+    void pageRangePrintsOnlyThosePages_data();
+    void pageRangePrintsOnlyThosePages();
+    void savedPdfHasTheTextOfTheCommandLineProgram();
+    void saveOffersTheChoiceAsFileType();
+    void failedSaveLeavesNoFileAndSaysWhy_data();
+    void failedSaveLeavesNoFileAndSaysWhy();
+    void otherPaperFitsEveryTable_data();
+    void otherPaperFitsEveryTable();
+    void qtTextsAreGerman();
+
+private:
+    std::unique_ptr<FrmVelmarit> makeWindow();
+};
+
+void TstPrint::initTestCase()
+{
+    QVERIFY2(installGermanQtTexts(), qPrintable(germanQtCatalogue()));
+}
+
+std::unique_ptr<FrmVelmarit> TstPrint::makeWindow()
+{
+    auto window = std::make_unique<FrmVelmarit>();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+void TstPrint::menuEntriesAndShortcut()
+{
+    FrmVelmarit window;
+    const QList<QAction *> actions = window.contextMenu()->actions();
+    QStringList texts;
+    for (const QAction *action : actions)
+        texts.append(action->isSeparator() ? QStringLiteral("---") : action->text());
+    QCOMPARE(texts,
+             (QStringList{QStringLiteral("Codiertabellen drucken…"),
+                          QStringLiteral("Druckvorschau…"), QStringLiteral("Als PDF speichern…"),
+                          QStringLiteral("---"), QStringLiteral("Info über Velmarit…")}));
+    QCOMPARE(window.actPrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The menu shows the shortcut in German.
+    QCOMPARE(window.actPrint->shortcut().toString(QKeySequence::NativeText),
+             QStringLiteral("Strg+P"));
+}
+
+// Where a right click (mouse) or the Menu key / Shift+F10 (keyboard) opens
+// the window's menu.
+void TstPrint::menuOpensFrom_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("window background") << "frmVelmarit"
+                                       << "mouse";
+    QTest::newRow("Delta panel") << "pnlDelta"
+                                 << "mouse";
+    QTest::newRow("locomotive panel") << "pnlDigital"
+                                      << "mouse";
+    QTest::newRow("turnout panel") << "pnlWeichen"
+                                   << "mouse";
+    QTest::newRow("turnout frame") << "frmWeichen(1)"
+                                   << "mouse";
+    QTest::newRow("check box, Menu key") << "chkSwitchMA(3)"
+                                         << "menu key";
+    QTest::newRow("list, Menu key") << "lstDelta"
+                                    << "menu key";
+    QTest::newRow("check box, Shift+F10") << "chkSwitchLok(2)"
+                                          << "shift+f10";
+    QTest::newRow("list, Shift+F10") << "lstDelta"
+                                     << "shift+f10";
+}
+
+void TstPrint::menuOpensFrom()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, how);
+    const auto window = makeWindow();
+    QVERIFY(window);
+    QWidget *widget = target == QStringLiteral("frmVelmarit")
+                          ? window.get()
+                          : window->findChild<QWidget *>(target);
+    QVERIFY(widget);
+    if (how == QStringLiteral("mouse")) {
+        // A point of the widget that no child covers.
+        const QPoint at = target == QStringLiteral("frmVelmarit") ? QPoint(3, 3) : QPoint(2, 2);
+        QCOMPARE(widget->childAt(at), nullptr);
+        // Through the window, as the platform delivers a click: Qt turns
+        // the right button into the context menu request.
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                          widget->mapTo(window.get(), at));
+    } else {
+        widget->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), widget);
+        if (how == QStringLiteral("shift+f10")) {
+            QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            // What the platform sends for the Menu key (X11 and Windows alike).
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(),
+                                      widget->mapToGlobal(QPoint()));
+            QApplication::sendEvent(widget, &request);
+        }
+    }
+    QTRY_COMPARE(QApplication::activePopupWidget(), window->contextMenu());
+    window->contextMenu()->close();
+}
+
+void TstPrint::textBoxesKeepTheirEditMenu()
+{
+    const auto window = makeWindow();
+    QVERIFY(window);
+    window->txtWeichen->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), window->txtWeichen);
+    QTest::keyClick(window->txtWeichen, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QVERIFY(menu != window->contextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts.append(action->text().section(u'\t', 0, 0)); // without the shortcut
+    // The edit menu, in German.
+    QVERIFY2(texts.contains(QStringLiteral("&Rückgängig")), qPrintable(texts.join(u'|')));
+    QVERIFY2(texts.contains(QStringLiteral("Einf&ügen")), qPrintable(texts.join(u'|')));
+    menu->close();
+}
+
+void TstPrint::ctrlPPrintsFromEveryControl_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *name : {"txtSwitchLokDelta", "txtDigital", "txtWeichen", "txtSwitchMA",
+                             "chkSwitchLok(1)", "chkSwitchLokDelta(4)", "lstDelta"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TstPrint::ctrlPPrintsFromEveryControl()
+{
+    QFETCH(QString, control);
+    const auto window = makeWindow();
+    QVERIFY(window);
+    QSignalSpy printing(window.get(), &FrmVelmarit::printRequested);
+    auto *widget = window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    widget->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), widget);
+    const QString textBefore = window->txtWeichen->text();
+    QTest::keyClick(widget, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(printing.count(), 1);
+    // The shortcut types nothing.
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(box->text(), QString());
+}
+
+void TstPrint::infoEntryOpensTheInformationBox()
+{
+    const auto window = makeWindow();
+    QVERIFY(window);
+    QTemporaryDir dir;
+    new Shell(window.get(), dir.path(), dir.path());
+    QString sourceText;
+    QString title;
+    ModalScript script;
+    script.then<QMessageBox>([&](QMessageBox *box) {
+        sourceText = box->property("sourceText").toString();
+        title = box->windowTitle();
+        box->accept();
+    });
+    window->actInfo->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(title, QStringLiteral(" Info über Velmarit"));
+    QVERIFY(sourceText.startsWith(QStringLiteral("Programm:     Velmarit\r")));
+}
+
+void TstPrint::choiceOfTables_data()
+{
+    QTest::addColumn<TableChoice>("choice");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("all") << TableChoice::All
+                         << QStringList{"Digital-Decoder (Lok)", "Delta-Decoder", "Weichen-Decoder"}
+                         << 11;
+    QTest::newRow("lok") << TableChoice::Lok << QStringList{"Digital-Decoder (Lok)"} << 2;
+    QTest::newRow("delta") << TableChoice::Delta << QStringList{"Delta-Decoder"} << 1;
+    QTest::newRow("weichen") << TableChoice::Weichen << QStringList{"Weichen-Decoder"} << 8;
+}
+
+void TstPrint::choiceOfTables()
+{
+    QFETCH(TableChoice, choice);
+    QFETCH(QStringList, titles);
+    QFETCH(int, pages);
+    const std::vector<CodingTable> tables = chosenTables(choice);
+    QCOMPARE(int(tables.size()), titles.size());
+    for (std::size_t i = 0; i < tables.size(); ++i)
+        QVERIFY(QString::fromStdString(tables[i].title).startsWith(titles.at(int(i))));
+    QCOMPARE(sheetPageCount(tables), pages);
+    // The file dialog's file type names the same choice.
+    const QString filter = pdfNameFilters().at(int(choice));
+    QVERIFY(filter.endsWith(QStringLiteral("(*.pdf)")));
+    QCOMPARE(choiceOfNameFilter(filter), choice);
+}
+
+void TstPrint::printDialogOffersTheChoice()
+{
+    PrintCommands commands;
+    QStringList offered;
+    ModalScript script;
+    script.then<QPrintDialog>([&](QPrintDialog *dialog) {
+        const auto buttons = dialog->findChildren<QRadioButton *>();
+        for (QRadioButton *button : buttons) {
+            if (button->parentWidget()->objectName() == QStringLiteral("tableChoiceTab"))
+                offered.append(button->text() + (button->isChecked() ? "*" : ""));
+        }
+        for (QRadioButton *button : buttons) {
+            if (button->text() == tableChoiceText(TableChoice::Delta))
+                button->click();
+        }
+        dialog->reject(); // cancelling prints nothing
+    });
+    commands.print(nullptr);
+    QVERIFY(script.done());
+    QCOMPARE(
+        offered,
+        (QStringList{tableChoiceText(TableChoice::All) + "*", tableChoiceText(TableChoice::Lok),
+                     tableChoiceText(TableChoice::Delta), tableChoiceText(TableChoice::Weichen)}));
+    QCOMPARE(commands.choice(), TableChoice::Delta);
+}
+
+void TstPrint::previewShowsThePagesThatPrint()
+{
+    PrintCommands commands;
+    QList<int> shown;
+    QString title;
+    ModalScript script;
+    script.then<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
+        title = dialog->windowTitle();
+        auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+        auto *choice = dialog->findChild<QComboBox *>(QStringLiteral("tableChoice"));
+        if (preview && choice) {
+            for (const TableChoice c : allTableChoices) {
+                choice->setCurrentIndex(int(c));
+                shown.append(preview->pageCount());
+            }
+        }
+        dialog->reject();
+    });
+    commands.preview(nullptr);
+    QVERIFY(script.done());
+    QCOMPARE(shown, (QList<int>{11, 2, 1, 8}));
+    QVERIFY2(title.startsWith(QStringLiteral("Druckvorschau")), qPrintable(title));
+    // The choice seen last is the one the next print offers.
+    QCOMPARE(commands.choice(), TableChoice::Weichen);
+}
+
+void TstPrint::pageRangePrintsOnlyThosePages_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QStringList>("pageNumbers");
+    QTest::newRow("all") << 0 << 0
+                         << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+    QTest::newRow("2-3") << 2 << 3 << QStringList{"2", "3"};
+    QTest::newRow("11 only") << 11 << 11 << QStringList{"11"};
+    QTest::newRow("beyond the end") << 10 << 99 << QStringList{"10", "11"};
+}
+
+void TstPrint::pageRangePrintsOnlyThosePages()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(QStringList, pageNumbers);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading(), first,
+                            last));
+    }
+    QStringList numbers;
+    static const QRegularExpression pageOf(QStringLiteral("Seite (\\d+) von 11"));
+    for (const QString &page : pdfText(pdf).split(u'\f', Qt::SkipEmptyParts))
+        numbers.append(pageOf.match(page).captured(1));
+    QCOMPARE(numbers, pageNumbers);
+}
+
+void TstPrint::savedPdfHasTheTextOfTheCommandLineProgram()
+{
+    const auto window = makeWindow();
+    QTemporaryDir dir;
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/Jürgen Müller XXXXXX"));
+    new Shell(window.get(), dir.path(), dir.path());
+    const QString fromWindow = folder.filePath(QStringLiteral("Velmarit-Codiertabellen.pdf"));
+    const QString fromTabelle = dir.filePath(QStringLiteral("tabelle.pdf"));
+
+    ModalScript script;
+    script.then<QFileDialog>(saveAs(fromWindow));
+    QElapsedTimer clock;
+    clock.start();
+    window->actSavePdf->trigger();
+    qInfo("Als PDF speichern: dialog answered and PDF written in %lld ms", clock.elapsed());
+    QVERIFY(script.done());
+    QVERIFY(QFileInfo::exists(fromWindow));
+    QCOMPARE(entriesOf(folder.path()), QStringList{QStringLiteral("Velmarit-Codiertabellen.pdf")});
+
+    QProcess tabelle;
+    tabelle.start(QStringLiteral(TABELLE_PROGRAM), {QStringLiteral("--pdf"), fromTabelle});
+    QVERIFY(tabelle.waitForFinished(60000));
+    QCOMPARE(tabelle.exitCode(), 0);
+    const QString windowText = pdfWords(fromWindow);
+    QVERIFY(windowText.contains(QStringLiteral("Velmarit 2.0.3")));
+    QCOMPARE(withoutProgram(windowText), withoutProgram(pdfWords(fromTabelle)));
+    QCOMPARE(pdfPages(fromWindow), 11);
+}
+
+void TstPrint::saveOffersTheChoiceAsFileType()
+{
+    PrintCommands commands;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("weichen")); // the suffix comes by itself
+    QString suggested;
+    ModalScript script;
+    script.then<QFileDialog>([&](QFileDialog *dialog) {
+        suggested = QDir(dialog->directory()).filePath(dialog->selectedFiles().value(0));
+        saveAs(pdf, pdfNameFilters().at(int(TableChoice::Weichen)))(dialog);
+    });
+    commands.savePdf(nullptr);
+    QVERIFY(script.done());
+    QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Velmarit-Codiertabellen.pdf"));
+    QCOMPARE(QFileInfo(suggested).absolutePath(),
+             QFileInfo(PrintCommands::suggestedPdfPath()).absolutePath());
+    QCOMPARE(pdfPages(pdf + QStringLiteral(".pdf")), 8);
+    QCOMPARE(commands.choice(), TableChoice::Weichen);
+}
+
+void TstPrint::failedSaveLeavesNoFileAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("target"); // "%1": a fresh temporary folder
+    QTest::addColumn<QByteArray>("oldContent");
+    QTest::addColumn<int>("fileSizeLimit");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder cannot be written")
+        << QStringLiteral("/sys/velmarit-test.pdf") << QByteArray() << 0
+        << QStringLiteral("kann nicht angelegt werden");
+    QTest::newRow("disk full") << QStringLiteral("%1/voll.pdf") << QByteArray() << 20000
+                               << QStringLiteral("nicht vollständig geschrieben");
+    QTest::newRow("disk full, older file kept")
+        << QStringLiteral("%1/alt.pdf") << QByteArray("das alte PDF") << 20000
+        << QStringLiteral("nicht vollständig geschrieben");
+}
+
+void TstPrint::failedSaveLeavesNoFileAndSaysWhy()
+{
+    QFETCH(QString, target);
+    QFETCH(QByteArray, oldContent);
+    QFETCH(int, fileSizeLimit);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    if (target.contains(QStringLiteral("%1")))
+        target = target.arg(dir.path());
+    if (!oldContent.isEmpty()) {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(oldContent);
+    }
+    const QString folder = QFileInfo(target).absolutePath();
+    const QStringList before = entriesOf(folder);
+
+    PrintCommands commands;
+    ShownBox failure;
+    ModalScript script;
+    script.then<QFileDialog>(saveAs(target));
+    // Replacing an older file is confirmed first; then comes the failure.
+    if (!oldContent.isEmpty()) {
+        script.then<QMessageBox>([](QMessageBox *confirm) {
+            QTimer::singleShot(0, confirm,
+                               [confirm] { confirm->button(QMessageBox::Yes)->click(); });
+        });
+    }
+    script.then<QMessageBox>(noteAndClose(failure));
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    if (fileSizeLimit > 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{rlim_t(fileSizeLimit), previous.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    commands.savePdf(nullptr);
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    QVERIFY(script.done());
+    QCOMPARE(failure.title, QStringLiteral("Als PDF speichern"));
+    QVERIFY2(
+        failure.text.startsWith(QStringLiteral("Die Codiertabellen wurden nicht gespeichert.")),
+        qPrintable(failure.text));
+    QVERIFY2(failure.text.contains(reason), qPrintable(failure.text));
+    QCOMPARE(entriesOf(folder), before);
+    if (!oldContent.isEmpty()) {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), oldContent);
+    }
+}
+
+void TstPrint::otherPaperFitsEveryTable_data()
+{
+    QTest::addColumn<QPageLayout>("layout");
+    QTest::addColumn<bool>("trueSize");
+    const auto layoutOf = [](QPageSize::PageSizeId size, QPageLayout::Orientation orientation,
+                             qreal margin) {
+        return QPageLayout(QPageSize(size), orientation, QMarginsF(margin, margin, margin, margin),
+                           QPageLayout::Millimeter);
+    };
+    QTest::newRow("A4, printer margins 5 mm")
+        << layoutOf(QPageSize::A4, QPageLayout::Portrait, 5) << true;
+    QTest::newRow("US Letter") << layoutOf(QPageSize::Letter, QPageLayout::Portrait, 0) << false;
+    QTest::newRow("US Letter, margins 6.35 mm")
+        << layoutOf(QPageSize::Letter, QPageLayout::Portrait, 6.35) << false;
+    QTest::newRow("A4, small printable area (margins 25 mm)")
+        << layoutOf(QPageSize::A4, QPageLayout::Portrait, 25) << false;
+    QTest::newRow("A4 landscape") << layoutOf(QPageSize::A4, QPageLayout::Landscape, 5) << false;
+}
+
+void TstPrint::otherPaperFitsEveryTable()
+{
+    QFETCH(QPageLayout, layout);
+    QFETCH(bool, trueSize);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("paper.pdf"));
+    const QString a4 = dir.filePath(QStringLiteral("a4.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(600);
+        QVERIFY(writer.setPageLayout(layout));
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading()));
+    }
+    {
+        QFile file(a4);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands::heading()));
+    }
+    QSizeF pageSize;
+    const auto pages = wordsOf(pdf, &pageSize);
+    const auto a4Pages = wordsOf(a4);
+    QCOMPARE(pages.size(), 11);
+    QCOMPARE(a4Pages.size(), 11);
+    const QRectF printable = layout.paintRect(QPageLayout::Point);
+    for (int p = 0; p < pages.size(); ++p) {
+        // Every word in the printable area, and every word of the A4 page
+        // there: nothing was cut off.
+        QCOMPARE(pages.at(p).size(), a4Pages.at(p).size());
+        for (const Word &word : pages.at(p)) {
+            QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box),
+                     qPrintable(QStringLiteral("page %1: \"%2\" at %3,%4-%5,%6 outside")
+                                    .arg(p + 1)
+                                    .arg(word.text)
+                                    .arg(word.box.left())
+                                    .arg(word.box.top())
+                                    .arg(word.box.right())
+                                    .arg(word.box.bottom())));
+        }
+        // The same page scaled evenly: the first and the last word span the
+        // same shape as on A4.
+        const QRectF span = pages.at(p).first().box.united(pages.at(p).last().box);
+        const QRectF a4Span = a4Pages.at(p).first().box.united(a4Pages.at(p).last().box);
+        const qreal scaleX = span.width() / a4Span.width();
+        const qreal scaleY = span.height() / a4Span.height();
+        QVERIFY2(qAbs(scaleX - scaleY) < 0.01,
+                 qPrintable(QStringLiteral("%1 x %2").arg(scaleX).arg(scaleY)));
+        QVERIFY(scaleX <= 1.001);
+        if (trueSize)
+            QVERIFY(qAbs(scaleX - 1) < 0.001 && qAbs(span.left() - a4Span.left()) < 0.1);
+        else
+            QVERIFY(scaleX < 0.999);
+    }
+}
+
+void TstPrint::qtTextsAreGerman()
+{
+    QLineEdit box;
+    std::unique_ptr<QMenu> editMenu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : editMenu->actions())
+        texts.append(action->text().section(u'\t', 0, 0));
+    for (const char *german : {"&Rückgängig", "Wieder&herstellen", "&Ausschneiden", "&Kopieren",
+                               "Einf&ügen", "Löschen", "Alles auswählen"})
+        QVERIFY2(texts.contains(QString::fromUtf8(german)), qPrintable(texts.join(u'|')));
+
+    QPrinter printer;
+    QPrintDialog printDialog(&printer);
+    QCOMPARE(printDialog.windowTitle(), QStringLiteral("Drucken"));
+
+    QFileDialog fileDialog;
+    fileDialog.setOption(QFileDialog::DontUseNativeDialog);
+    fileDialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto *buttons = fileDialog.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QStringList buttonTexts;
+    for (QAbstractButton *button : buttons->buttons())
+        buttonTexts.append(button->text());
+    QVERIFY2(buttonTexts.contains(QStringLiteral("S&peichern")) &&
+                 buttonTexts.contains(QStringLiteral("Abbrechen")),
+             qPrintable(buttonTexts.join(u'|')));
+
+    QMessageBox message(QMessageBox::Warning, QString(), QString(),
+                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(message.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(message.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+    QCOMPARE(message.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+}
+
+QTEST_MAIN(TstPrint)
+#include "tst_print.moc"
