@@ -29,6 +29,10 @@ class QMenu;
 // independent. The switch-number boxes have a key filter that decides on a
 // typed character before it reaches the box.
 //
+// The window's context menu (and Ctrl+P) only announces its commands as
+// signals; the shell answers them: the information box, and printing, whose
+// code it loads on first use.
+//
 // The controls are public, under their layout names, so that the start-up
 // step and the tests reach them as they would a designer-generated form.
 // Arrays are indexed like the switches they stand for: chkSwitchLok[1] is
