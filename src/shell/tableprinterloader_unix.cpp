@@ -28,17 +28,17 @@ TablePrinter *loadTablePrinter(QString *failure)
         QDir(QStringLiteral(VELMARIT_PRINT_MODULE_DIR)).filePath(name),
     };
     QStringList reasons;
+    // Kept loaded until the program ends (a QLibrary does not unload on
+    // destruction): the dialogs and the printer plugin stay in use.
+    static QLibrary library;
     for (const QString &path : candidates) {
         if (!QFileInfo::exists(path))
             continue;
-        // Kept loaded until the program ends: the dialogs and the printer
-        // plugin it loads stay in use.
-        auto *library = new QLibrary(path);
-        entry = reinterpret_cast<Entry>(library->resolve("velmaritTablePrinter"));
+        library.setFileName(path);
+        entry = reinterpret_cast<Entry>(library.resolve("velmaritTablePrinter"));
         if (entry != nullptr)
             return entry();
-        reasons.append(library->errorString());
-        delete library;
+        reasons.append(library.errorString());
     }
     if (failure != nullptr) {
         *failure = reasons.isEmpty()
