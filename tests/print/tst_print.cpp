@@ -218,6 +218,7 @@ private slots:
     void previewShowsThePagesThatPrint();
     void pageRangePrintsOnlyThosePages_data();
     void pageRangePrintsOnlyThosePages();
+    void printerPageRangeAndChoiceAreHonoured();
     void savedPdfHasTheTextOfTheCommandLineProgram();
     void saveOffersTheChoiceAsFileType();
     void failedSaveLeavesNoFileAndSaysWhy_data();
@@ -498,6 +499,35 @@ void TstPrint::pageRangePrintsOnlyThosePages()
     for (const QString &page : pdfText(pdf).split(u'\f', Qt::SkipEmptyParts))
         numbers.append(pageOf.match(page).captured(1));
     QCOMPARE(numbers, pageNumbers);
+}
+
+// What the print dialog leaves in the printer (a page range) and the
+// choice made in its tab decide what is painted.
+void TstPrint::printerPageRangeAndChoiceAreHonoured()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("printer.pdf"));
+    PrintCommands commands;
+    commands.setChoice(TableChoice::Weichen);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(7, 9);
+    QVERIFY(commands.paint(printer));
+    const QString text = pdfText(pdf);
+    QCOMPARE(pdfPages(pdf), 2);
+    QVERIFY(text.contains(QStringLiteral("Seite 7 von 8")));
+    QVERIFY(text.contains(QStringLiteral("Seite 8 von 8")));
+    QVERIFY(text.contains(QStringLiteral("Weichen-Decoder")));
+
+    // A range with no page of the chosen tables prints nothing at all.
+    const QString none = dir.filePath(QStringLiteral("none.pdf"));
+    printer.setOutputFileName(none);
+    commands.setChoice(TableChoice::Delta);
+    printer.setFromTo(2, 5);
+    QVERIFY(!commands.paint(printer));
+    QVERIFY(!QFileInfo::exists(none));
 }
 
 void TstPrint::savedPdfHasTheTextOfTheCommandLineProgram()
