@@ -17,13 +17,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${VELMARIT_IN_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "FAIL: dbus-run-session is not installed" >&2; exit 1; }
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "FAIL: python3-pyatspi is not installed" >&2; exit 1; }
-    exec env VELMARIT_IN_BUS=1 dbus-run-session -- bash "$0" "$@"
+    # A runtime folder of its own: without one the accessibility bus keeps its
+    # socket in the home folder, where another test run's bus replaces it.
+    runtime=$(mktemp -d)
+    exec env VELMARIT_IN_BUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- bash "$0" "$@"
 fi
 
 # A range of displays of its own, so as not to wait on the other X tests'.
 export XSESSION_DISPLAYS=${XSESSION_DISPLAYS:-60 61 62 63 64 65 66 67 68 69}
 source "$here/../support/xsession.sh"
 xsession_start
+xsession_at_exit "rm -rf '$XDG_RUNTIME_DIR'"
 
 cp "$program" "$XSESSION_DIR/velmarit"
 env -u QT_QPA_PLATFORM QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_FONT_DPI=96 \
