@@ -19,7 +19,7 @@ program=${1:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
 module=${2:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
 tabelle=${3:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
 
-for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext; do
+for tool in pdftotext; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
@@ -30,78 +30,9 @@ xsession_start
 work=$XSESSION_DIR
 
 # --- The private print service ---------------------------------------------
-cups=$work/cups
-jobs=$work/jobs
-mkdir -p "$cups"/{spool/tmp,cache,state,log,bin/backend} "$jobs"
-# Backends run as user lp: they must reach their program and the job folder.
-chmod 755 "$work" "$cups" "$cups/bin" "$cups/bin/backend"
-chmod 1777 "$jobs"
-for part in /usr/lib/cups/*; do
-    [ "$(basename "$part")" = backend ] || ln -s "$part" "$cups/bin/"
-done
-for part in /usr/lib/cups/backend/*; do ln -s "$part" "$cups/bin/backend/"; done
-cat >"$cups/bin/backend/velmarittest" <<'BACKEND'
-#!/bin/sh
-# Without arguments a backend names the devices it serves; with them it gets
-# a job (file $6, or standard input) for the device in DEVICE_URI.
-if [ $# -eq 0 ]; then
-    echo 'direct velmarittest "Unknown" "Velmarit test: jobs kept as files"'
-    exit 0
-fi
-target=${DEVICE_URI#velmarittest:}
-if [ -n "${6:-}" ]; then cat "$6"; else cat; fi >"$target/job-$1.part" &&
-    mv "$target/job-$1.part" "$target/job-$1.pdf"
-BACKEND
-chmod 755 "$cups/bin/backend/velmarittest"
-
-cat >"$cups/cupsd.conf" <<CONF
-Listen $cups/cups.sock
-LogLevel warn
-Browsing No
-WebInterface No
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Location /admin>
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-CONF
-cat >"$cups/cups-files.conf" <<CONF
-ServerRoot $cups
-RequestRoot $cups/spool
-TempDir $cups/spool/tmp
-CacheDir $cups/cache
-StateDir $cups/state
-ServerBin $cups/bin
-ErrorLog $cups/log/error_log
-AccessLog $cups/log/access_log
-PageLog $cups/log/page_log
-SystemGroup root
-CONF
-
-/usr/sbin/cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" >"$cups/log/cupsd.out" 2>&1 &
-cupsd_pid=$!
-xsession_at_exit "kill $cupsd_pid; wait $cupsd_pid"
-export CUPS_SERVER=$cups/cups.sock
-xsession_wait_for 100 lpstat -r ||
-    xsession_fail "the test's CUPS did not start ($(cat "$cups/log/cupsd.out" "$cups/log/error_log" 2>/dev/null | tail -n 5))"
-# The scheduler may answer before it takes changes: set up the queue until
-# it is there.
-add_queue() {
-    lpadmin -p velmarit-test -E -v "velmarittest:$jobs" -m raw 2>"$work/lpadmin.log" &&
-        lpadmin -d velmarit-test 2>>"$work/lpadmin.log" &&
-        [ "$(lpstat -d 2>&1)" = "system default destination: velmarit-test" ]
-}
-xsession_wait_for 100 add_queue ||
-    xsession_fail "no default queue: $(cat "$work/lpadmin.log"; lpstat -d 2>&1; tail -n 5 "$cups/log/error_log" 2>/dev/null)"
+# shellcheck source=tests/support/privatecups.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/privatecups.sh"
+privatecups_start "$work"
 
 # --- The window prints ------------------------------------------------------
 cp "$program" "$module" "$work/"
@@ -131,13 +62,8 @@ sleep 0.5
 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
 xdotool key --clearmodifiers Return
 
-job=
-for _ in $(seq 600); do
-    job=$(ls "$jobs"/job-*.pdf 2>/dev/null | head -n 1)
-    [ -n "$job" ] && break
-    sleep 0.1
-done
-[ -n "$job" ] || xsession_fail "no job reached the print service ($(lpstat -o 2>&1; tail -n 5 "$cups/log/error_log" 2>/dev/null))"
+job=$(privatecups_wait_job)
+[ -n "$job" ] || xsession_fail "no job reached the print service ($(lpstat -o 2>&1; tail -n 5 "$work/cups/log/error_log" 2>/dev/null))"
 echo "job: $(basename "$job"), $(stat -c %s "$job") bytes, $(pdfinfo "$job" | awk '/^Pages:/ { print $2 }') pages"
 
 # Every row, as the command-line program writes it; only the program line

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Printing from velmarit.exe as a Windows user meets it, under Wine in a real
+# X session: the right-click menu opens on the window background; its "Als
+# PDF speichern…" writes the tables through Windows' own file dialog into a
+# folder whose name has a blank and an umlaut, and the PDF's text layer holds
+# every row velmarit-tabelle writes; Ctrl+P opens the print dialog, offering
+# the printer of a CUPS daemon of the test's own (Wine hands CUPS printers to
+# Windows programs), and cancelling it prints nothing and leaves the window
+# as it was.
+#
+# Usage: print_e2e.sh Velmarit-<version>-win64.zip LINUX-VELMARIT-TABELLE
+set -uo pipefail
+
+zip=${1:?usage: $0 ZIP LINUX-VELMARIT-TABELLE}
+tabelle=${2:?usage: $0 ZIP LINUX-VELMARIT-TABELLE}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/winesupport.sh"
+ensure_wine_prefix || exit 1
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $what"
+        failed=$((failed + 1))
+    fi
+}
+
+source "$here/../support/xsession.sh"
+source "$here/../support/privatecups.sh"
+xsession_start
+work="$XSESSION_DIR/work"
+folder="$work/Jürgen Müller/Modellbahn/Velmarit"
+documents="$work/Eigene Dateien/Gleispläne"
+mkdir -p "$folder" "$documents"
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+}
+xsession_at_exit cleanup
+privatecups_start "$work"
+
+# Wine learns of CUPS's printers when its server starts, and its desktop
+# belongs to the display it was started on.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+(cd "$folder" && cmake -E tar xf "$zip") || xsession_fail "could not unpack $zip"
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+(cd "$folder" && exec wine "$folder/velmarit.exe") >"$work/app.log" 2>&1 &
+app_pid=$!
+window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
+    xsession_fail "the window did not appear ($(cat "$work/app.log"))"
+sleep 1
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+
+corner() { xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'; }
+# A piece of the screen as text (ImageMagick), for comparing.
+screen_at() { import -window root -crop "$3x$4+$1+$2" +repage txt:- 2>/dev/null | tail -n +2 | awk '{ print $3 }' | md5sum; }
+read -r x y <<<"$(corner)"
+client=("$x" "$y" 629 495)
+wait_window() { xsession_wait_window --name "$1" --timeout "${2:-300}"; }
+window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# --- the context menu on the background (client 600,250; the menu opens to
+# its lower right, over and beyond the window's edge).
+menu_area=($((x + 605)) $((y + 255)) 150 60)
+before=$(screen_at "${menu_area[@]}")
+xdotool mousemove --window "$window" 600 250 click 3
+sleep 1.5
+check "a right click on the background opens a menu" test "$(screen_at "${menu_area[@]}")" != "$before"
+
+# Its third entry is "Als PDF speichern…": Windows' file dialog of that title.
+xdotool key Down Down Down Return
+dialog=$(wait_window '^Als PDF speichern$') || dialog=
+check "the menu's third entry opens the file dialog 'Als PDF speichern'" test -n "$dialog"
+target="$documents/Velmarit-Codiertabellen.pdf"
+if [ -n "$dialog" ]; then
+    sleep 0.5
+    xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
+    xdotool key End shift+Home Delete
+    xdotool type --delay 20 "$(windows_path "$target")"
+    started=$(now_ms)
+    xdotool key Return
+    xsession_wait_for 300 test -s "$target"
+    echo "file dialog answered to a written PDF: $(($(now_ms) - started)) ms (information)"
+fi
+check "the PDF is written into '$(basename "$(dirname "$documents")")/$(basename "$documents")'" test -s "$target"
+
+# Every row, as the command-line program writes it; only the program line at
+# the top of each page names its own program.
+"$tabelle" --pdf "$work/tabelle.pdf" || xsession_fail "velmarit-tabelle --pdf failed"
+text_layer() { pdftotext -layout "$1" - 2>/dev/null | sed -E 's/(velmarit-tabelle|Velmarit) [0-9.]+$/PROGRAMM/; s/ +/ /g'; }
+rows_match() {
+    diff <(text_layer "$work/tabelle.pdf") <(text_layer "$target") >"$work/text.diff" && return 0
+    head -n 10 "$work/text.diff" >&2
+    return 1
+}
+check "its text layer holds every row of velmarit-tabelle's ($(pdfinfo "$target" 2>/dev/null | awk '/^Pages:/ { print $2 }') pages)" rows_match
+
+# --- Ctrl+P: the print dialog, cancelled.
+pdf_before=$(md5sum <"$target")
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+sleep 0.5
+window_before=$(screen_at "${client[@]}")
+started=$(now_ms)
+xdotool key --clearmodifiers ctrl+p
+# Wine's own dialog texts follow the prefix's language; German Windows says "Drucken".
+print_dialog=$(wait_window '^(Print|Drucken)$') || print_dialog=
+[ -n "$print_dialog" ] && echo "Ctrl+P to the print dialog: $(($(now_ms) - started)) ms (information)"
+check "Ctrl+P opens the print dialog" test -n "$print_dialog"
+wine_has_printer() { wine reg query 'HKLM\System\CurrentControlSet\Control\Print\Printers\velmarit-test' >/dev/null 2>&1; }
+check "Windows' printers include the print service's queue" wine_has_printer
+if [ -n "$print_dialog" ]; then
+    xdotool windowactivate --sync "$print_dialog" >/dev/null 2>&1
+    xdotool key Escape
+    xsession_wait_for 100 window_gone '^(Print|Drucken)$'
+    check "cancelling closes it" window_gone '^(Print|Drucken)$'
+fi
+sleep 2
+check "cancelling prints nothing" test -z "$(ls "$PRIVATECUPS_JOBS")"
+check "the program is still running" xsession_pid_alive "$app_pid"
+check "the window looks as before" test "$(screen_at "${client[@]}")" = "$window_before"
+check "the saved PDF is unchanged" test "$(md5sum <"$target")" = "$pdf_before"
+
+check "Alt+F4 closes the window" xsession_close_window "$window" "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=
+
+echo "printing under Wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
