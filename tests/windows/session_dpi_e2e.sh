@@ -81,7 +81,7 @@ close_program() {
     return "$status"
 }
 # What Windows says of the window: "window L T R B client L T W H dpi D".
-win32_rect() { wine "$probe" "$title" 2>/dev/null | tr -d '\r'; }
+win32_rect() { wine "$probe" "$title" 2>/dev/null | tr -d '\r' | head -n 1; }
 position_file() { od -An -c "$ini" 2>&1 | tr -s ' \n' ' '; }
 
 session_end() {

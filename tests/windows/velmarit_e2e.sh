@@ -9,12 +9,15 @@
 # trip, the information box on a double click, and the per-user file when
 # the folder cannot be written.
 #
-# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT]
-# With the Linux build given, also prints both start-up times (information).
+# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT [PROBE.exe]]
+# With the Linux build given, also prints both start-up times (information);
+# with the window probe, what Windows itself says of the window at the
+# first close, beside what Velmarit saved.
 set -uo pipefail
 
-zip=${1:?usage: $0 ZIP [LINUX-VELMARIT]}
+zip=${1:?usage: $0 ZIP [LINUX-VELMARIT [PROBE.exe]]}
 linux_program=${2:-}
+probe=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
@@ -153,6 +156,10 @@ if [ -n "$info" ]; then
     wait_for 50 bash -c "! xdotool search --onlyvisible --name '^ Info über Velmarit\$'"
 fi
 
+first_rect=
+if [ -n "$probe" ]; then
+    first_rect=$(wine "$probe" " Velmarit für märklin-Digital" 2>/dev/null | tr -d '\r' | tr '\n' ' ')
+fi
 check "Alt+F4 closes it" close_program
 # Under Wine with openbox the Windows frame is fitted into openbox's: a
 # window opened at (0, 0) reports its corner up to a pixel (15 twips) off.
@@ -167,6 +174,7 @@ sys.exit(0 if m and all(abs(int(v)) <= 15 for v in m.groups()) else 1)
 PY
 }
 first_close=$(od -An -c "$ini" 2>&1 | tr -s ' \n' ' ')
+[ -n "$first_rect" ] && echo "first close (information): Windows says $first_rect; Velmarit saved $first_close"
 check "Velmarit.ini beside the exe holds [Position] 0 0, to within Wine's pixel ($first_close)" \
     near_origin "$ini"
 

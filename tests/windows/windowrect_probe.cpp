@@ -8,6 +8,9 @@
 //
 // Usage: windowrect_probe.exe TITLE
 // Output: window LEFT TOP RIGHT BOTTOM client LEFT TOP WIDTH HEIGHT dpi DPI
+//         margins LEFT TOP RIGHT BOTTOM style STYLE EXSTYLE
+// The second line is the frame that the window's styles give by Windows'
+// own rule (AdjustWindowRectExForDpi), which is what Qt takes for the frame.
 
 #include <windows.h>
 
@@ -35,8 +38,15 @@ int main()
     GetWindowRect(window, &outer);
     GetClientRect(window, &client);
     ClientToScreen(window, &corner);
+    const UINT dpi = GetDpiForWindow(window);
     std::printf("window %ld %ld %ld %ld client %ld %ld %ld %ld dpi %u\n", outer.left, outer.top,
-                outer.right, outer.bottom, corner.x, corner.y, client.right, client.bottom,
-                GetDpiForWindow(window));
+                outer.right, outer.bottom, corner.x, corner.y, client.right, client.bottom, dpi);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    std::printf("margins %ld %ld %ld %ld style %#lx %#lx\n", -frame.left, -frame.top, frame.right,
+                frame.bottom, static_cast<unsigned long>(style),
+                static_cast<unsigned long>(exStyle));
     return 0;
 }
