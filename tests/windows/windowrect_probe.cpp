@@ -8,9 +8,11 @@
 //
 // Usage: windowrect_probe.exe TITLE
 // Output: window LEFT TOP RIGHT BOTTOM client LEFT TOP WIDTH HEIGHT dpi DPI
-//         margins LEFT TOP RIGHT BOTTOM style STYLE EXSTYLE
+//         margins LEFT TOP RIGHT BOTTOM style STYLE EXSTYLE resize-border N
 // The second line is the frame that the window's styles give by Windows'
-// own rule (AdjustWindowRectExForDpi), which is what Qt takes for the frame.
+// own rule (AdjustWindowRectExForDpi), which is what Qt takes for the frame,
+// and the width of the resize border that Qt takes for invisible (as it is
+// on Windows 10 and later) and leaves out of the frame position it reports.
 
 #include <windows.h>
 
@@ -45,8 +47,10 @@ int main()
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     RECT frame = {0, 0, 0, 0};
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    std::printf("margins %ld %ld %ld %ld style %#lx %#lx\n", -frame.left, -frame.top, frame.right,
-                frame.bottom, static_cast<unsigned long>(style),
-                static_cast<unsigned long>(exStyle));
+    std::printf("margins %ld %ld %ld %ld style %#lx %#lx resize-border %d\n", -frame.left,
+                -frame.top, frame.right, frame.bottom, static_cast<unsigned long>(style),
+                static_cast<unsigned long>(exStyle),
+                GetSystemMetricsForDpi(SM_CXSIZEFRAME, dpi) +
+                    GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi));
     return 0;
 }
