@@ -109,7 +109,9 @@ def main():
             members = tar.getmembers()
             prefix = f"Velmarit-{version}/"
             files = sorted(m.name[len(prefix):] for m in members if m.isfile() or m.issym())
-            check(all(m.name.startswith(prefix) for m in members), f"every file is under {prefix}")
+            # tarfile gives the folder itself without its slash.
+            outside = [m.name for m in members if not (m.name + "/").startswith(prefix)]
+            check(not outside, f"every file is under {prefix} (outside: {outside[:5]})")
             date_file = tar.extractfile(prefix + "packaging/windows/source-date")
             stamped = date_file.read().decode().splitlines()[-1] if date_file else ""
         committed = git(source_root, "ls-tree", "-r", "--name-only", "HEAD")
