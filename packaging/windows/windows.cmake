@@ -18,9 +18,13 @@ add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections>)
 # The same program from any folder: no build path may reach the binaries
 # (through __FILE__, say), or two clones would build different bytes. The
-# link time comes from SOURCE_DATE_EPOCH (scripts/windows sets it).
-add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
-                    -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+# link time and the zip's times come from SOURCE_DATE_EPOCH, the last
+# commit's time (scripts/windows sets it). A commit that changes no source
+# still changes that time, so the programs and the downloads depend on a
+# file holding it: without that, a tree built at an earlier commit would
+# keep the earlier time, and a fresh clone of the same commit would not.
+set(VELMARIT_SOURCE_DATE_FILE ${PROJECT_BINARY_DIR}/windows/source-date-epoch)
+file(CONFIGURE OUTPUT ${VELMARIT_SOURCE_DATE_FILE} CONTENT "$ENV{SOURCE_DATE_EPOCH}\n")
 
 set(VELMARIT_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -69,6 +73,8 @@ function(velmarit_windows_finish)
     endif()
     velmarit_windows_resource(velmarit "Velmarit")
     velmarit_windows_resource(velmarit-tabelle "Velmarit-Codiertabellen")
+    set_property(TARGET velmarit velmarit-tabelle APPEND PROPERTY
+        LINK_DEPENDS ${VELMARIT_SOURCE_DATE_FILE})
 
     # The download: both programs, a German read-me and the licence texts,
     # with Windows line ends.
@@ -88,7 +94,7 @@ function(velmarit_windows_finish)
             -DQT_COPYRIGHT=${qt_copyright}
             -DPYTHON=${VELMARIT_PYTHON3}
             -P ${VELMARIT_WINDOWS_DIR}/makezip.cmake
-        DEPENDS velmarit velmarit-tabelle
+        DEPENDS velmarit velmarit-tabelle ${VELMARIT_SOURCE_DATE_FILE}
             ${VELMARIT_WINDOWS_DIR}/makezip.cmake
             ${VELMARIT_WINDOWS_DIR}/packzip.py
             ${VELMARIT_WINDOWS_DIR}/LIESMICH.txt
