@@ -174,7 +174,22 @@ sys.exit(0 if m and all(abs(int(v)) <= 15 for v in m.groups()) else 1)
 PY
 }
 first_close=$(od -An -c "$ini" 2>&1 | tr -s ' \n' ' ')
-[ -n "$first_rect" ] && echo "first close (information): Windows says $first_rect; Velmarit saved $first_close"
+# Where the pixel comes from: Qt counts the frame from the visible edge, as
+# Windows 10 draws it, not from the window rectangle, which on Windows 10
+# takes in an invisible resize border; asked for (0, 0), Qt puts the window
+# rectangle that border left of the screen's edge. Wine fits the window into
+# openbox's frame, whose 1-pixel border keeps the client area off the edge,
+# and so the whole window one pixel right of where Qt put it. The file holds
+# exactly what Windows then reports, less that border.
+if [ -n "$first_rect" ]; then
+    echo "first close (information): Windows says $first_rect; Velmarit saved $first_close"
+    read -r _ rect_left rect_top _ <<<"$first_rect"
+    border=${first_rect##*resize-border }
+    border=${border%% *}
+    read -r saved_left saved_top < <(tr -d '\r' <"$ini" | sed -n '2,3p' | tr '\n' ' ')
+    check "the first close saves Windows' window corner less the resize border, in twips ($(((rect_left + border) * 15)), $((rect_top * 15)))" \
+        test "$saved_left" = "$(((rect_left + border) * 15))" -a "$saved_top" = "$((rect_top * 15))"
+fi
 check "Velmarit.ini beside the exe holds [Position] 0 0, to within Wine's pixel ($first_close)" \
     near_origin "$ini"
 
