@@ -7,16 +7,20 @@
 # shortcuts and where they point, the "Apps & Features" entry; the installed
 # program started from the Start-menu shortcut's target in a real X session,
 # keeping its position beside itself and reopening there; a second install
-# over the first keeping that position; and the silent uninstall through the
+# over the first keeping that position; the installer of a later version
+# upgrading in place, still keeping it; and the silent uninstall through the
 # entry's QuietUninstallString leaving nothing of the install behind.
 #
-# Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER
+# Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION
 set -uo pipefail
 
-setup=${1:?usage: $0 SETUP.exe ZIP VERSION PUBLISHER}
-zip=${2:?usage: $0 SETUP.exe ZIP VERSION PUBLISHER}
-version=${3:?usage: $0 SETUP.exe ZIP VERSION PUBLISHER}
-publisher=${4:?usage: $0 SETUP.exe ZIP VERSION PUBLISHER}
+usage="usage: $0 SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION"
+setup=${1:?$usage}
+zip=${2:?$usage}
+version=${3:?$usage}
+publisher=${4:?$usage}
+later_setup=${5:?$usage}
+later_version=${6:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
@@ -191,6 +195,14 @@ check "it reopens where it was closed" cmp -s "$work/moved.ini" "$ini"
 check "a second install over the first ends with status 0" run_silently "$setup" /S
 check "the second install keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
 check "still one entry, the same version" test "$(reg_value DisplayVersion)" = "$version"
+
+# --- a later version over it, in place
+check "the installer of $later_version over $version ends with status 0" run_silently "$later_setup" /S
+check "the entry now shows version $later_version" test "$(reg_value DisplayVersion)" = "$later_version"
+uninstall_keys() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r'; }
+check "one entry only" test "$(uninstall_keys | grep -c '\\Uninstall\\Velmarit$')" -eq 1
+check "the upgrade keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
+check "the upgrade leaves the programs in the same folder" test -f "$install_dir/velmarit.exe" -a -f "$install_dir/Deinstallieren.exe"
 
 # --- silent uninstall through the entry
 check "QuietUninstallString runs with status 0" run_quiet_uninstall
