@@ -34,7 +34,7 @@ tr '\f' '\n' <"$work/linux" >"$work/expected"
 # The help's usage line names the program as started, and Qt on Windows
 # also offers "-?" for help.
 for f in "$work/seen" "$work/expected"; do
-    sed -i '1s/^\(Aufruf: \)[^ ]*/\1PROGRAMM/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
+    sed -i '1s/^\(Aufruf: \).* \(\[Optionen\]\)/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
 done
 
 if ! cmp -s "$work/expected" "$work/seen"; then
