@@ -4,13 +4,27 @@
 # The Windows build (preset "windows", see scripts/windows): every program
 # linked statically, so that velmarit.exe and velmarit-tabelle.exe need no
 # DLL beside them; both carry the version resource, the icon and a manifest;
-# and the download Velmarit-<version>-win64.zip. Included from the top-level
+# and the downloads Velmarit-<version>-win64.zip and
+# Velmarit-<version>-win64-setup.exe. Included from the top-level
 # CMakeLists.txt before the targets exist; the per-program steps run at the
 # end of the top-level directory, when they do.
 
 enable_language(RC)
 # Qt, the C++ runtime and the thread library all go into the .exe.
 add_link_options(-static $<$<CONFIG:Release>:-s>)
+# Qt is built with a section per function and datum; the link keeps only
+# what is reached from the program, and the program's own code does the same.
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections>)
+# The same program from any folder: no build path may reach the binaries
+# (through __FILE__, say), or two clones would build different bytes. The
+# link time and the zip's times come from SOURCE_DATE_EPOCH, the last
+# commit's time (scripts/windows sets it). A commit that changes no source
+# still changes that time, so the programs and the downloads depend on a
+# file holding it: without that, a tree built at an earlier commit would
+# keep the earlier time, and a fresh clone of the same commit would not.
+set(VELMARIT_SOURCE_DATE_FILE ${PROJECT_BINARY_DIR}/windows/source-date-epoch)
+file(CONFIGURE OUTPUT ${VELMARIT_SOURCE_DATE_FILE} CONTENT "$ENV{SOURCE_DATE_EPOCH}\n")
 
 set(VELMARIT_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -59,11 +73,16 @@ function(velmarit_windows_finish)
     endif()
     velmarit_windows_resource(velmarit "Velmarit")
     velmarit_windows_resource(velmarit-tabelle "Velmarit-Codiertabellen")
+    set_property(TARGET velmarit velmarit-tabelle APPEND PROPERTY
+        LINK_DEPENDS ${VELMARIT_SOURCE_DATE_FILE})
 
     # The download: both programs, a German read-me and the licence texts,
     # with Windows line ends.
     set(zip ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64.zip)
     set(qt_copyright /usr/share/doc/libqt6core6/copyright)
+    # Python packs the zip: it alone leaves out every time but the one given.
+    find_program(VELMARIT_PYTHON3 NAMES python3 REQUIRED NO_CMAKE_FIND_ROOT_PATH
+                 PATHS /usr/bin NO_DEFAULT_PATH)
     add_custom_command(OUTPUT ${zip}
         COMMAND ${CMAKE_COMMAND}
             -DZIP=${zip}
@@ -73,14 +92,40 @@ function(velmarit_windows_finish)
             -DREADME=${VELMARIT_WINDOWS_DIR}/LIESMICH.txt
             -DLICENCE=${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
             -DQT_COPYRIGHT=${qt_copyright}
+            -DPYTHON=${VELMARIT_PYTHON3}
             -P ${VELMARIT_WINDOWS_DIR}/makezip.cmake
-        DEPENDS velmarit velmarit-tabelle
+        DEPENDS velmarit velmarit-tabelle ${VELMARIT_SOURCE_DATE_FILE}
             ${VELMARIT_WINDOWS_DIR}/makezip.cmake
+            ${VELMARIT_WINDOWS_DIR}/packzip.py
             ${VELMARIT_WINDOWS_DIR}/LIESMICH.txt
             ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
         COMMENT "Packing Velmarit-${PROJECT_VERSION}-win64.zip"
         VERBATIM)
     add_custom_target(velmarit_zip ALL DEPENDS ${zip})
+
+    # The installer takes the files exactly as the zip has them.
+    find_program(VELMARIT_MAKENSIS makensis REQUIRED)
+    velmarit_file_version_text(file_version_text)
+    set(setup ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64-setup.exe)
+    add_custom_command(OUTPUT ${setup}
+        COMMAND ${CMAKE_COMMAND}
+            -DMAKENSIS=${VELMARIT_MAKENSIS}
+            -DSCRIPT=${VELMARIT_WINDOWS_DIR}/velmarit.nsi
+            -DSETUP=${setup}
+            -DSTAGE=${PROJECT_BINARY_DIR}/zip
+            -DVERSION=${PROJECT_VERSION}
+            -DFILE_VERSION_TEXT=${file_version_text}
+            -DICON=${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
+            -DPUBLISHER=${VELMARIT_COPYRIGHT_HOLDER}
+            -DCONTACT=${VELMARIT_CONTACT}
+            -P ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
+        DEPENDS ${zip}
+            ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
+            ${VELMARIT_WINDOWS_DIR}/velmarit.nsi
+            ${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
+        COMMENT "Making Velmarit-${PROJECT_VERSION}-win64-setup.exe"
+        VERBATIM)
+    add_custom_target(velmarit_setup ALL DEPENDS ${setup})
 endfunction()
 
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL velmarit_windows_finish)

@@ -3,10 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a Windows program back with a PE reader: its version resource, its
 icon (pixel for pixel against the pixel plan of packaging/make-icons.py),
-its manifest, its subsystem (window or console program) and the DLLs it
-needs (only Windows' own, everything else is linked in).
+its manifest, its subsystem (window or console program), the DLLs it needs
+(only Windows' own, everything else is linked in) and its exploit
+protections (ASLR with high entropy, DEP, no section both writable and
+executable). The installer (kind "setup") gets the same checks except the
+icon's pixels, which its maker stores in its own way.
 
-Usage: check_resources.py PROGRAM.exe gui|console VERSION COPYRIGHT CONTACT
+Usage: check_resources.py PROGRAM.exe gui|console|setup VERSION COPYRIGHT CONTACT
 """
 
 import importlib.util
@@ -140,6 +143,38 @@ def same_pixels(actual, expected):
     return all(norm(a) == norm(e) for ra, re in zip(actual, expected) for a, e in zip(ra, re))
 
 
+DLL_CHARACTERISTICS = {
+    "DYNAMIC_BASE": 0x0040,
+    "HIGH_ENTROPY_VA": 0x0020,
+    "NX_COMPAT": 0x0100,
+}
+RELOCS_STRIPPED = 0x0001
+SCN_MEM_EXECUTE = 0x20000000
+SCN_MEM_WRITE = 0x80000000
+
+
+def check_protections(pe, name, kind):
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    # ASLR needs relocations to move the image; the flag alone promises it
+    # without the means.
+    relocatable = (not pe.FILE_HEADER.Characteristics & RELOCS_STRIPPED
+                   and pe.OPTIONAL_HEADER.DATA_DIRECTORY[5].Size > 0)
+    if kind == "setup":
+        # The stub of Debian's NSIS is linked without relocations, so the
+        # installer cannot be moved; it must at least not claim otherwise.
+        check(not relocatable and not flags & DLL_CHARACTERISTICS["DYNAMIC_BASE"],
+              f"{name}: no relocations, and no ASLR claimed without them (flags {flags:#06x})")
+        wanted = ["NX_COMPAT"]
+    else:
+        check(relocatable, f"{name}: has relocations, so ASLR can move it")
+        wanted = list(DLL_CHARACTERISTICS)
+    for flag in wanted:
+        check(bool(flags & DLL_CHARACTERISTICS[flag]), f"{name}: {flag} set (flags {flags:#06x})")
+    both = [section.Name.rstrip(b"\0").decode(errors="replace") for section in pe.sections
+            if section.Characteristics & SCN_MEM_WRITE and section.Characteristics & SCN_MEM_EXECUTE]
+    check(not both, f"{name}: no section both writable and executable (found {both})")
+
+
 def main():
     program, kind, version, copyright_holder, contact = sys.argv[1:6]
     name = pathlib.Path(program).stem
@@ -155,6 +190,9 @@ def main():
         "OriginalFilename": name + ".exe",
         "InternalName": name,
     }
+    if kind == "setup":
+        expected["FileDescription"] = "Velmarit-Installation"
+        expected["CompanyName"] = copyright_holder
     for key, value in expected.items():
         check(strings.get(key) == value, f"{name}: {key} is {value!r} (read {strings.get(key)!r})")
     fixed = getattr(pe, "VS_FIXEDFILEINFO", [None])[0]
@@ -163,8 +201,10 @@ def main():
           and (fixed.FileVersionMS, fixed.FileVersionLS) == ((major << 16) | minor, patch),
           f"{name}: binary file version is {major}.{minor}.0.{patch}")
 
+    check_protections(pe, name, kind)
+
     subsystem = pe.OPTIONAL_HEADER.Subsystem
-    want = pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_" + ("GUI" if kind == "gui" else "CUI")]
+    want = pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_" + ("CUI" if kind == "console" else "GUI")]
     check(subsystem == want, f"{name}: a {kind} program (subsystem {subsystem})")
 
     imports = {entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
@@ -177,6 +217,9 @@ def main():
     manifests = resources(pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
     manifest = manifests.get(1, [b""])[0]
     check(b'level="asInvoker"' in manifest, f"{name}: manifest runs it without elevation")
+    if kind == "setup":
+        print(f"{name}: {len(failures)} failed")
+        return 1 if failures else 0
 
     images = icon_images(pe)
     check([(w, h) for w, h, _ in images] == [(16, 16), (32, 32), (48, 48)],

@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # velmarit-tabelle.exe writing into a console rather than a file: Wine gives
-# it one when its output is a terminal, so it runs under script(1). The
+# it one when its output is a terminal, so it runs under script(1), started
+# from a Windows prompt (cmd /c) that shares the console with it, as a user
+# at a prompt does. The
 # German text must come through the console's Unicode interface unharmed
 # (umlauts, quotation marks), form feeds turned into empty lines, and
 # otherwise the Linux build's text: standard output and error together.
@@ -20,7 +22,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 "$linux" "$@" >"$work/linux" 2>&1
-printf -v command '%q ' env -u DISPLAY wine "$windows" "$@"
+printf -v command '%q ' env -u DISPLAY wine cmd /c "$(windows_path "$windows")" "$@"
 # A wide terminal: Wine's console breaks lines at its width, as a real one
 # only shows them broken.
 script -qec "stty cols 250; $command" /dev/null >"$work/console" </dev/null
@@ -32,7 +34,7 @@ tr '\f' '\n' <"$work/linux" >"$work/expected"
 # The help's usage line names the program as started, and Qt on Windows
 # also offers "-?" for help.
 for f in "$work/seen" "$work/expected"; do
-    sed -i '1s/^\(Aufruf: \)[^ ]*/\1PROGRAMM/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
+    sed -i '1s/^\(Aufruf: \).* \(\[Optionen\]\)/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
 done
 
 if ! cmp -s "$work/expected" "$work/seen"; then

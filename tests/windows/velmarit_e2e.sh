@@ -9,12 +9,15 @@
 # trip, the information box on a double click, and the per-user file when
 # the folder cannot be written.
 #
-# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT]
-# With the Linux build given, also prints both start-up times (information).
+# Usage: velmarit_e2e.sh Velmarit-<version>-win64.zip [LINUX-VELMARIT [PROBE.exe]]
+# With the Linux build given, also prints both start-up times (information);
+# with the window probe, what Windows itself says of the window at the
+# first close, beside what Velmarit saved.
 set -uo pipefail
 
-zip=${1:?usage: $0 ZIP [LINUX-VELMARIT]}
+zip=${1:?usage: $0 ZIP [LINUX-VELMARIT [PROBE.exe]]}
 linux_program=${2:-}
+probe=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
@@ -153,6 +156,10 @@ if [ -n "$info" ]; then
     wait_for 50 bash -c "! xdotool search --onlyvisible --name '^ Info über Velmarit\$'"
 fi
 
+first_rect=
+if [ -n "$probe" ]; then
+    first_rect=$(wine "$probe" " Velmarit für märklin-Digital" 2>/dev/null | tr -d '\r' | tr '\n' ' ')
+fi
 check "Alt+F4 closes it" close_program
 # Under Wine with openbox the Windows frame is fitted into openbox's: a
 # window opened at (0, 0) reports its corner up to a pixel (15 twips) off.
@@ -167,6 +174,22 @@ sys.exit(0 if m and all(abs(int(v)) <= 15 for v in m.groups()) else 1)
 PY
 }
 first_close=$(od -An -c "$ini" 2>&1 | tr -s ' \n' ' ')
+# Where the pixel comes from: Qt counts the frame from the visible edge, as
+# Windows 10 draws it, not from the window rectangle, which on Windows 10
+# takes in an invisible resize border; asked for (0, 0), Qt puts the window
+# rectangle that border left of the screen's edge. Wine fits the window into
+# openbox's frame, whose 1-pixel border keeps the client area off the edge,
+# and so the whole window one pixel right of where Qt put it. The file holds
+# exactly what Windows then reports, less that border.
+if [ -n "$first_rect" ]; then
+    echo "first close (information): Windows says $first_rect; Velmarit saved $first_close"
+    read -r _ rect_left rect_top _ <<<"$first_rect"
+    border=${first_rect##*resize-border }
+    border=${border%% *}
+    read -r saved_left saved_top < <(tr -d '\r' <"$ini" | sed -n '2,3p' | tr '\n' ' ')
+    check "the first close saves Windows' window corner less the resize border, in twips ($(((rect_left + border) * 15)), $((rect_top * 15)))" \
+        test "$saved_left" = "$(((rect_left + border) * 15))" -a "$saved_top" = "$((rect_top * 15))"
+fi
 check "Velmarit.ini beside the exe holds [Position] 0 0, to within Wine's pixel ($first_close)" \
     near_origin "$ini"
 

@@ -25,6 +25,15 @@ ensure_wine_prefix() {
             wineserver -w
             [ -f "$WINEPREFIX/system.reg" ] && touch "$WINEPREFIX/.velmarit-ready"
         fi
+        # Wine links the profile's Desktop, Documents and the like to the
+        # Linux home: a shortcut the installer puts on the desktop would land
+        # in the tester's home folder. Folders of the prefix's own instead.
+        local link
+        for link in "$WINEPREFIX/drive_c/users/$(id -un)"/*; do
+            if [ -L "$link" ]; then
+                rm -f "$link" && mkdir -p "$link"
+            fi
+        done
     ) 9>"$WINEPREFIX.lock"
     [ -f "$WINEPREFIX/.velmarit-ready" ] || {
         echo "velmarit: could not make the Wine prefix $WINEPREFIX" >&2

@@ -6,6 +6,7 @@
 // of the switch block in every row. It only reads the decoder codes; it
 // shares no state with the window program.
 
+#include "consolestart.h"
 #include "csvformat.h"
 #include "germanparsertexts.h"
 #include "pdfapplication.h"
@@ -51,6 +52,15 @@ int usageFailure(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // Started by a double click, the tables would scroll past in a console
+    // that closes as soon as they are written: say what the program is for
+    // and let the user read it.
+    if (velmarit::startedInOwnConsole()) {
+        velmarit::writeStandardOutput(velmarit::ownConsoleNotice(), velmarit::OutputForm::Text);
+        velmarit::waitForKeyPress();
+        return 0;
+    }
+
     const QString pdfOptionName = QStringLiteral("pdf");
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)

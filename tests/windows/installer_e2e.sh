@@ -1,0 +1,215 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The installer as a user (or an administrator's script) runs it, silently,
+# under Wine: the files it puts in %LOCALAPPDATA%\Programs\Velmarit, the
+# shortcuts and where they point, the "Apps & Features" entry; the installed
+# program started from the Start-menu shortcut's target in a real X session,
+# keeping its position beside itself and reopening there; a second install
+# over the first keeping that position; the installer of a later version
+# upgrading in place, still keeping it; and the silent uninstall through the
+# entry's QuietUninstallString leaving nothing of the install behind.
+#
+# Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION
+set -uo pipefail
+
+usage="usage: $0 SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION"
+setup=${1:?$usage}
+zip=${2:?$usage}
+version=${3:?$usage}
+publisher=${4:?$usage}
+later_setup=${5:?$usage}
+later_version=${6:?$usage}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/winesupport.sh"
+ensure_wine_prefix || exit 1
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $what"
+        failed=$((failed + 1))
+    fi
+}
+die() {
+    echo "FAIL  $*"
+    exit 1
+}
+
+source "$here/../support/xsession.sh"
+XSESSION_DISPLAYS="70 71 72 73 74 75 76 77 78 79" xsession_start
+work="$XSESSION_DIR/work"
+mkdir -p "$work/zip"
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+}
+xsession_at_exit cleanup
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+
+profile="$WINEPREFIX/drive_c/users/$(id -un)"
+install_dir="$profile/AppData/Local/Programs/Velmarit"
+start_menu_link="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Velmarit.lnk"
+desktop_link="$profile/Desktop/Velmarit.lnk"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmarit'
+files=(velmarit.exe velmarit-tabelle.exe LIESMICH.txt LIZENZ.txt LIZENZEN-Qt.txt)
+
+reg_value() {
+    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+}
+reg_key_exists() { wine reg query "$key" >/dev/null 2>&1; }
+win_path() { windows_path "$1"; }
+
+# Where a .lnk points: the local base path of its LinkInfo (MS-SHLLINK).
+link_target() {
+    /usr/bin/python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+flags = struct.unpack_from("<I", data, 0x14)[0]
+offset = 0x4C
+if flags & 0x1:  # HasLinkTargetIDList
+    offset += 2 + struct.unpack_from("<H", data, offset)[0]
+if not flags & 0x2:  # HasLinkInfo
+    sys.exit(1)
+header_size, _, _, base = struct.unpack_from("<IIII", data, offset + 4)
+if header_size >= 0x24:  # with the Unicode form of the path
+    start = offset + struct.unpack_from("<I", data, offset + 28)[0]
+    end = start
+    while data[end:end + 2] != b"\0\0":
+        end += 2
+    print(data[start:end].decode("utf-16-le"))
+else:
+    start = offset + base
+    print(data[start:data.index(b"\0", start)].decode("latin-1"))
+PY
+}
+
+run_silently() {
+    wine "$@" >/dev/null 2>&1
+    local status=$?
+    # The uninstaller copies itself to %TEMP% and goes on from there.
+    wineserver -w
+    return "$status"
+}
+
+# The exact command line the entry gives, run as Windows runs it.
+run_quiet_uninstall() {
+    local command
+    command=$(reg_value QuietUninstallString)
+    [ -n "$command" ] || return 1
+    printf '@%s\r\n' "$command" >"$work/uninstall.cmd"
+    run_silently cmd /c "$(win_path "$work/uninstall.cmd")"
+}
+
+# A clean start: no earlier install in this prefix.
+if reg_key_exists; then
+    run_quiet_uninstall
+fi
+rm -rf "$install_dir" "$start_menu_link" "$desktop_link"
+(cd "$work/zip" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+
+# --- silent install
+check "the installer ends with status 0 on /S" run_silently "$setup" /S
+for file in "${files[@]}"; do
+    check "installed $file, the same bytes as in the zip" cmp -s "$work/zip/$file" "$install_dir/$file"
+done
+check "installed the uninstaller" test -f "$install_dir/Deinstallieren.exe"
+exe_windows=$(win_path "$install_dir/velmarit.exe")
+for link in "Start menu|$start_menu_link" "desktop|$desktop_link"; do
+    target=$([ -f "${link#*|}" ] && link_target "${link#*|}")
+    check "${link%%|*} shortcut \"Velmarit\" points to $exe_windows (read '$target')" \
+        test "${target,,}" = "${exe_windows,,}"
+done
+check "no shortcut to velmarit-tabelle.exe" \
+    bash -c "! grep -rl --include='*.lnk' -a 'velmarit-tabelle' '$profile' >/dev/null"
+
+# The "Apps & Features" entry, value by value.
+install_windows=$(win_path "$install_dir")
+uninstaller="\"$install_windows\\Deinstallieren.exe\""
+entries=(
+    "DisplayName|Velmarit"
+    "DisplayVersion|$version"
+    "Publisher|$publisher"
+    "DisplayIcon|$install_windows\\velmarit.exe,0"
+    "UninstallString|$uninstaller"
+    "QuietUninstallString|$uninstaller /S"
+    "NoModify|0x1"
+    "NoRepair|0x1"
+)
+for entry in "${entries[@]}"; do
+    name=${entry%%|*}
+    want=${entry#*|}
+    got=$(reg_value "$name")
+    check "registry $name is '$want' (read '$got')" test "${got,,}" = "${want,,}"
+done
+# EstimatedSize counts KiB: at least what the programs take, at most twice.
+size=$(( $(reg_value EstimatedSize) ))
+files_kib=$(( $(cat "${files[@]/#/$install_dir/}" | wc -c) / 1024 ))
+check "registry EstimatedSize $size KiB fits the $files_kib KiB installed" \
+    test "$size" -ge "$files_kib" -a "$size" -le $((2 * files_kib))
+
+# --- the installed program, started from the shortcut's target
+ini="$install_dir/Velmarit.ini"
+appdata_ini="$profile/AppData/Roaming/Velmarit/Velmarit.ini"
+rm -f "$appdata_ini"
+target=$(link_target "$start_menu_link")
+program=$(wine winepath -u "$target" 2>/dev/null | tr -d '\r')
+window=
+start_program() {
+    (cd "$work" && exec wine "$program") >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
+        die "the installed program showed no window ($(cat "$work/app.log"))"
+    sleep 1
+}
+close_program() {
+    xsession_close_window "$window" "$app_pid" || { kill "$app_pid" 2>/dev/null; app_pid=; return 1; }
+    wait "$app_pid"
+    local status=$?
+    app_pid=
+    return "$status"
+}
+
+start_program
+check "the shortcut's target starts Velmarit" test -n "$window"
+xdotool windowmove --sync "$window" 160 120 >/dev/null 2>&1
+sleep 1
+check "it closes on Alt+F4" close_program
+check "it writes its position beside itself, in the install folder" test -f "$ini"
+check "and not into %APPDATA%" test ! -e "$appdata_ini"
+cp "$ini" "$work/moved.ini" 2>/dev/null
+start_program
+close_program
+check "it reopens where it was closed" cmp -s "$work/moved.ini" "$ini"
+
+# --- installing again (an upgrade in place) keeps the position
+check "a second install over the first ends with status 0" run_silently "$setup" /S
+check "the second install keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
+check "still one entry, the same version" test "$(reg_value DisplayVersion)" = "$version"
+
+# --- a later version over it, in place
+check "the installer of $later_version over $version ends with status 0" run_silently "$later_setup" /S
+check "the entry now shows version $later_version" test "$(reg_value DisplayVersion)" = "$later_version"
+uninstall_keys() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r'; }
+check "one entry only" test "$(uninstall_keys | grep -c '\\Uninstall\\Velmarit$')" -eq 1
+check "the upgrade keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
+check "the upgrade leaves the programs in the same folder" test -f "$install_dir/velmarit.exe" -a -f "$install_dir/Deinstallieren.exe"
+
+# --- silent uninstall through the entry
+check "QuietUninstallString runs with status 0" run_quiet_uninstall
+check "the install folder is gone" test ! -e "$install_dir"
+check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
+check "the desktop shortcut is gone" test ! -e "$desktop_link"
+check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+
+echo "installer under Wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
