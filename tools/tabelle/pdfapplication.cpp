@@ -6,6 +6,7 @@
 #include "pdfplatform.h"
 
 #include <QGuiApplication>
+#include <QHashSeed>
 
 namespace velmarit {
 
@@ -31,6 +32,10 @@ void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &conte
 std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv)
 {
     preparePdfPlatform();
+    // Qt names and orders the embedded font subsets through hash tables
+    // seeded at random per process; a fixed seed makes two runs with the
+    // same tables write the same bytes. Nothing here hashes untrusted input.
+    QHashSeed::setDeterministicGlobalSeed();
     previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -3,6 +3,7 @@
 
 #include "pdfsheets.h"
 
+#include "pdfcreationdate.h"
 #include "pdfplatform.h"
 #include "rowspread.h"
 #include "switchblock.h"
@@ -364,7 +365,9 @@ QString writePdfFile(const QString &path, const QList<SheetTable> &tables,
     buffer.open(QIODevice::WriteOnly);
     if (!paintPdf(&buffer, tables, heading))
         return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
-    const QByteArray &bytes = buffer.data();
+    QByteArray bytes = buffer.data();
+    if (const auto epoch = sourceDateEpoch(qgetenv("SOURCE_DATE_EPOCH")))
+        bytes = withCreationDate(bytes, *epoch);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
