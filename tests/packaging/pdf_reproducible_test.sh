@@ -15,21 +15,28 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-date_in() { grep -aoE '/CreationDate \(D:[0-9]{14}Z\)' "$1" | grep -oE '[0-9]{14}'; }
+# The creation date as written: time, then "Z" or the offset from UTC.
+date_in() { grep -aoE "/CreationDate \(D:[^)]*\)" "$1" | sed 's/.*(D:\(.*\))/\1/'; }
 
-SOURCE_DATE_EPOCH=1700000000 "$tabelle" --pdf "$work/first.pdf" || fail "first run failed"
+# The same bytes a second later, and in time zones in which Qt would write
+# its date with an offset instead of "Z".
+SOURCE_DATE_EPOCH=1700000000 TZ=UTC "$tabelle" --pdf "$work/first.pdf" || fail "first run failed"
 sleep 1.1 # a date of the run would now differ
-SOURCE_DATE_EPOCH=1700000000 "$tabelle" --pdf "$work/second.pdf" || fail "second run failed"
-cmp "$work/first.pdf" "$work/second.pdf" || fail "two runs wrote different bytes"
+for zone in UTC Pacific/Kiritimati America/New_York; do
+    SOURCE_DATE_EPOCH=1700000000 TZ=$zone "$tabelle" --pdf "$work/again.pdf" || fail "run in $zone failed"
+    cmp "$work/first.pdf" "$work/again.pdf" || fail "the run in $zone wrote different bytes"
+done
 
-now=$(date -u +%Y)
-# SOURCE_DATE_EPOCH   creation date in the PDF
-cases="1700000000     20231114221320
-0                     19700101000000
-2000000000            20330518033320
+now=$(TZ=Pacific/Kiritimati date +%Y) # the date Qt writes is local time
+# SOURCE_DATE_EPOCH   creation date in the PDF (its start)
+# SOURCE_DATE_EPOCH gives the date in UTC; without it Qt's date is local.
+cases="1700000000     20231114221320Z
+0                     19700101000000Z
+2000000000            20330518033320Z
 gestern               $now
 -5                    $now
 unset                 $now"
+export TZ=Pacific/Kiritimati
 while read -r epoch expected; do
     if [ "$epoch" = unset ]; then
         env -u SOURCE_DATE_EPOCH "$tabelle" --pdf "$work/dated.pdf" lok

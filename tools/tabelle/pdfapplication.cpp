@@ -36,6 +36,11 @@ std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv)
     // seeded at random per process; a fixed seed makes two runs with the
     // same tables write the same bytes. Nothing here hashes untrusted input.
     QHashSeed::setDeterministicGlobalSeed();
+    // Qt dates the PDF in local time, "Z" in UTC and an offset elsewhere,
+    // which even differ in length; a reproducible build wants one form
+    // wherever it runs.
+    if (!qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH"))
+        qputenv("TZ", "UTC");
     previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -18,20 +18,24 @@ std::optional<QDateTime> sourceDateEpoch(const QByteArray &value)
 
 QByteArray withCreationDate(QByteArray pdf, const QDateTime &time)
 {
-    // "/CreationDate (D:20261207175531Z)": UTC to the second.
+    // Qt writes the local time to the second, then "Z" in UTC or the
+    // offset, e.g. "/CreationDate (D:20261208082814+14'00')". The new date
+    // is given in UTC in the same form, so that its length stays the same.
     static const QByteArray key("/CreationDate (D:");
-    const QByteArray stamp = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
     const qsizetype at = pdf.indexOf(key);
-    if (at < 0 || stamp.size() != 14)
+    if (at < 0)
         return pdf;
     const qsizetype digitsAt = at + key.size();
-    if (pdf.size() < digitsAt + 16 || pdf.mid(digitsAt + 14, 2) != "Z)")
+    const QByteArray rest = pdf.mid(digitsAt, 22);
+    static const QRegularExpression qtDate(QStringLiteral("^[0-9]{14}(Z|[+-][0-9]{2}'[0-9]{2}')\\)"));
+    const QRegularExpressionMatch match = qtDate.match(QString::fromLatin1(rest));
+    if (!match.hasMatch())
         return pdf;
-    for (qsizetype i = 0; i < 14; ++i) {
-        if (pdf.at(digitsAt + i) < '0' || pdf.at(digitsAt + i) > '9')
-            return pdf;
-    }
-    pdf.replace(digitsAt, 14, stamp);
+    QByteArray stamp = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    stamp += match.capturedLength(1) == 1 ? QByteArray("Z") : QByteArray("+00'00'");
+    if (stamp.size() != match.capturedLength(0) - 1)
+        return pdf; // a year beyond 9999
+    pdf.replace(digitsAt, stamp.size(), stamp);
     return pdf;
 }
 

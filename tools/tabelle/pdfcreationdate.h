@@ -15,9 +15,10 @@ namespace velmarit {
 // output; nothing when the value is empty or not a plain count of seconds.
 std::optional<QDateTime> sourceDateEpoch(const QByteArray &value);
 
-// The PDF with its creation date (Qt writes the moment it was made) set to
-// `time`. The date keeps its length, so the file's byte offsets stay valid.
-// A PDF without a date in Qt's form is returned as it was.
+// The PDF with its creation date (Qt writes the moment it was made, in
+// local time) set to `time`, in UTC. The date keeps its length, so the
+// file's byte offsets stay valid. A PDF without a date in Qt's form is
+// returned as it was.
 QByteArray withCreationDate(QByteArray pdf, const QDateTime &time);
 
 } // namespace velmarit
