@@ -27,7 +27,8 @@ QByteArray withCreationDate(QByteArray pdf, const QDateTime &time)
         return pdf;
     const qsizetype digitsAt = at + key.size();
     const QByteArray rest = pdf.mid(digitsAt, 22);
-    static const QRegularExpression qtDate(QStringLiteral("^[0-9]{14}(Z|[+-][0-9]{2}'[0-9]{2}')\\)"));
+    static const QRegularExpression qtDate(
+        QStringLiteral("^[0-9]{14}(Z|[+-][0-9]{2}'[0-9]{2}')\\)"));
     const QRegularExpressionMatch match = qtDate.match(QString::fromLatin1(rest));
     if (!match.hasMatch())
         return pdf;
