@@ -33,7 +33,7 @@ else
 fi
 root=${1:-/tmp/velmarit-debroot}
 base=$root.base
-display=${VELMARIT_TRY_DISPLAY:-:88}
+display=
 user=tester
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -136,10 +136,16 @@ step "menu entry $(basename "$desktop") starts: $exec_line"
 
 as_user velmarit-tabelle lok | grep -q "Adressen 1 bis 80" || fail "velmarit-tabelle prints no table"
 
-step "start Xvfb $display and openbox on the host"
 mkdir -p "$root/tmp/.X11-unix"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes a free display and names it once it listens.
+rm -f "$root.displayfd"
+mkfifo "$root.displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$root.displayfd" >/dev/null 2>&1 &
 x_pid=$!
+display=:$(timeout 30 head -n 1 "$root.displayfd") || true
+rm -f "$root.displayfd"
+[ "$display" != : ] || fail "Xvfb did not start"
+step "started Xvfb $display and openbox on the host"
 for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
 # Under heavy load openbox itself can die, and a window would then never
 # close on Alt+F4; started again, it manages the windows anew.

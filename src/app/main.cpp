@@ -8,6 +8,7 @@
 #include "ui/frmvelmarit.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +35,8 @@ int main(int argc, char *argv[])
     shell->Form_Load();
     window.show();
     const int status = app.exec();
-    if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName())) {
+    if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName(),
+                                         QLibraryInfo::version())) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

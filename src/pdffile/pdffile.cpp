@@ -3,6 +3,8 @@
 
 #include "pdffile/pdffile.h"
 
+#include "pdffile/pdfcreationdate.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +43,9 @@ std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
         if (!paintSheets(writer, tables, heading))
             return std::nullopt;
     }
+    // A build or package that asks for reproducible output names the time.
+    if (const auto epoch = sourceDateEpoch(qgetenv("SOURCE_DATE_EPOCH")))
+        return withCreationDate(buffer.data(), *epoch);
     return buffer.data();
 }
 

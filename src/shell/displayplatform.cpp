@@ -7,6 +7,16 @@
 
 namespace velmarit {
 
+namespace {
+
+// The Wayland plugins are "wayland", "wayland-egl" and the like.
+bool isWaylandPlatform(const QString &platformName)
+{
+    return platformName.startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
 QByteArray preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &display,
                              const QByteArray &waylandDisplay)
 {
@@ -29,13 +39,17 @@ void choosePreferredPlatform()
 
 bool platformKnowsWindowPosition(const QString &platformName)
 {
-    // The Wayland plugins are "wayland", "wayland-egl" and the like.
-    return !platformName.startsWith(QLatin1String("wayland"));
+    return !isWaylandPlatform(platformName);
 }
 
-bool platformNeedsQuickExit(const QString &platformName)
+bool platformNeedsQuickExit(const QString &platformName, const QVersionNumber &qtVersion)
 {
-    return platformName.startsWith(QLatin1String("wayland"));
+    // Seen with 6.4.2, Debian 12's Qt; the whole 6.4 series is assumed to
+    // share the teardown, and later series to have left it behind.
+    static const QVersionNumber firstAffected(6, 4);
+    static const QVersionNumber firstUnaffected(6, 5);
+    return isWaylandPlatform(platformName) && qtVersion >= firstAffected &&
+           qtVersion < firstUnaffected;
 }
 
 } // namespace velmarit

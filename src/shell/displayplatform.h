@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVersionNumber>
 
 namespace velmarit {
 
@@ -35,7 +36,9 @@ bool platformKnowsWindowPosition(const QString &platformName);
 // tearing the application object down. Qt 6.4's Wayland client can deadlock
 // in that teardown (the main thread waits for the Wayland event thread, which
 // waits for a read the main thread never finishes), and the program would
-// then never end. Everything worth keeping is saved by then.
-bool platformNeedsQuickExit(const QString &platformName);
+// then never end. Everything worth keeping is saved by then. `qtVersion` is
+// the Qt the program runs with (QLibraryInfo::version()), which a system
+// update can change without a rebuild; a Qt past the fault ends normally.
+bool platformNeedsQuickExit(const QString &platformName, const QVersionNumber &qtVersion);
 
 } // namespace velmarit

@@ -3,62 +3,117 @@
 
 #include "shell/sessionsignals.h"
 
+#include <QObject>
 #include <QSocketNotifier>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace velmarit {
 
 namespace {
 
-// A socket pair shared by every watch: the handler writes one byte into
-// wakeFds[1], the event loop reads it from wakeFds[0]. Only write(2) is
-// called in the handler; it is async-signal-safe.
-int wakeFds[2] = {-1, -1};
+// The write end of the socket pair of the watch that receives the signals;
+// the handler writes one byte there, and only write(2), which is
+// async-signal-safe. -1 while nobody watches.
+std::atomic<int> wakeFd{-1};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 extern "C" void wakeEventLoop(int /*signal*/)
 {
     const int savedErrno = errno;
+    const int fd = wakeFd.load();
     const char byte = 1;
     // Non-blocking: with the buffer full a wake-up is already pending.
-    [[maybe_unused]] const ssize_t written = ::write(wakeFds[1], &byte, 1);
+    if (fd >= 0) {
+        [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
+    }
     errno = savedErrno;
 }
 
-bool openWakeFds()
+void setSessionSignalHandler(void (*handler)(int))
 {
-    if (wakeFds[0] >= 0)
-        return true;
-    return ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) == 0;
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
+
+// One watch: its own socket pair, read by the event loop. Each watch owns
+// its pair, so a byte the handler wrote for one never wakes another. Of the
+// live watches (a test may run two windows), the newest receives the
+// signals; when the last one goes, the signals end the process again as
+// they would have without the program's handler.
+class SessionSignalWatch : public QObject
+{
+public:
+    SessionSignalWatch(QObject *context, std::function<void()> endSession, const int fds[2])
+        : QObject(context), m_readFd(fds[0]), m_writeFd(fds[1]), m_endSession(std::move(endSession))
+    {
+        m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+            char buffer[64];
+            bool woken = false;
+            while (::read(m_readFd, buffer, sizeof buffer) > 0)
+                woken = true;
+            if (woken)
+                m_endSession();
+        });
+        live().push_back(this);
+        wakeFd.store(m_writeFd);
+        setSessionSignalHandler(wakeEventLoop);
+    }
+
+    ~SessionSignalWatch() override
+    {
+        auto &watches = live();
+        watches.erase(std::find(watches.begin(), watches.end(), this));
+        if (watches.empty()) {
+            // The default action first: a signal arriving now ends the
+            // process instead of writing into a pair about to be closed.
+            setSessionSignalHandler(SIG_DFL);
+            wakeFd.store(-1);
+        } else {
+            wakeFd.store(watches.back()->m_writeFd);
+        }
+        // The notifier must let go of the descriptor before it is closed.
+        delete m_notifier;
+        ::close(m_readFd);
+        ::close(m_writeFd);
+    }
+
+    SessionSignalWatch(const SessionSignalWatch &) = delete;
+    SessionSignalWatch &operator=(const SessionSignalWatch &) = delete;
+
+private:
+    // The event loop's thread is the only one that creates and ends watches.
+    static std::vector<SessionSignalWatch *> &live()
+    {
+        static std::vector<SessionSignalWatch *> watches;
+        return watches;
+    }
+
+    int m_readFd;
+    int m_writeFd;
+    QSocketNotifier *m_notifier;
+    std::function<void()> m_endSession;
+};
 
 } // namespace
 
 void watchSessionSignals(QObject *context, std::function<void()> endSession)
 {
-    if (!openWakeFds())
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, fds) != 0)
         return; // the program still ends on the signal, only without saving
-
-    auto *notifier = new QSocketNotifier(wakeFds[0], QSocketNotifier::Read, context);
-    QObject::connect(notifier, &QSocketNotifier::activated, context,
-                     [endSession = std::move(endSession)] {
-                         char buffer[64];
-                         bool woken = false;
-                         while (::read(wakeFds[0], buffer, sizeof buffer) > 0)
-                             woken = true;
-                         if (woken)
-                             endSession();
-                     });
-
-    struct sigaction action = {};
-    action.sa_handler = wakeEventLoop;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+    new SessionSignalWatch(context, std::move(endSession), fds);
 }
 
 } // namespace velmarit

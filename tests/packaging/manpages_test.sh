@@ -17,6 +17,9 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+# The German pages are UTF-8; col, grep and sed must read them so in any
+# build environment (an ASCII locale would turn "ÜBERSICHT" into bytes col drops).
+export LC_ALL=C.UTF-8
 
 render() { # page file -> plain text; man's and groff's warnings (as lintian asks for them) into $work/warnings
     LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" >/dev/null 2>"$work/warnings"

@@ -14,6 +14,8 @@ class DisplayPlatformTest : public QObject
 private slots:
     void preferred_data();
     void preferred();
+    void onWayland_data();
+    void onWayland();
 };
 
 void DisplayPlatformTest::preferred_data()
@@ -42,6 +44,41 @@ void DisplayPlatformTest::preferred()
     QFETCH(QByteArray, waylandDisplay);
     QFETCH(QByteArray, expected);
     QCOMPARE(preferredPlatform(qpaPlatform, display, waylandDisplay), expected);
+}
+
+// Where the position is known and where the process must skip Qt's
+// teardown: only Wayland clients, and the quick exit only on the Qt series
+// whose Wayland teardown can deadlock.
+void DisplayPlatformTest::onWayland_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("qtVersion");
+    QTest::addColumn<bool>("knowsPosition");
+    QTest::addColumn<bool>("quickExit");
+
+    QTest::newRow("wayland, Debian 12's Qt") << "wayland"
+                                             << "6.4.2" << false << true;
+    QTest::newRow("wayland-egl, first 6.4") << "wayland-egl"
+                                            << "6.4.0" << false << true;
+    QTest::newRow("wayland, Qt 6.5") << "wayland"
+                                     << "6.5.0" << false << false;
+    QTest::newRow("wayland, Qt 6.3") << "wayland"
+                                     << "6.3.2" << false << false;
+    QTest::newRow("xcb, Debian 12's Qt") << "xcb"
+                                         << "6.4.2" << true << false;
+    QTest::newRow("offscreen") << "offscreen"
+                               << "6.4.2" << true << false;
+}
+
+void DisplayPlatformTest::onWayland()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, qtVersion);
+    QFETCH(bool, knowsPosition);
+    QFETCH(bool, quickExit);
+    QCOMPARE(velmarit::platformKnowsWindowPosition(platform), knowsPosition);
+    QCOMPARE(velmarit::platformNeedsQuickExit(platform, QVersionNumber::fromString(qtVersion)),
+             quickExit);
 }
 
 QTEST_APPLESS_MAIN(DisplayPlatformTest)

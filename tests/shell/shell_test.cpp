@@ -129,7 +129,7 @@ private:
 
 void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
 {
-    QCOMPARE(window.lblRelease->text(), QString("Rel. 2.0.3"));
+    QCOMPARE(window.lblRelease->text(), QString("Rel. " VELMARIT_VERSION));
     QCOMPARE(window.lstDelta->count(), 15);
     QCOMPARE(window.lblCopyright->text(), velmarit::creditText());
     QCOMPARE(window.imgCopyright->toolTip(), velmarit::creditHoverText());

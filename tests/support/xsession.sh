@@ -18,8 +18,9 @@
 # had to be restarted meanwhile.
 #
 # Settings (environment):
-#   XSESSION_DISPLAYS  display numbers to try, in order (default "90 ... 99")
 #   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
+# The display number is the X server's choice, a free one; XSESSION_DISPLAYS,
+# which once listed numbers to try, is no longer needed and is ignored.
 #
 # Needs Xvfb, openbox, x11-utils (xdpyinfo, xprop, xwininfo), xdotool, wmctrl.
 #
@@ -90,12 +91,6 @@ xsession_stop() {
     XSESSION_DIR=
 }
 
-# The server answering on display $1 is the one we started: its lock file
-# names our Xvfb (another session may have taken the number a moment before).
-xsession_server_is_ours() {
-    [ "$(tr -d ' \n' <"/tmp/.X$1-lock")" = "$XSESSION_XVFB_PID" ] && xdpyinfo -display ":$1"
-}
-
 # The window id in the root's _NET_SUPPORTING_WM_CHECK, if that window still
 # exists: a dead openbox leaves the property behind.
 xsession_wm_check_window() {
@@ -138,24 +133,27 @@ xsession_start() {
     trap 'exit 143' TERM HUP
     trap 'exit 130' INT
 
-    for number in ${XSESSION_DISPLAYS:-90 91 92 93 94 95 96 97 98 99}; do
-        [ -e "/tmp/.X$number-lock" ] && continue
-        # -noreset: by default the server resets when its last client leaves,
-        # and a client connecting during the reset is turned away.
-        Xvfb ":$number" -screen 0 "${XSESSION_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
-            >"$XSESSION_DIR/xvfb.log" 2>&1 &
-        XSESSION_XVFB_PID=$!
-        if xsession_wait_for 100 xsession_server_is_ours "$number" &&
-            kill -0 "$XSESSION_XVFB_PID" 2>/dev/null; then
-            export DISPLAY=":$number"
-            break
-        fi
+    # Xvfb picks a display nobody uses and tells its number through
+    # -displayfd once it listens: no ranges to split between tests that run
+    # at the same time, and no lock file to race for.
+    # -noreset: by default the server resets when its last client leaves,
+    # and a client connecting during the reset is turned away.
+    mkfifo "$XSESSION_DIR/displayfd"
+    Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
+        3>"$XSESSION_DIR/displayfd" >"$XSESSION_DIR/xvfb.log" 2>&1 &
+    XSESSION_XVFB_PID=$!
+    # The fifo opens once Xvfb has it open for writing; it gives the number,
+    # or nothing when the server ends first. A server that never answers
+    # is given up after 30 s.
+    number=$(timeout 30 head -n 1 "$XSESSION_DIR/displayfd") || number=
+    if [ -z "$number" ] || ! kill -0 "$XSESSION_XVFB_PID" 2>/dev/null ||
+        ! xsession_wait_for 100 xdpyinfo -display ":$number"; then
         kill "$XSESSION_XVFB_PID" 2>/dev/null
         wait "$XSESSION_XVFB_PID" 2>/dev/null
         XSESSION_XVFB_PID=
-    done
-    [ -n "$XSESSION_XVFB_PID" ] ||
-        xsession_fail "no X server could be started on ${XSESSION_DISPLAYS:-:90 to :99} ($(cat "$XSESSION_DIR/xvfb.log"))"
+        xsession_fail "no X server could be started ($(cat "$XSESSION_DIR/xvfb.log"))"
+    fi
+    export DISPLAY=":$number"
 
     # The loop ends its openbox and reaps it when told to stop; setsid gives
     # it a process group of its own as a fallback for clean-up.

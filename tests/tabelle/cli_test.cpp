@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {lokTitle},
                 {}},
         CliCase{{"-h", "lok"}, 0, {"--csv"}, {lokTitle}, {}},
-        CliCase{{"--version"}, 0, {"velmarit-tabelle 2.0.3\n"}, {}, {}},
+        CliCase{{"--version"}, 0, {"velmarit-tabelle " VELMARIT_VERSION "\n"}, {}, {}},
         CliCase{{"--bogus"}, 2, {}, {}, "Unbekannte Option „--bogus“"},
         CliCase{{"lok", "-q"}, 2, {}, {}, "Unbekannte Option „-q“"},
         CliCase{{"--csv=ja"}, 2, {}, {}, "„--csv“"},

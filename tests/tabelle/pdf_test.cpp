@@ -138,7 +138,8 @@ TEST_P(PdfDocument, IsA4WithEmbeddedFontsAndNumberedPages)
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(c.pages)))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Page size:       595 x 842 pts (A4)")));
-    EXPECT_TRUE(info.contains(QStringLiteral("Creator:         velmarit-tabelle 2.0.3")));
+    EXPECT_TRUE(
+        info.contains(QStringLiteral("Creator:         velmarit-tabelle " VELMARIT_VERSION)));
 
     // pdffonts: two heading lines, then one line per font; "emb" is the
     // fourth column from the right.
@@ -162,7 +163,7 @@ TEST_P(PdfDocument, IsA4WithEmbeddedFontsAndNumberedPages)
     for (int p = 0; p < c.pages; ++p) {
         EXPECT_TRUE(
             pages.at(p).contains(QStringLiteral("Seite %1 von %2").arg(p + 1).arg(c.pages)));
-        EXPECT_TRUE(pages.at(p).contains(QStringLiteral("velmarit-tabelle 2.0.3")));
+        EXPECT_TRUE(pages.at(p).contains(QStringLiteral("velmarit-tabelle " VELMARIT_VERSION)));
         if (title < c.titlesInOrder.size() && pages.at(p).contains(c.titlesInOrder.at(title)))
             ++title;
     }

@@ -23,8 +23,6 @@ if [ -z "${VELMARIT_IN_BUS:-}" ]; then
     exec env VELMARIT_IN_BUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- bash "$0" "$@"
 fi
 
-# A range of displays of its own, so as not to wait on the other X tests'.
-export XSESSION_DISPLAYS=${XSESSION_DISPLAYS:-60 61 62 63 64 65 66 67 68 69}
 source "$here/../support/xsession.sh"
 xsession_start
 xsession_at_exit "rm -rf '$XDG_RUNTIME_DIR'"

@@ -6,6 +6,7 @@
 #include "pdfplatform.h"
 
 #include <QGuiApplication>
+#include <QHashSeed>
 
 namespace velmarit {
 
@@ -31,6 +32,15 @@ void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &conte
 std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv)
 {
     preparePdfPlatform();
+    // Qt names and orders the embedded font subsets through hash tables
+    // seeded at random per process; a fixed seed makes two runs with the
+    // same tables write the same bytes. Nothing here hashes untrusted input.
+    QHashSeed::setDeterministicGlobalSeed();
+    // Qt dates the PDF in local time, "Z" in UTC and an offset elsewhere,
+    // which even differ in length; a reproducible build wants one form
+    // wherever it runs.
+    if (!qEnvironmentVariableIsEmpty("SOURCE_DATE_EPOCH"))
+        qputenv("TZ", "UTC");
     previousHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
