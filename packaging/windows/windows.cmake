@@ -27,6 +27,9 @@ set(VELMARIT_SOURCE_DATE_FILE ${PROJECT_BINARY_DIR}/windows/source-date-epoch)
 file(CONFIGURE OUTPUT ${VELMARIT_SOURCE_DATE_FILE} CONTENT "$ENV{SOURCE_DATE_EPOCH}\n")
 
 set(VELMARIT_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
+# Found here, before any directory is read: the installer tests build a
+# second installer with it too, and a fresh tree must know it then.
+find_program(VELMARIT_MAKENSIS makensis REQUIRED)
 
 # FileVersion as Windows tools have always shown it: 2.00.0003 for 2.0.3.
 function(velmarit_file_version_text out)
@@ -104,7 +107,6 @@ function(velmarit_windows_finish)
     add_custom_target(velmarit_zip ALL DEPENDS ${zip})
 
     # The installer takes the files exactly as the zip has them.
-    find_program(VELMARIT_MAKENSIS makensis REQUIRED)
     velmarit_file_version_text(file_version_text)
     set(setup ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64-setup.exe)
     add_custom_command(OUTPUT ${setup}
