@@ -16,9 +16,9 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
 
-TIMEOUT = 30.0  # seconds; the machine may be loaded
+from atspisupport import TIMEOUT, fail, find_app, poll
+from gi.repository import GLib
 
 ENTRIES = [
     ("Codiertabellen drucken…", True),  # (name, has the shortcut Ctrl+P)
@@ -26,35 +26,6 @@ ENTRIES = [
     ("Als PDF speichern…", False),
     ("Info über Velmarit…", False),
 ]
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def poll(what, probe):
-    deadline = time.monotonic() + TIMEOUT
-    while True:
-        try:
-            value = probe()
-        except Exception:  # the object may not be on the bus yet
-            value = None
-        if value is not None:
-            return value
-        if time.monotonic() > deadline:
-            fail(f"timed out waiting for {what}")
-        time.sleep(0.1)
-
-
-def find_app(pid):
-    def probe():
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return app
-        return None
-
-    return poll(f"the program (pid {pid}) on the accessibility bus", probe)
 
 
 def xdotool(*args):

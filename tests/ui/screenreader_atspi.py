@@ -16,38 +16,7 @@ import time
 
 import pyatspi
 
-TIMEOUT = 30.0  # seconds; the machine may be loaded
-
-
-def fail(message):
-    print(f"FAIL: {message}", file=sys.stderr)
-    sys.exit(1)
-
-
-def poll(what, probe):
-    """Calls probe until it returns something other than None."""
-    deadline = time.monotonic() + TIMEOUT
-    while True:
-        try:
-            value = probe()
-        except Exception:  # the object may not be on the bus yet
-            value = None
-        if value is not None:
-            return value
-        if time.monotonic() > deadline:
-            fail(f"timed out waiting for {what}")
-        time.sleep(0.1)
-
-
-def find_app(pid):
-    def probe():
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return app
-        return None
-
-    return poll(f"the program (pid {pid}) on the accessibility bus", probe)
-
+from atspisupport import TIMEOUT, fail, find_app, poll
 
 def descendant(root, what, predicate):
     return poll(what, lambda: pyatspi.findDescendant(root, predicate))

@@ -25,24 +25,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $what"
-        failed=$((failed + 1))
-    fi
-}
-die() {
-    echo "FAIL  $*"
-    exit 1
-}
-
 source "$here/../support/xsession.sh"
 XSESSION_DISPLAYS="70 71 72 73 74 75 76 77 78 79" xsession_start
 work="$XSESSION_DIR/work"
@@ -211,5 +193,4 @@ check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
 check "the desktop shortcut is gone" test ! -e "$desktop_link"
 check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
 
-echo "installer under Wine: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "installer under Wine"

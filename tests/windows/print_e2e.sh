@@ -20,20 +20,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $what"
-        failed=$((failed + 1))
-    fi
-}
-
 source "$here/../support/xsession.sh"
 source "$here/../support/privatecups.sh"
 xsession_start
@@ -136,5 +122,4 @@ check "Alt+F4 closes the window" xsession_close_window "$window" "$app_pid"
 wait "$app_pid" 2>/dev/null
 app_pid=
 
-echo "printing under Wine: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "printing under Wine"

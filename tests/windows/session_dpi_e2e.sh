@@ -27,24 +27,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $what"
-        failed=$((failed + 1))
-    fi
-}
-die() {
-    echo "FAIL  $*"
-    exit 1
-}
-
 source "$here/../support/xsession.sh"
 XSESSION_DISPLAYS="60 61 62 63 64 65 66 67 68 69" xsession_start
 work="$XSESSION_DIR/work"
@@ -182,5 +164,4 @@ case $scenario in
     dpi150) dpi150 ;;
     *) die "unknown scenario $scenario" ;;
 esac
-echo "$scenario under Wine: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "$scenario under Wine"

@@ -22,24 +22,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/winesupport.sh"
 ensure_wine_prefix || exit 1
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok    $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $what"
-        failed=$((failed + 1))
-    fi
-}
-die() {
-    echo "FAIL  $*"
-    exit 1
-}
-
 # The X session (Xvfb, openbox kept alive) from the shared helper, on this
 # test's own display numbers.
 source "$here/../support/xsession.sh"
@@ -240,5 +222,4 @@ if [ -n "$linux_program" ] && [ -x "$linux_program" ]; then
     wait "$linux_pid" 2>/dev/null
 fi
 
-echo "end to end under Wine: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "end to end under Wine"

@@ -45,3 +45,29 @@ ensure_wine_prefix() {
 windows_path() {
     wine winepath -w "$1" 2>/dev/null | tr -d '\r'
 }
+
+# Named checks, for the end-to-end tests: each prints "ok" or "FAIL" and its
+# name, and the test goes on to its next check; die ends the test at once,
+# where nothing after a failure could be checked; checks_done prints the
+# count under a title and fails when any check failed.
+checks_passed=0
+checks_failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok    $what"
+        checks_passed=$((checks_passed + 1))
+    else
+        echo "FAIL  $what"
+        checks_failed=$((checks_failed + 1))
+    fi
+}
+die() {
+    echo "FAIL  $*"
+    exit 1
+}
+checks_done() {
+    echo "$1: $checks_passed passed, $checks_failed failed"
+    [ "$checks_failed" -eq 0 ]
+}
