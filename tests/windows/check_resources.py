@@ -34,6 +34,7 @@ SYSTEM_DLLS = {
     "authz.dll", "opengl32.dll", "dwrite.dll", "d2d1.dll", "bcrypt.dll", "secur32.dll",
     "cfgmgr32.dll", "shcore.dll", "ntdll.dll", "comctl32.dll", "crypt32.dll", "rpcrt4.dll",
     "usp10.dll", "iphlpapi.dll", "d3d12.dll", "dxgi.dll", "powrprof.dll", "wininet.dll",
+    "winspool.drv",  # the print spooler's client
 }
 
 
