@@ -153,13 +153,6 @@ start_program() {
         die "the installed program showed no window ($(cat "$work/app.log"))"
     sleep 1
 }
-close_program() {
-    xsession_close_window "$window" "$app_pid" || { kill "$app_pid" 2>/dev/null; app_pid=; return 1; }
-    wait "$app_pid"
-    local status=$?
-    app_pid=
-    return "$status"
-}
 
 start_program
 check "the shortcut's target starts Velmarit" test -n "$window"

@@ -56,13 +56,6 @@ start_program() {
         die "the window did not appear within 30 s ($(cat "$work/app.log"))"
     sleep 1
 }
-close_program() {
-    xsession_close_window "$window" "$app_pid" || { kill "$app_pid" 2>/dev/null; app_pid=; return 1; }
-    wait "$app_pid"
-    local status=$?
-    app_pid=
-    return "$status"
-}
 # What Windows says of the window: "window L T R B client L T W H dpi D".
 win32_rect() { wine "$probe" "$title" 2>/dev/null | tr -d '\r' | head -n 1; }
 position_file() { od -An -c "$ini" 2>&1 | tr -s ' \n' ' '; }

@@ -67,17 +67,6 @@ start_program() {
     sleep 1
 }
 
-close_program() {
-    xsession_close_window "$window" "$app_pid" || {
-        kill "$app_pid" 2>/dev/null
-        app_pid=
-        return 1
-    }
-    wait "$app_pid"
-    local status=$?
-    app_pid=
-    return "$status"
-}
 
 file_is() {
     printf '%b' "$2" >"$work/expected"

@@ -71,3 +71,18 @@ checks_done() {
     echo "$1: $checks_passed passed, $checks_failed failed"
     [ "$checks_failed" -eq 0 ]
 }
+
+# Closes the program under test the way a user does (see xsession.sh) and
+# returns its exit status; a program that would not close is ended and
+# counts as a failure. Works on the test's $window and $app_pid.
+close_program() {
+    xsession_close_window "$window" "$app_pid" || {
+        kill "$app_pid" 2>/dev/null
+        app_pid=
+        return 1
+    }
+    wait "$app_pid"
+    local status=$?
+    app_pid=
+    return "$status"
+}
