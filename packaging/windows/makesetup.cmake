@@ -23,10 +23,10 @@ foreach(file IN LISTS staged)
 endforeach()
 math(EXPR kib "(${bytes} + 1023) / 1024")
 
-string(REPLACE "." ";" parts "${VERSION}")
-list(GET parts 0 major)
-list(GET parts 1 minor)
-list(GET parts 2 patch)
+string(REPLACE "." ";" numbers "${VERSION}")
+list(GET numbers 0 major)
+list(GET numbers 1 minor)
+list(GET numbers 2 patch)
 
 file(REMOVE "${SETUP}")
 execute_process(
