@@ -28,11 +28,11 @@ void ProgramInfoTest::builtVersion()
 {
     // The one version of the build is the project's; the box leaves out the
     // minor number ("2.3" for 2.0.3).
-    const QStringList parts = QString(VELMARIT_VERSION).split('.');
-    QCOMPARE(parts.size(), 3);
+    const QStringList numbers = QString(VELMARIT_VERSION).split('.');
+    QCOMPARE(numbers.size(), 3);
     QCOMPARE(velmarit::releaseCaption(), QString("Rel. " VELMARIT_VERSION));
     QVERIFY(velmarit::infoBoxText().contains(
-        QString("\rRelease :       %1.%2\r\r").arg(parts[0], parts[2])));
+        QString("\rRelease :       %1.%2\r\r").arg(numbers[0], numbers[2])));
     QCOMPARE(velmarit::infoBoxTitle(), QString::fromUtf8(" Info \xc3\xbc"
                                                          "ber Velmarit"));
     QVERIFY(velmarit::infoBoxText().startsWith(QString("Programm:     Velmarit\r")));
