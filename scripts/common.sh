@@ -9,8 +9,10 @@ set -euo pipefail
 VELMARIT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$VELMARIT_ROOT"
 
-# What the window program needs to build and run.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+# What the window program needs to build and to run as users have it: the
+# compiler and Qt, Qt's own texts in German, and the fonts the window's
+# Windows-named fonts resolve to.
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
 
 # Installs the Debian packages that are missing; safe to run again.
 ensure_packages() {
@@ -26,10 +28,11 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local apt=(apt-get)
+    # The variable goes after sudo, which would otherwise drop it.
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null 2>&1; then
-            apt=(sudo apt-get)
+            apt=(sudo env DEBIAN_FRONTEND=noninteractive apt-get)
         else
             echo "velmarit: missing Debian packages: ${missing[*]}" >&2
             echo "velmarit: run as root: apt-get install ${missing[*]}" >&2
@@ -38,5 +41,5 @@ ensure_packages() {
     fi
     echo "velmarit: installing ${missing[*]}"
     "${apt[@]}" update -qq
-    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
