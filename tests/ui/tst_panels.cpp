@@ -123,6 +123,8 @@ private slots:
     void editingKeysPassThrough();
     void shortcutsPassThrough_data();
     void shortcutsPassThrough();
+    void modifiedKeys_data();
+    void modifiedKeys();
     void pasteIsNotFiltered_data();
     void pasteIsNotFiltered();
     void inputsAreIndependent_data();
@@ -526,6 +528,110 @@ void TestPanels::shortcutsPassThrough()
     QCOMPARE(frame.textResult->text(), panel == u"delta" ? QStringLiteral("60")
                                        : panel == u"lok" ? QStringLiteral("72")
                                                          : invalid);
+}
+
+void TestPanels::modifiedKeys_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+
+    const Qt::KeyboardModifiers none{}, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                                        alt = Qt::AltModifier, meta = Qt::MetaModifier,
+                                        keypad = Qt::KeypadModifier;
+    // AltGr: Control+Alt on Windows, the group switch on X11.
+    const Qt::KeyboardModifiers altGr = ctrl | alt, groupSwitch = Qt::GroupSwitchModifier;
+    struct Row
+    {
+        const char *panel, *before, *name;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        const char *text, *after;
+    };
+    // Texts as X11 delivers them: Control turns a letter into a control
+    // character but leaves "ä" and the digit "1" alone; Meta (Super) changes
+    // no text.
+    const Row rows[] = {
+        {"lok", "1", "2", none, Qt::Key_2, "2", "1"},
+        {"lok", "1", "Shift+2", shift, Qt::Key_At, "@", "1"},
+        {"lok", "1", "Ctrl+1", ctrl, Qt::Key_1, "1", "1"},
+        {"lok", "1", "Alt+2", alt, Qt::Key_2, "2", "1"},
+        {"lok", "1", "Alt+3", alt, Qt::Key_3, "3", "13"},
+        {"lok", "1", "Meta+2", meta, Qt::Key_2, "2", "1"},
+        {"lok", "1", "Meta+3", meta, Qt::Key_3, "3", "13"},
+        {"lok", "", "Meta+a", meta, Qt::Key_A, "a", "a"},
+        {"lok", "1", "Meta+a", meta, Qt::Key_A, "a", "1"},
+        {"lok", "", "AltGr+7 as Ctrl+Alt", altGr, Qt::Key_BraceLeft, "{", "{"},
+        {"lok", "1", "AltGr+7 as Ctrl+Alt", altGr, Qt::Key_BraceLeft, "{", "1"},
+        {"lok", "1", "AltGr+2 as group switch", groupSwitch, Qt::Key_twosuperior, "²", "1"},
+        {"lok", "1", "Ctrl+Meta+ä", ctrl | meta, Qt::Key_Adiaeresis, "ä", "1"},
+        {"lok", "1", "Ctrl+Meta+a", ctrl | meta, Qt::Key_A, "\x01", "1"},
+        {"lok", "1", "Alt+Meta+2", alt | meta, Qt::Key_2, "2", "1"},
+        {"lok", "1", "Shift+Meta+2", shift | meta, Qt::Key_At, "@", "1"},
+        {"lok", "1", "keypad 2", keypad, Qt::Key_2, "2", "1"},
+        {"lok", "1", "keypad 3", keypad, Qt::Key_3, "3", "13"},
+        {"lok", "1", "Meta+keypad 2", meta | keypad, Qt::Key_2, "2", "1"},
+        // Where the platform leaves the digit's text with Control held.
+        {"lok", "1", "Ctrl+keypad 2", ctrl | keypad, Qt::Key_2, "2", "1"},
+        // A joiner typed with Control+Shift (Windows) is text, not a shortcut.
+        {"lok", "", "Ctrl+Shift+joiner", ctrl | shift, Qt::Key_2, "\u200c", "\u200c"},
+        {"lok", "1", "Ctrl+Shift+joiner", ctrl | shift, Qt::Key_2, "\u200c", "1"},
+        {"lok", "1", "Meta+bold 2", meta, Qt::Key_unknown, "\U0001D7D0", "1"},
+
+        {"delta", "", "3", none, Qt::Key_3, "3", "3"},
+        {"delta", "", "5", none, Qt::Key_5, "5", ""},
+        {"delta", "", "Ctrl+5", ctrl, Qt::Key_5, "5", ""},
+        {"delta", "", "Meta+3", meta, Qt::Key_3, "3", "3"},
+        {"delta", "", "Meta+5", meta, Qt::Key_5, "5", ""},
+        {"delta", "", "Ctrl+Meta+ä", ctrl | meta, Qt::Key_Adiaeresis, "ä", ""},
+        {"delta", "", "Ctrl+Meta+a", ctrl | meta, Qt::Key_A, "\x01", ""},
+        {"delta", "", "Alt+Meta+a", alt | meta, Qt::Key_A, "a", ""},
+        {"delta", "", "Shift+Meta+a", shift | meta, Qt::Key_A, "A", ""},
+        {"delta", "", "AltGr+q as Ctrl+Alt", altGr, Qt::Key_At, "@", ""},
+        {"delta", "", "AltGr+q as group switch", groupSwitch, Qt::Key_At, "@", ""},
+        {"delta", "", "keypad 4", keypad, Qt::Key_4, "4", "4"},
+        {"delta", "", "keypad 5", keypad, Qt::Key_5, "5", ""},
+        {"delta", "", "Meta+keypad 5", meta | keypad, Qt::Key_5, "5", ""},
+        {"delta", "", "Ctrl+keypad 5", ctrl | keypad, Qt::Key_5, "5", ""},
+
+        {"ma", "2", "1", none, Qt::Key_1, "1", "2"},
+        {"ma", "2", "Meta+1", meta, Qt::Key_1, "1", "2"},
+        {"ma", "2", "Meta+0", meta, Qt::Key_0, "0", "20"},
+        {"ma", "2", "Alt+Meta+1", alt | meta, Qt::Key_1, "1", "2"},
+        {"ma", "2", "Shift+Meta+1", shift | meta, Qt::Key_Exclam, "!", "2"},
+        {"ma", "2", "Ctrl+Meta+ä", ctrl | meta, Qt::Key_Adiaeresis, "ä", "2"},
+        {"ma", "2", "Meta+keypad 9", meta | keypad, Qt::Key_9, "9", "29"},
+        {"ma", "2", "Ctrl+keypad 1", ctrl | keypad, Qt::Key_1, "1", "2"},
+        {"ma", "2", "Ctrl+Shift+joiner", ctrl | shift, Qt::Key_2, "\u200c", "2"},
+    };
+    for (const Row &r : rows)
+        QTest::newRow(qPrintable(QStringLiteral("%1 \"%2\", %3").arg(r.panel, r.before, r.name)))
+            << QString(r.panel) << QString(r.before) << int(r.modifiers) << int(r.key)
+            << QString::fromUtf8(r.text) << QString::fromUtf8(r.after);
+}
+
+// A modifier key held with a character must not get the character past the
+// box's filter when the line edit would still type it; the text decides
+// whether the line edit types, so the filter judges by the same rule.
+void TestPanels::modifiedKeys()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, before);
+    QFETCH(int, modifiers);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+
+    Shown s;
+    QLineEdit *box = decodeFrame(s.window, panel).text;
+    box->setText(before);
+    box->setFocus();
+    box->end(false);
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box->text(), after);
 }
 
 void TestPanels::pasteIsNotFiltered_data()
