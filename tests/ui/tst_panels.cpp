@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -732,9 +731,9 @@ void TestPanels::hugeTurnoutText_data()
 }
 
 // The turnout box has no limit: a pasted megabyte must neither hang nor
-// upset the program, and reading it must not add to the wait. Qt's line edit
-// itself needs a few hundred milliseconds to lay out a megabyte of text
-// before it reports the change; the handler's own share is what is timed.
+// upset the program, and its result is the same whether it arrives by the
+// paste or the handler reads it again. How long either takes is measured by
+// velmarit_hugetext_bench, not held to a wall-clock budget here.
 void TestPanels::hugeTurnoutText()
 {
     QFETCH(QString, text);
@@ -744,27 +743,13 @@ void TestPanels::hugeTurnoutText()
     Shown s;
     QApplication::clipboard()->setText(text);
     s.window.txtWeichen->setFocus();
-    QElapsedTimer timer;
-    timer.start();
     QTest::keySequence(s.window.txtWeichen, QKeySequence::Paste);
-    const qint64 paste = timer.elapsed();
     QCOMPARE(s.window.txtWeichen->text().size(), text.size());
     QCOMPARE(s.window.lblWeichen->text(), shown);
-    QVERIFY2(paste < 5000, qPrintable(QString::number(paste)));
 
     s.window.lblWeichen->clear();
-    timer.restart();
     s.window.txtWeichen_Change();
-    const qint64 handler = timer.elapsed();
     QCOMPARE(s.window.lblWeichen->text(), shown);
-    qInfo("%lld characters: paste %lld ms, of which the handler %lld ms", qint64(text.size()),
-          paste, handler);
-#ifdef __SANITIZE_ADDRESS__
-    const qint64 budget = 200; // a Debug build under the sanitizers runs several times slower
-#else
-    const qint64 budget = 20;
-#endif
-    QVERIFY2(handler < budget, qPrintable(QString::number(handler)));
 
     // Still an ordinary box afterwards: one more key and the answer follows.
     QTest::keyClick(s.window.txtWeichen, Qt::Key_Home);
