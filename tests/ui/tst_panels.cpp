@@ -538,9 +538,9 @@ void TestPanels::modifiedKeys_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
 
-    const Qt::KeyboardModifiers none{}, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
-                                        alt = Qt::AltModifier, meta = Qt::MetaModifier,
-                                        keypad = Qt::KeypadModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                                alt = Qt::AltModifier, meta = Qt::MetaModifier,
+                                keypad = Qt::KeypadModifier;
     // AltGr: Control+Alt on Windows, the group switch on X11.
     const Qt::KeyboardModifiers altGr = ctrl | alt, groupSwitch = Qt::GroupSwitchModifier;
     struct Row
@@ -554,14 +554,11 @@ void TestPanels::modifiedKeys_data()
     // character but leaves "ä" and the digit "1" alone; Meta (Super) changes
     // no text.
     const Row rows[] = {
-        {"lok", "1", "2", none, Qt::Key_2, "2", "1"},
         {"lok", "1", "Shift+2", shift, Qt::Key_At, "@", "1"},
         {"lok", "1", "Ctrl+1", ctrl, Qt::Key_1, "1", "1"},
         {"lok", "1", "Alt+2", alt, Qt::Key_2, "2", "1"},
-        {"lok", "1", "Alt+3", alt, Qt::Key_3, "3", "13"},
         {"lok", "1", "Meta+2", meta, Qt::Key_2, "2", "1"},
         {"lok", "1", "Meta+3", meta, Qt::Key_3, "3", "13"},
-        {"lok", "", "Meta+a", meta, Qt::Key_A, "a", "a"},
         {"lok", "1", "Meta+a", meta, Qt::Key_A, "a", "1"},
         {"lok", "", "AltGr+7 as Ctrl+Alt", altGr, Qt::Key_BraceLeft, "{", "{"},
         {"lok", "1", "AltGr+7 as Ctrl+Alt", altGr, Qt::Key_BraceLeft, "{", "1"},
@@ -571,7 +568,6 @@ void TestPanels::modifiedKeys_data()
         {"lok", "1", "Alt+Meta+2", alt | meta, Qt::Key_2, "2", "1"},
         {"lok", "1", "Shift+Meta+2", shift | meta, Qt::Key_At, "@", "1"},
         {"lok", "1", "keypad 2", keypad, Qt::Key_2, "2", "1"},
-        {"lok", "1", "keypad 3", keypad, Qt::Key_3, "3", "13"},
         {"lok", "1", "Meta+keypad 2", meta | keypad, Qt::Key_2, "2", "1"},
         // Where the platform leaves the digit's text with Control held.
         {"lok", "1", "Ctrl+keypad 2", ctrl | keypad, Qt::Key_2, "2", "1"},
@@ -580,8 +576,6 @@ void TestPanels::modifiedKeys_data()
         {"lok", "1", "Ctrl+Shift+joiner", ctrl | shift, Qt::Key_2, "\u200c", "1"},
         {"lok", "1", "Meta+bold 2", meta, Qt::Key_unknown, "\U0001D7D0", "1"},
 
-        {"delta", "", "3", none, Qt::Key_3, "3", "3"},
-        {"delta", "", "5", none, Qt::Key_5, "5", ""},
         {"delta", "", "Ctrl+5", ctrl, Qt::Key_5, "5", ""},
         {"delta", "", "Meta+3", meta, Qt::Key_3, "3", "3"},
         {"delta", "", "Meta+5", meta, Qt::Key_5, "5", ""},
@@ -590,13 +584,11 @@ void TestPanels::modifiedKeys_data()
         {"delta", "", "Alt+Meta+a", alt | meta, Qt::Key_A, "a", ""},
         {"delta", "", "Shift+Meta+a", shift | meta, Qt::Key_A, "A", ""},
         {"delta", "", "AltGr+q as Ctrl+Alt", altGr, Qt::Key_At, "@", ""},
-        {"delta", "", "AltGr+q as group switch", groupSwitch, Qt::Key_At, "@", ""},
         {"delta", "", "keypad 4", keypad, Qt::Key_4, "4", "4"},
         {"delta", "", "keypad 5", keypad, Qt::Key_5, "5", ""},
         {"delta", "", "Meta+keypad 5", meta | keypad, Qt::Key_5, "5", ""},
         {"delta", "", "Ctrl+keypad 5", ctrl | keypad, Qt::Key_5, "5", ""},
 
-        {"ma", "2", "1", none, Qt::Key_1, "1", "2"},
         {"ma", "2", "Meta+1", meta, Qt::Key_1, "1", "2"},
         {"ma", "2", "Meta+0", meta, Qt::Key_0, "0", "20"},
         {"ma", "2", "Alt+Meta+1", alt | meta, Qt::Key_1, "1", "2"},
