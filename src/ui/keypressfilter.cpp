@@ -26,6 +26,27 @@ std::optional<int> singleCharacter(const QString &text)
     return static_cast<int>(codes.front());
 }
 
+// Whether the line edit inserts the key's text, by the rule of Qt's own text
+// controls: the text decides, not the modifiers. Only Control alone and
+// Control+Shift keep a printable text out (they make shortcuts). With Meta
+// (the Super key), Control+Meta, Control on the keypad or Control+Alt (AltGr
+// on some keyboards) the line edit types the text, so the handler must see it.
+bool lineEditInserts(const QKeyEvent &event)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    // Joiners and direction marks are typed with Control+Shift on Windows.
+    if (first.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
 } // namespace
 
 KeyPressFilter::KeyPressFilter(QObject *parent, Handler handler)
@@ -51,22 +72,13 @@ std::optional<int> KeyPressFilter::typedCharacter(const QKeyEvent &event)
         break;
     }
 
+    if (!lineEditInserts(event))
+        return std::nullopt;
+    // The line edit takes these as commands before it looks at the text.
     for (const auto command : editingCommands)
         if (event.matches(command))
             return std::nullopt;
-
-    // Control and Meta make a shortcut; Control with Alt is AltGr on some
-    // keyboards and still types a character ("@", "{").
-    const auto modifiers =
-        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool altGr = modifiers == (Qt::ControlModifier | Qt::AltModifier);
-    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
-        return std::nullopt;
-
-    const std::optional<int> code = singleCharacter(event.text());
-    if (code == 127) // Delete on some keyboards
-        return std::nullopt;
-    return code;
+    return singleCharacter(event.text());
 }
 
 bool KeyPressFilter::eventFilter(QObject *watched, QEvent *event)

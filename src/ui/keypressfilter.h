@@ -27,7 +27,8 @@ public:
 
     KeyPressFilter(QObject *parent, Handler handler);
 
-    // The character code a key event types, or nothing for a command key.
+    // The character code a key event types into a line edit, or nothing for
+    // a key whose text the line edit does not insert (a command key).
     // Backspace is 8, Enter 13 and Escape 27, as the handlers expect.
     static std::optional<int> typedCharacter(const QKeyEvent &event);
 
