@@ -55,29 +55,38 @@ case $module in
 *) fail "the printing module went to $module, not to the install's library folder" ;;
 esac
 
-# What an older version, run as root, left beside the program.
-printf '[Position]\r\n 1440 \r\n 720 \r\n' >/usr/bin/Velmarit.ini
+# Starts the installed program as root would from a login shell (HOME, no
+# XDG_CONFIG_HOME), lets it come up, and ends the session, which closes the
+# window the way a close does.
+run_installed_program() {
+    local status
+    HOME="$scratch/home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 \
+        /usr/bin/velmarit >"$scratch/app.log" 2>&1 &
+    app_pid=$!
+    wait_for_session_handlers "$app_pid" /usr/bin/velmarit ||
+        fail "the program did not get ready ($(cat "$scratch/app.log"))"
+    kill -s TERM "$app_pid"
+    wait_for_exit "$app_pid" 300 || fail "the program did not end ($(cat "$scratch/app.log"))"
+    wait "$app_pid"
+    status=$?
+    app_pid=
+    [ "$status" -eq 0 ] || fail "the program ended with status $status ($(cat "$scratch/app.log"))"
+}
+own_file="$scratch/home/.config/Velmarit/Velmarit.ini"
+
+# A first start: nothing may appear below /usr.
 (cd "$scratch/upper" && find . | sort) >"$scratch/before"
-
-# Root's login environment: HOME, no XDG_CONFIG_HOME.
-HOME="$scratch/home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 \
-    /usr/bin/velmarit >"$scratch/app.log" 2>&1 &
-app_pid=$!
-wait_for_session_handlers "$app_pid" /usr/bin/velmarit ||
-    fail "the program did not get ready ($(cat "$scratch/app.log"))"
-# The end of the session closes the window the way a close does.
-kill -s TERM "$app_pid"
-wait_for_exit "$app_pid" 300 || fail "the program did not end ($(cat "$scratch/app.log"))"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status ($(cat "$scratch/app.log"))"
-
+run_installed_program
 (cd "$scratch/upper" && find . | sort) >"$scratch/after"
 diff -u "$scratch/before" "$scratch/after" >"$scratch/diff" ||
     fail "the program wrote into /usr: $(cat "$scratch/diff")"
+expect_file "$own_file" '[Position]\r\n 0 \r\n 0 \r\n' "root's own file"
+
+# What an older version, run as root, left beside the program gives no
+# position: the window opens in the corner, and the old file stays as it was.
+printf '[Position]\r\n 1440 \r\n 720 \r\n' >/usr/bin/Velmarit.ini
+rm "$own_file"
+run_installed_program
+expect_file "$own_file" '[Position]\r\n 0 \r\n 0 \r\n' "root's own file, old file in /usr/bin"
 expect_file /usr/bin/Velmarit.ini '[Position]\r\n 1440 \r\n 720 \r\n' "the old file in /usr/bin"
-# The old file gave no position: the window opened in the corner.
-expect_file "$scratch/home/.config/Velmarit/Velmarit.ini" '[Position]\r\n 0 \r\n 0 \r\n' \
-    "root's own file"
 echo "installed layout: nothing written below /usr, root's own file written"
