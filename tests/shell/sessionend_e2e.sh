@@ -51,28 +51,4 @@ for row in "${cases[@]}"; do
     expect_file "$ini" "$written" "$name"
     echo "$name: ended with status 0, position file written"
 done
-
-# Started with `nohup`, the program outlives the terminal: SIGHUP stays
-# ignored, and the end of the session still saves.
-printf '%b' "$saved" >"$ini"
-QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 nohup "$work/velmarit" >"$work/app.log" 2>&1 &
-app_pid=$!
-ready() {
-    local mask
-    [ "$(readlink "/proc/$app_pid/exe" 2>/dev/null)" = "$(readlink -f "$work/velmarit")" ] || return 1
-    mask=$(awk '/^SigCgt:/ { print $2 }' "/proc/$app_pid/status" 2>/dev/null)
-    [ -n "$mask" ] && (((0x$mask >> 14) & 1))
-}
-wait_for 300 ready || fail "nohup: the program did not get ready ($(cat "$work/app.log"))"
-kill -s HUP "$app_pid"
-sleep 0.5
-pid_alive "$app_pid" || fail "nohup: SIGHUP ended the program"
-kill -s TERM "$app_pid"
-wait_for_exit "$app_pid" 300 || fail "nohup: the program did not end ($(cat "$work/app.log"))"
-wait "$app_pid"
-status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "nohup: the program ended with status $status ($(cat "$work/app.log"))"
-expect_file "$ini" "$written" "nohup"
-echo "nohup: SIGHUP ignored, SIGTERM ended with status 0, position file written"
 echo "session end: ok"
