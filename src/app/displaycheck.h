@@ -3,11 +3,16 @@
 
 #pragma once
 
+#include <string>
+
 namespace velmarit {
 
-// Whether a window can be shown at all. Qt aborts with a terse message when
-// it finds no display; the program asks first and says so in a sentence.
-// Defined once per platform.
-bool graphicalDisplayAvailable();
+// Why no window can be shown, as one German line for the console, or an
+// empty text when one can. Qt aborts with a terse message when the display
+// it needs is missing or does not answer; the program asks first, the way
+// Qt will connect, and says what is missing. A platform the user names in
+// QT_QPA_PLATFORM is respected: one that needs no display (offscreen) is
+// never refused. Defined once per platform.
+std::string missingDisplay();
 
 } // namespace velmarit

@@ -6,9 +6,9 @@
 namespace velmarit {
 
 // Every Windows session that can start a window program has a desktop.
-bool graphicalDisplayAvailable()
+std::string missingDisplay()
 {
-    return true;
+    return {};
 }
 
 } // namespace velmarit

@@ -12,13 +12,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char *argv[])
 {
-    if (!velmarit::graphicalDisplayAvailable()) {
-        std::fputs("velmarit: Keine grafische Anzeige gefunden (DISPLAY ist nicht gesetzt) / "
-                   "no graphical display found (DISPLAY is not set).\n",
-                   stderr);
+    if (const std::string missing = velmarit::missingDisplay(); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
 

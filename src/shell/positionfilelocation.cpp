@@ -3,6 +3,8 @@
 
 #include "shell/positionfilelocation.h"
 
+#include "shell/installlocation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +34,11 @@ PositionFileLocation choosePositionFileLocation(const QString &programDir, bool 
 PositionFileLocation locatePositionFile(const QString &programDir, const QString &configDir)
 {
     const bool configFileExists = !configDir.isEmpty() && QFileInfo(fileIn(configDir)).isFile();
-    return choosePositionFileLocation(programDir, isDirectoryWritable(programDir), configDir,
+    // An installed program neither writes its folder nor reads a file found
+    // there: one left by an earlier run as root would give every user root's
+    // position.
+    const QString ownDir = isSystemInstallation(programDir) ? QString() : programDir;
+    return choosePositionFileLocation(ownDir, isDirectoryWritable(ownDir), configDir,
                                       configFileExists);
 }
 

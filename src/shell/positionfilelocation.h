@@ -22,7 +22,9 @@ struct PositionFileLocation
 // be written (an installed copy in a system directory) would the position
 // never be kept; then the file in the user's configuration directory is
 // written instead, and read as soon as it exists (until then the one beside
-// the program, if any, still gives the first position).
+// the program, if any, still gives the first position). Without a program
+// directory (empty `programDir`) only the file in the configuration directory
+// is read and written.
 PositionFileLocation choosePositionFileLocation(const QString &programDir, bool programDirWritable,
                                                 const QString &configDir, bool configFileExists);
 
@@ -37,7 +39,9 @@ bool isDirectoryWritable(const QString &dir);
 // system names none.
 QString userSettingsBaseDir();
 
-// Applies choosePositionFileLocation to the file system as it is now.
+// Applies choosePositionFileLocation to the file system as it is now. A
+// program installed in the system's folders (isSystemInstallation) has no
+// program directory of its own for this purpose.
 PositionFileLocation locatePositionFile(const QString &programDir, const QString &configDir);
 
 // The program's directory, and the per-user configuration directory used

@@ -14,8 +14,10 @@ namespace velmarit {
 // stopping its processes at logout) and SIGHUP (the session's terminal or
 // connection going away). The signal handler itself only wakes the event
 // loop; `endSession` runs as an ordinary event, where closing windows and
-// writing files is safe. The watch ends with `context`; once no watch is
-// left, the two signals end the process again as they do by default.
+// writing files is safe. A SIGHUP that the process inherited as ignored
+// (started with `nohup`) stays ignored. The watch ends with `context`; once
+// no watch is left, the two signals do again what they did before the first
+// watch began (by default, end the process).
 //
 // Windows sends a process no such signals; it ends a session with a window
 // message that Qt turns into QCoreApplication::aboutToQuit, which the caller

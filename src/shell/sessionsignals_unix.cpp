@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -36,21 +38,38 @@ extern "C" void wakeEventLoop(int /*signal*/)
     errno = savedErrno;
 }
 
-void setSessionSignalHandler(void (*handler)(int))
+// The two signals and what they did before the first watch began; the last
+// watch to end puts that back. A SIGHUP the starter ignored (`nohup`) stays
+// ignored throughout: the user asked for the program to outlive its terminal.
+constexpr int kSessionSignals[] = {SIGTERM, SIGHUP};
+struct sigaction inheritedActions[std::size(kSessionSignals)];
+
+void watchSignals()
 {
     struct sigaction action = {};
-    action.sa_handler = handler;
+    action.sa_handler = wakeEventLoop;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGHUP})
+    for (std::size_t i = 0; i < std::size(kSessionSignals); ++i) {
+        const int signal = kSessionSignals[i];
+        ::sigaction(signal, nullptr, &inheritedActions[i]);
+        if (signal == SIGHUP && inheritedActions[i].sa_handler == SIG_IGN)
+            continue;
         ::sigaction(signal, &action, nullptr);
+    }
+}
+
+void restoreInheritedActions()
+{
+    for (std::size_t i = 0; i < std::size(kSessionSignals); ++i)
+        ::sigaction(kSessionSignals[i], &inheritedActions[i], nullptr);
 }
 
 // One watch: its own socket pair, read by the event loop. Each watch owns
 // its pair, so a byte the handler wrote for one never wakes another. Of the
 // live watches (a test may run two windows), the newest receives the
-// signals; when the last one goes, the signals end the process again as
-// they would have without the program's handler.
+// signals; when the last one goes, the signals do again what they did
+// before the first watch began.
 class SessionSignalWatch : public QObject
 {
 public:
@@ -68,7 +87,8 @@ public:
         });
         live().push_back(this);
         wakeFd.store(m_writeFd);
-        setSessionSignalHandler(wakeEventLoop);
+        if (live().size() == 1)
+            watchSignals();
     }
 
     ~SessionSignalWatch() override
@@ -76,9 +96,10 @@ public:
         auto &watches = live();
         watches.erase(std::find(watches.begin(), watches.end(), this));
         if (watches.empty()) {
-            // The default action first: a signal arriving now ends the
-            // process instead of writing into a pair about to be closed.
-            setSessionSignalHandler(SIG_DFL);
+            // The inherited actions first: a signal arriving now does what
+            // it did before the program watched (by default, end the
+            // process) instead of writing into a pair about to be closed.
+            restoreInheritedActions();
             wakeFd.store(-1);
         } else {
             wakeFd.store(watches.back()->m_writeFd);

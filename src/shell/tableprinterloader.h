@@ -15,4 +15,10 @@ class TablePrinter;
 // cannot be loaded; `failure` then says why, in German.
 TablePrinter *loadTablePrinter(QString *failure);
 
+// Unix: the printing module that the program in `programDir` loads. A
+// program installed in the system's folders (isSystemInstallation) takes it
+// from the install's library folder, LIBDIR/velmarit; any other program
+// takes the one beside itself.
+QString printModulePath(const QString &programDir);
+
 } // namespace velmarit

@@ -4,14 +4,27 @@
 #include "shell/tableprinterloader.h"
 
 #include "print/tableprinter.h"
+#include "shell/installlocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QStringList>
 
 namespace velmarit {
+
+QString printModulePath(const QString &programDir)
+{
+    const QString name = QStringLiteral("velmarit-print.so");
+    // Only one place each: a build tree's program must not pick up an
+    // installed module of another version, and an installed program must
+    // not load whatever lies beside it in a folder shared with every other
+    // program.
+    if (isSystemInstallation(programDir))
+        return QDir::cleanPath(QDir(programDir).filePath(
+            QStringLiteral(VELMARIT_PRINT_MODULE_FROM_BINDIR "/") + name));
+    return QDir(programDir).filePath(name);
+}
 
 TablePrinter *loadTablePrinter(QString *failure)
 {
@@ -20,32 +33,24 @@ TablePrinter *loadTablePrinter(QString *failure)
     if (entry != nullptr)
         return entry();
 
-    // Beside the program first: a build tree's program must not pick up an
-    // older installed module.
-    const QString name = QStringLiteral("velmarit-print.so");
-    const QStringList candidates{
-        QDir(QCoreApplication::applicationDirPath()).filePath(name),
-        QDir(QStringLiteral(VELMARIT_PRINT_MODULE_DIR)).filePath(name),
-    };
-    QStringList reasons;
+    const QString path = printModulePath(QCoreApplication::applicationDirPath());
     // Kept loaded until the program ends (a QLibrary does not unload on
     // destruction): the dialogs and the printer plugin stay in use.
     static QLibrary library;
-    for (const QString &path : candidates) {
-        if (!QFileInfo::exists(path))
-            continue;
+    QString reason;
+    if (QFileInfo::exists(path)) {
         library.setFileName(path);
         entry = reinterpret_cast<Entry>(library.resolve("velmaritTablePrinter"));
         if (entry != nullptr)
             return entry();
-        reasons.append(library.errorString());
+        reason = library.errorString();
     }
     if (failure != nullptr) {
-        *failure = reasons.isEmpty()
+        *failure = reason.isEmpty()
                        ? QStringLiteral("Der Druckteil von Velmarit (%1) wurde nicht gefunden.")
-                             .arg(candidates.join(QStringLiteral(", ")))
+                             .arg(path)
                        : QStringLiteral("Der Druckteil von Velmarit ließ sich nicht laden (%1).")
-                             .arg(reasons.join(QStringLiteral("; ")));
+                             .arg(reason);
     }
     return nullptr;
 }

@@ -10,19 +10,29 @@
 
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sched.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // Makes a directory unwritable for this process while it lives. Permission
-// bits alone do not stop the superuser (as which CI runs), so then the
-// directory is also marked immutable. isReadOnly() says whether it worked.
+// bits alone do not stop the superuser (as which CI runs). Then the calling
+// thread moves into a mount namespace of its own and mounts the directory
+// over itself read-only, which binds root as well and leaves the system's
+// view of the directory alone; where that is not allowed, the directory is
+// marked immutable. isReadOnly() says whether any of it worked.
+//
+// Only the calling thread sees the read-only mount: the code under test must
+// write from that thread, as the program's does from its event loop.
 class ReadOnlyDirectory
 {
 public:
     explicit ReadOnlyDirectory(const QString &path) : m_path(QFile::encodeName(path))
     {
         ::chmod(m_path.constData(), 0555);
+        if (velmarit::isDirectoryWritable(path))
+            m_mounted = mountReadOnly();
         if (velmarit::isDirectoryWritable(path))
             m_immutable = setImmutable(true);
         m_readOnly = !velmarit::isDirectoryWritable(path);
@@ -31,6 +41,12 @@ public:
     {
         if (m_immutable)
             setImmutable(false);
+        if (m_mounted)
+            ::umount2(m_path.constData(), MNT_DETACH);
+        if (m_outerNamespace >= 0) {
+            ::setns(m_outerNamespace, CLONE_NEWNS);
+            ::close(m_outerNamespace);
+        }
         ::chmod(m_path.constData(), 0755);
     }
     ReadOnlyDirectory(const ReadOnlyDirectory &) = delete;
@@ -39,6 +55,28 @@ public:
     bool isReadOnly() const { return m_readOnly; }
 
 private:
+    bool mountReadOnly()
+    {
+        m_outerNamespace = ::open("/proc/self/ns/mnt", O_RDONLY | O_CLOEXEC);
+        if (m_outerNamespace < 0 || ::unshare(CLONE_NEWNS) != 0) {
+            if (m_outerNamespace >= 0)
+                ::close(m_outerNamespace);
+            m_outerNamespace = -1;
+            return false;
+        }
+        // Private first: a mount made here must not spread back into the
+        // namespace the test was started in.
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(m_path.constData(), m_path.constData(), nullptr, MS_BIND, nullptr) != 0)
+            return false;
+        if (::mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                    nullptr) != 0) {
+            ::umount2(m_path.constData(), MNT_DETACH);
+            return false;
+        }
+        return true;
+    }
+
     bool setImmutable(bool on)
     {
         const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
@@ -55,6 +93,8 @@ private:
     }
 
     QByteArray m_path;
+    int m_outerNamespace = -1;
+    bool m_mounted = false;
     bool m_immutable = false;
     bool m_readOnly = false;
 };

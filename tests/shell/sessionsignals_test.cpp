@@ -28,6 +28,42 @@ template <typename Body> int statusOfChild(Body body)
     return status;
 }
 
+extern "C" void ownHandler(int) {}
+
+// Handlers as numbers, which QCOMPARE can show.
+quintptr address(void (*handler)(int))
+{
+    return reinterpret_cast<quintptr>(handler);
+}
+
+quintptr currentHandler(int signal)
+{
+    struct sigaction action = {};
+    ::sigaction(signal, nullptr, &action);
+    return address(action.sa_handler);
+}
+
+// Sets a signal's action for the life of the object, then puts back the one
+// the test program had.
+class SignalActionScope
+{
+public:
+    SignalActionScope(int signal, void (*handler)(int)) : m_signal(signal)
+    {
+        struct sigaction action = {};
+        action.sa_handler = handler;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(signal, &action, &m_previous);
+    }
+    ~SignalActionScope() { ::sigaction(m_signal, &m_previous, nullptr); }
+    SignalActionScope(const SignalActionScope &) = delete;
+    SignalActionScope &operator=(const SignalActionScope &) = delete;
+
+private:
+    int m_signal;
+    struct sigaction m_previous = {};
+};
+
 } // namespace
 
 class SessionSignalsTest : public QObject
@@ -40,6 +76,8 @@ private slots:
     void signalAfterWatchEndsProcess();
     void pendingWakeUpStaysWithItsWatch();
     void newestWatchReceives();
+    void inheritedActionComesBack_data();
+    void inheritedActionComesBack();
 };
 
 // Every case runs for both signals a session ends its programs with.
@@ -116,6 +154,48 @@ void SessionSignalsTest::newestWatchReceives()
     newer.reset();
     std::raise(signal);
     QTRY_COMPARE(olderEnded, 1);
+}
+
+void SessionSignalsTest::inheritedActionComesBack_data()
+{
+    QTest::addColumn<quintptr>("inherited");
+    QTest::newRow("default") << address(SIG_DFL);
+    QTest::newRow("ignored") << address(SIG_IGN);
+    QTest::newRow("own handler") << address(ownHandler);
+}
+
+// `nohup velmarit &` starts the program with SIGHUP ignored: the window must
+// outlive the terminal. Whatever the starter set is there again once the
+// last watch ends; a SIGTERM is watched even when ignored, as the session
+// still expects the program to end on it.
+void SessionSignalsTest::inheritedActionComesBack()
+{
+    QFETCH_GLOBAL(int, signal);
+    QFETCH(quintptr, inherited);
+    const bool staysIgnored = signal == SIGHUP && inherited == address(SIG_IGN);
+    const SignalActionScope scope(signal, reinterpret_cast<void (*)(int)>(inherited));
+
+    auto first = std::make_unique<QObject>();
+    int ended = 0;
+    watchSessionSignals(first.get(), [&] { ++ended; });
+    auto second = std::make_unique<QObject>();
+    watchSessionSignals(second.get(), [&] { ++ended; });
+    if (staysIgnored) {
+        QCOMPARE(currentHandler(signal), inherited);
+        std::raise(signal);
+        QTest::qWait(50);
+        QCOMPARE(ended, 0);
+    } else {
+        QVERIFY(currentHandler(signal) != inherited);
+        std::raise(signal);
+        QTRY_COMPARE(ended, 1);
+    }
+
+    // The older watch ends first: the newer one still listens.
+    first.reset();
+    QCOMPARE(currentHandler(signal) == inherited, staysIgnored);
+    second.reset();
+    QCOMPARE(currentHandler(signal), inherited);
 }
 
 QTEST_GUILESS_MAIN(SessionSignalsTest)

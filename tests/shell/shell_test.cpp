@@ -3,7 +3,7 @@
 
 #include "filebytes.h"
 #include "malformedpositionfiles.h"
-#include "readonlydirectory.h"
+#include "program.h"
 #include "shell/infobox.h"
 #include "shell/positionfile.h"
 #include "shell/programinfo.h"
@@ -34,26 +34,6 @@ using velmarit::WindowPosition;
 Q_DECLARE_METATYPE(WindowPosition)
 
 namespace {
-
-// A window with its shell, the way the program puts them together, keeping
-// the position file in a directory of the test's own.
-struct Program
-{
-    Program(const QString &programDir, const QString &configDir)
-        : window(std::make_unique<FrmVelmarit>()),
-          shell(new Shell(window.get(), programDir, configDir))
-    {
-        shell->Form_Load();
-    }
-    bool show()
-    {
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-
-    std::unique_ptr<FrmVelmarit> window;
-    Shell *shell; // owned by the window
-};
 
 // Closes every modal box that opens, and notes what it showed.
 class BoxCatcher : public QObject
@@ -112,7 +92,6 @@ private slots:
     void closeWritesPosition_data();
     void closeWritesPosition();
     void directoryInPlaceOfFile();
-    void readOnlyProgramDirectory();
     void infoBoxOpens_data();
     void infoBoxOpens();
     void noInfoBoxOnControls_data();
@@ -267,34 +246,6 @@ void ShellTest::directoryInPlaceOfFile()
     QVERIFY(program.window->close());
     QVERIFY(!program.window->isVisible());
     QVERIFY(QFileInfo(dir.filePath("Velmarit.ini")).isDir());
-}
-
-void ShellTest::readOnlyProgramDirectory()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("program"));
-    const QString programDir = dir.filePath("program");
-    const QString configDir = dir.filePath("home/.config/Velmarit");
-    QVERIFY(writeBytes(programDir + "/Velmarit.ini", "[Position]\r\n 1440 \r\n 720 \r\n"));
-
-    ReadOnlyDirectory readOnly(programDir);
-    if (!readOnly.isReadOnly())
-        QSKIP("this system offers no way to make a directory read-only for this user");
-    {
-        // Started from a read-only place, the old file still gives the position;
-        // the close keeps the new one in the configuration directory.
-        Program program(programDir, configDir);
-        QCOMPARE(program.window->pos(), QPoint(96, 48));
-        QCOMPARE(program.shell->positionFilePath(), configDir + "/Velmarit.ini");
-        program.window->move(-20, 1);
-        program.window->close();
-    }
-    QCOMPARE(fileBytes(configDir + "/Velmarit.ini"), QByteArray("[Position]\r\n-300 \r\n 15 \r\n"));
-    QCOMPARE(fileBytes(programDir + "/Velmarit.ini"),
-             QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
-
-    Program again(programDir, configDir);
-    QCOMPARE(again.window->pos(), QPoint(-20, 1));
 }
 
 void ShellTest::infoBoxOpens_data()

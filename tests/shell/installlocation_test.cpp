@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "shell/installlocation.h"
+#include "shell/positionfilelocation.h"
+#include "shell/tableprinterloader.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using velmarit::PositionFileLocation;
+
+class InstallLocationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void systemProgramDir_data();
+    void systemProgramDir();
+    void printModule_data();
+    void printModule();
+    void positionFileOfInstalledProgram();
+};
+
+void InstallLocationTest::systemProgramDir_data()
+{
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QString>("installBinDir");
+    QTest::addColumn<bool>("system");
+
+    const QString usrBin = "/usr/bin";
+    QTest::newRow("distribution package") << "/usr/bin" << usrBin << true;
+    QTest::newRow("local administrator's") << "/usr/local/bin" << usrBin << true;
+    QTest::newRow("/bin of a merged /usr") << "/bin" << usrBin << true;
+    QTest::newRow("spelt with ..") << "/usr/local/../bin" << usrBin << true;
+    QTest::newRow("install rules' own prefix")
+        << "/opt/velmarit/bin" << "/opt/velmarit/bin" << true;
+    QTest::newRow("unpacked below /opt") << "/opt/velmarit/bin" << usrBin << false;
+    QTest::newRow("build tree below /usr/src")
+        << "/usr/src/velmarit/build/default/bin" << usrBin << false;
+    QTest::newRow("build tree at home")
+        << "/home/anna/Eigene Dateien/velmarit/build/dev/bin" << usrBin << false;
+    QTest::newRow("unknown") << QString() << usrBin << false;
+}
+
+void InstallLocationTest::systemProgramDir()
+{
+    QFETCH(QString, programDir);
+    QFETCH(QString, installBinDir);
+    QFETCH(bool, system);
+    QCOMPARE(velmarit::isSystemProgramDir(programDir, installBinDir), system);
+}
+
+void InstallLocationTest::printModule_data()
+{
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QString>("module");
+
+    // The install puts the module in LIBDIR/velmarit below its prefix.
+    const QString libDir = QStringLiteral(VELMARIT_TEST_LIBDIR);
+    QTest::newRow("distribution package")
+        << "/usr/bin" << "/usr/" + libDir + "/velmarit/velmarit-print.so";
+    QTest::newRow("local administrator's")
+        << "/usr/local/bin" << "/usr/local/" + libDir + "/velmarit/velmarit-print.so";
+    QTest::newRow("build tree")
+        << "/home/anna/Eigene Dateien/velmarit/build/dev/bin"
+        << "/home/anna/Eigene Dateien/velmarit/build/dev/bin/velmarit-print.so";
+    QTest::newRow("unpacked copy") << "/opt/velmarit" << "/opt/velmarit/velmarit-print.so";
+}
+
+void InstallLocationTest::printModule()
+{
+    QFETCH(QString, programDir);
+    QFETCH(QString, module);
+    QCOMPARE(velmarit::printModulePath(programDir), module);
+}
+
+// The superuser can write /usr/bin, yet an installed program keeps its
+// position in the user's own file; a program in a folder of its own keeps it
+// beside itself.
+void InstallLocationTest::positionFileOfInstalledProgram()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString config = dir.filePath("home/.config/Velmarit");
+    const QString inConfig = config + "/Velmarit.ini";
+
+    QCOMPARE(velmarit::locatePositionFile("/usr/bin", config),
+             (PositionFileLocation{inConfig, inConfig}));
+    QCOMPARE(velmarit::locatePositionFile("/usr/bin", QString()), PositionFileLocation{});
+    const QString beside = dir.filePath("Velmarit.ini");
+    QCOMPARE(velmarit::locatePositionFile(dir.path(), config),
+             (PositionFileLocation{beside, beside}));
+}
+
+QTEST_GUILESS_MAIN(InstallLocationTest)
+#include "installlocation_test.moc"
