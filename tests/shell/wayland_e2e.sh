@@ -84,7 +84,7 @@ start_program() {
     # Wayland.
     env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CURRENT_DESKTOP \
         -u XDG_SESSION_DESKTOP XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="$runtime" \
-        QT_FONT_DPI=96 WAYLAND_DEBUG=client "$@" "$work/velmarit" >"$work/app.log" 2>&1 &
+        QT_FONT_DPI=96 WAYLAND_DEBUG=client "$@" env --default-signal=HUP,TERM "$work/velmarit" >"$work/app.log" 2>&1 &
     app_pid=$!
     wait_for_session_handlers "$app_pid" "$work/velmarit" || fail "the program did not start ($(tail -n 5 "$work/app.log"))"
     case $expect in
