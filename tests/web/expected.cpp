@@ -158,6 +158,34 @@ int main()
                 first = false;
             }
 
+    // Keys typed one by one into a switch-number box: each goes through the
+    // key rule, and the box's length limit holds.
+    const std::vector<std::pair<int, std::string>> typings = {
+        {0, "2340"}, {0, "5a 1"}, {0, "01234"}, {0, "4321"}, {0, "9999"}, {0, "34"},
+        {1, "1357"}, {1, "12"}, {1, "1111"}, {1, "a1"}, {1, "a1b"}, {1, " 13"},
+        {1, "2468"}, {1, "135790"}, {1, "8642"}, {1, "7531"}, {1, "\xc3\xbc" "1"},
+        {2, "235790"}, {2, "2a"}, {2, "a2357"}, {2, "90"}, {2, "0912"}, {2, "12"},
+        {2, "1234567890"}, {2, ":9"}, {2, "/0"}, {2, "46819"}};
+    const int maxLength[] = {4, 4, 6};
+    out += "],\"typed\":[";
+    for (std::size_t i = 0; i < typings.size(); ++i) {
+        const auto &[kind, keys] = typings[i];
+        std::string box;
+        // One character at a time: a byte below 0x80, or a two-byte UTF-8
+        // sequence, which is all the keys above use.
+        for (std::size_t k = 0; k < keys.size();) {
+            const unsigned char c = static_cast<unsigned char>(keys[k]);
+            const std::size_t width = c < 0x80 ? 1 : 2;
+            const int code = width == 1 ? c : ((c & 0x1F) << 6) | (keys[k + 1] & 0x3F);
+            if (keyVerdict(kind, box, code) != 0 && static_cast<int>(box.size()) < maxLength[kind])
+                box += keys.substr(k, width);
+            k += width;
+        }
+        const Decoded d = decoded(kind, patternOf(kind, box));
+        out += (i ? "," : "") + std::string("[") + std::to_string(kind) + ',' + hex(keys) + ',' +
+               hex(box) + ',' + hex(d.text) + ',' + (d.highlighted ? "1" : "0") + ']';
+    }
+
     out += "],\"deltaRows\":[";
     for (std::size_t i = 0; i < deltaAddressTable.size(); ++i)
         out += (i ? "," : "") + hex(deltaRowText(deltaAddressTable[i]));
