@@ -225,10 +225,16 @@ createVelmarit().then((module) => {
   fillDeltaList();
   catchUp();
   document.documentElement.dataset.ready = '';
-  // The tables are long; they are built when the browser has time, or at
-  // once when someone prints or scrolls to them first.
-  if ('requestIdleCallback' in window) window.requestIdleCallback(buildTables, { timeout: 2000 });
-  else window.setTimeout(buildTables, 200);
+  // The tables hold thousands of elements: they are built when someone
+  // comes near them or prints, not while the panels load.
+  const nearTables = new IntersectionObserver((entries) => {
+    if (entries.some((entry) => entry.isIntersecting)) {
+      nearTables.disconnect();
+      buildTables();
+    }
+  }, { rootMargin: '400px' });
+  nearTables.observe(byId('tabellen'));
+  window.matchMedia('print').addEventListener('change', (query) => query.matches && buildTables());
 });
 
 if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {

@@ -28,6 +28,8 @@ before(async () => {
   page = await context.newPage();
   await page.goto(`http://127.0.0.1:${server.address().port}/`);
   await ready(page);
+  // The tables are built when they come near the screen.
+  await page.locator('#tabellen').scrollIntoViewIfNeeded();
   await page.waitForSelector('#tabellen[data-ready]');
   await page.addScriptTag({ path: axePath });
 });

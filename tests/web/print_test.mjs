@@ -26,8 +26,9 @@ test('the printed tables read row by row as the native tables', async () => {
     const page = await (await browser.newContext()).newPage();
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await ready(page);
-    await page.waitForSelector('#tabellen[data-ready]');
+    // Nobody has scrolled to the tables: printing builds them.
     await page.emulateMedia({ media: 'print' });
+    await page.waitForSelector('#tabellen[data-ready]', { state: 'attached' });
     assert.equal(await page.isVisible('#pnlDigital'), false);
     const pdf = path.join(folder, 'tabellen.pdf');
     writeFileSync(pdf, await page.pdf({ format: 'A4', preferCSSPageSize: true }));

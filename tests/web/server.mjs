@@ -7,6 +7,7 @@
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -31,11 +32,18 @@ export function serve(root, port = 0) {
       return;
     }
     try {
-      const body = await readFile(file);
-      response.writeHead(200, {
+      let body = await readFile(file);
+      const headers = {
         'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
         'Cache-Control': 'no-cache',
-      });
+        Vary: 'Accept-Encoding',
+      };
+      // Compressed as any static host compresses.
+      if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+        body = gzipSync(body, { level: 9 });
+        headers['Content-Encoding'] = 'gzip';
+      }
+      response.writeHead(200, headers);
       response.end(body);
     } catch {
       response.writeHead(404).end();
