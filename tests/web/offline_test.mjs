@@ -8,7 +8,8 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { rmSync } from 'node:fs';
+import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
 import { serve } from './server.mjs';
 import { colours, launchPersistent, options, ready, scratchFolder, shown, watch } from './support.mjs';
 
@@ -28,7 +29,8 @@ async function controlled(page) {
 test('with the server stopped, a reload and a new tab still work', async () => {
   const folder = scratchFolder('offline');
   const server = await serve(opts.site);
-  const url = `http://127.0.0.1:${server.address().port}/`;
+  const { port } = server.address();
+  const url = `http://127.0.0.1:${port}/`;
   const context = await launchPersistent(folder);
   try {
     const page = context.pages()[0] ?? await context.newPage();
@@ -54,6 +56,38 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     await second.fill('#txtWeichen', '256');
     assert.equal(await second.textContent('#lblWeichen'), ' 2 3 6');
     assert.deepEqual(seen.problems, []);
+
+    // A new version on the same address: its worker takes over and its
+    // cache replaces the old one.
+    const newer = path.join(folder, 'newer');
+    cpSync(opts.site, newer, { recursive: true });
+    const worker = path.join(newer, 'sw.js');
+    const newName = 'velmarit-9.9.9-0123456789abcdef';
+    writeFileSync(worker, readFileSync(worker, 'utf8').replace(cacheNames[0], newName));
+    const newServer = await serve(newer, port);
+    try {
+      await second.evaluate(async () => {
+        const registration = await navigator.serviceWorker.ready;
+        const changed = new Promise((resolve) => {
+          navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+        });
+        await registration.update();
+        await changed;
+      });
+      // The old cache goes in the new worker's activation, just after it
+      // takes over; a few tries allow for that.
+      const names = await second.evaluate(async (name) => {
+        for (let i = 0; i < 50; i += 1) {
+          const now = await caches.keys();
+          if (now.length === 1 && now[0] === name) return now;
+          await new Promise((resolve) => setTimeout(resolve, 100));
+        }
+        return caches.keys();
+      }, newName);
+      assert.deepEqual(names, [newName]);
+    } finally {
+      newServer.close();
+    }
   } finally {
     await context.close();
     server.close();
