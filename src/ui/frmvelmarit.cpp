@@ -7,6 +7,7 @@
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
+#include "codes/switchkeyrules.h"
 #include "ui/bevelpanel.h"
 #include "ui/captionframe.h"
 #include "ui/creditmark.h"
@@ -15,7 +16,6 @@
 #include "ui/pictures.h"
 #include "ui/resultlabel.h"
 #include "ui/switchbox.h"
-#include "ui/switchkeyrules.h"
 #include "ui/tabcolumndelegate.h"
 
 #include <QAction>

@@ -1,0 +1,204 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Puts the page together from web/ and the WebAssembly build:
+
+- site/: index.html, app.js, velmarit.css, velmarit.js + velmarit.wasm, the
+  manifest, the service worker and the icons, for any static web host;
+- Velmarit.html: the same page as one file that works from disk: style,
+  scripts and WebAssembly inline, no manifest and no service worker;
+- Velmarit-<version>-web.zip (the site) and SHA256SUMS.
+
+Two runs on the same sources give the same bytes: nothing here reads a
+clock, and the zip's times come from SOURCE_DATE_EPOCH (else the last
+commit). Needs nothing but Python 3."""
+
+import argparse
+import base64
+import hashlib
+import html
+import importlib.util
+import json
+import os
+import pathlib
+import shutil
+import subprocess
+import time
+import zipfile
+import zlib
+
+SITE_CSP = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+            "img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; "
+            "object-src 'none'; base-uri 'none'; form-action 'none'")
+
+# What the page links to in its site form; the one-file form replaces each.
+STYLE_LINK = '<link rel="stylesheet" href="velmarit.css">'
+SCRIPT_TAG = '<script type="module" src="app.js"></script>'
+SITE_ONLY_LINKS = ['<link rel="manifest" href="manifest.webmanifest">']
+ICON_LINK = '<link rel="icon" href="icons/velmarit-192.png">'
+LOADER_IMPORT = "import createVelmarit from './velmarit.js';"
+LOADER_EXPORT = "export default createVelmarit;"
+
+WINDOW_BLUE = (128, 128, 255)  # the window's light blue
+
+
+def load_icon_plan(path):
+    spec = importlib.util.spec_from_file_location("make_icons", path)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+def icon_png(plan, size, scale, ground=None):
+    """The 16 x 16 pixel plan of the program's icon, each pixel a `scale`
+    square, centred on a `size` square; `ground` fills the transparent
+    pixels (a maskable icon must have no holes)."""
+    grid = plan.pixels()
+    offset = (size - plan.SIZE * scale) // 2
+    transparent = (0, 0, 0, 0) if ground is None else ground + (255,)
+    colours = {c: plan.PALETTE[c] + (255,) for c in plan.PALETTE}
+    colours[plan.TRANSPARENT] = transparent
+    raw = bytearray()
+    for y in range(size):
+        raw.append(0)
+        gy = (y - offset) // scale
+        for x in range(size):
+            gx = (x - offset) // scale
+            inside = x >= offset and y >= offset and gx < plan.SIZE and gy < plan.SIZE
+            raw.extend(colours[grid[gy][gx]] if inside else transparent)
+    header = bytes.fromhex("%08x%08x" % (size, size)) + bytes([8, 6, 0, 0, 0])
+    return (b"\x89PNG\r\n\x1a\n" + plan.chunk(b"IHDR", header)
+            + plan.chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + plan.chunk(b"IEND", b""))
+
+
+def source_date(source):
+    if os.environ.get("SOURCE_DATE_EPOCH"):
+        return int(os.environ["SOURCE_DATE_EPOCH"])
+    try:
+        out = subprocess.run(["git", "-C", source, "log", "-1", "--format=%ct"],
+                             capture_output=True, text=True, check=True).stdout.strip()
+        return int(out)
+    except (OSError, subprocess.CalledProcessError, ValueError):
+        return 315532800  # 1980-01-01, the earliest time a zip can hold
+
+
+def replace_once(text, old, new):
+    if text.count(old) != 1:
+        raise SystemExit(f"assemble.py: expected exactly one {old!r} in the page")
+    return text.replace(old, new)
+
+
+def csp_hash(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
+
+
+def info_text(version, holder, contact):
+    # The information box's six lines; the minor number is left out, as the
+    # window's box shows "2.3" for release 2.0.3.
+    major, _minor, revision = version.split(".")
+    return "\n".join([
+        "Programm:     Velmarit",
+        f"Release :       {major}.{revision}",
+        "",
+        f"Copyright :     {holder}",
+        "",
+        f"mailto :           {contact}",
+    ])
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for name in ("page", "wasm", "icon-plan", "source", "out", "version", "author",
+                 "copyright-holder", "contact"):
+        parser.add_argument("--" + name, required=True)
+    args = parser.parse_args()
+    page, wasm, out = pathlib.Path(args.page), pathlib.Path(args.wasm), pathlib.Path(args.out)
+
+    values = {
+        "@VERSION@": html.escape(args.version),
+        "@AUTHOR@": html.escape(args.author),
+        "@INFO_TEXT@": html.escape(info_text(args.version, args.copyright_holder, args.contact)),
+    }
+    index = (page / "index.html").read_text(encoding="utf-8")
+    for key, value in values.items():
+        index = index.replace(key, value)
+
+    plan = load_icon_plan(args.icon_plan)
+    icons = {
+        "icons/velmarit-192.png": icon_png(plan, 192, 12),
+        # Maskable: the safe zone is the middle 80 %; the block stays well
+        # inside it, on the window's light blue.
+        "icons/velmarit-512.png": icon_png(plan, 512, 20, WINDOW_BLUE),
+    }
+
+    files = {
+        "app.js": (page / "app.js").read_bytes(),
+        "velmarit.css": (page / "velmarit.css").read_bytes(),
+        "velmarit.js": (wasm / "velmarit.js").read_bytes(),
+        "velmarit.wasm": (wasm / "velmarit.wasm").read_bytes(),
+        **icons,
+    }
+    manifest = json.loads((page / "manifest.webmanifest").read_text(encoding="utf-8"))
+    files["manifest.webmanifest"] = (json.dumps(manifest, ensure_ascii=False, indent=2)
+                                     + "\n").encode()
+    files["index.html"] = replace_once(index, "@CSP@", SITE_CSP).encode()
+
+    # The cache name changes with every byte of the site, so a new version
+    # replaces the old cache instead of mixing with it.
+    digest = hashlib.sha256()
+    for name in sorted(files):
+        digest.update(name.encode() + b"\0" + files[name] + b"\0")
+    cache = f"velmarit-{args.version}-{digest.hexdigest()[:16]}"
+    precache = ["./"] + sorted(n for n in files if n != "index.html")
+    worker = (page / "sw.js").read_text(encoding="utf-8")
+    worker = replace_once(worker, "'@CACHE@'", json.dumps(cache))
+    worker = replace_once(worker, "['@FILES@']", json.dumps(precache))
+    files["sw.js"] = worker.encode()
+
+    site = out / "site"
+    if site.exists():
+        shutil.rmtree(site)
+    for name, data in files.items():
+        target = site / name
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_bytes(data)
+
+    # The one-file page.
+    loader = (wasm / "velmarit-single.js").read_text(encoding="utf-8")
+    loader = replace_once(loader, LOADER_EXPORT, "")
+    app = replace_once((page / "app.js").read_text(encoding="utf-8"), LOADER_IMPORT, "")
+    script = loader + "\n" + app
+    style = (page / "velmarit.css").read_text(encoding="utf-8")
+    one = index
+    for link in SITE_ONLY_LINKS:
+        one = replace_once(one, link, "")
+    icon_url = "data:image/png;base64," + base64.b64encode(icons["icons/velmarit-192.png"]).decode()
+    one = replace_once(one, ICON_LINK, f'<link rel="icon" href="{icon_url}">')
+    one = replace_once(one, STYLE_LINK, "<style>" + style + "</style>")
+    one = replace_once(one, SCRIPT_TAG, '<script type="module">' + script + "</script>")
+    # The loader first looks for its inline WebAssembly through fetch().
+    one_csp = (f"default-src 'none'; script-src {csp_hash(script)} 'wasm-unsafe-eval'; "
+               f"style-src {csp_hash(style)}; img-src data:; connect-src data:; "
+               "base-uri 'none'; form-action 'none'")
+    one = replace_once(one, "@CSP@", one_csp)
+    (out / "Velmarit.html").write_text(one, encoding="utf-8")
+
+    # The zip: names sorted, one fixed time, fixed modes.
+    when = source_date(args.source)
+    stamp = time.gmtime(max(when, 315532800))[:6]
+    zip_name = f"Velmarit-{args.version}-web.zip"
+    with zipfile.ZipFile(out / zip_name, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
+        for name in sorted(files):
+            info = zipfile.ZipInfo(f"Velmarit-{args.version}-web/{name}", date_time=stamp)
+            info.external_attr = 0o644 << 16
+            info.compress_type = zipfile.ZIP_DEFLATED
+            archive.writestr(info, files[name])
+
+    sums = "".join(f"{hashlib.sha256((out / n).read_bytes()).hexdigest()}  {n}\n"
+                   for n in ("Velmarit.html", zip_name))
+    (out / "SHA256SUMS").write_text(sums, encoding="ascii")
+
+
+if __name__ == "__main__":
+    main()

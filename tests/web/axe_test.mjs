@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// axe-core finds no violation of WCAG 2.2 A and AA, in every state a page
+// can show: at the start, with results in both colours, with the
+// information dialog open, and with the coding tables built.
+// Usage: node axe_test.mjs --site DIR
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { serve } from './server.mjs';
+import { launch, options, phone, ready } from './support.mjs';
+
+const opts = options();
+const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'];
+
+let server;
+let browser;
+let page;
+
+before(async () => {
+  server = await serve(opts.site);
+  browser = await launch();
+  // The page's policy would refuse the injected checker.
+  const context = await browser.newContext({ ...phone, bypassCSP: true });
+  page = await context.newPage();
+  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await ready(page);
+  // The tables are built when they come near the screen.
+  await page.locator('#tabellen').scrollIntoViewIfNeeded();
+  await page.waitForSelector('#tabellen[data-ready]');
+  await page.addScriptTag({ path: axePath });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+async function violations() {
+  const result = await page.evaluate((runOnly) => window.axe.run(document, {
+    runOnly: { type: 'tag', values: runOnly },
+  }), tags);
+  return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+test('the page at the start', async () => {
+  assert.deepEqual(await violations(), []);
+});
+
+test('results in the normal and the highlight colours', async () => {
+  await page.tap('#chkSwitchLok1');
+  await page.tap('#chkSwitchMA1');
+  await page.fill('#txtSwitchLok', '12');
+  await page.fill('#txtSwitchMA', '2357');
+  await page.fill('#txtDigital', '17');
+  await page.fill('#txtWeichen', '300');
+  assert.deepEqual(await violations(), []);
+});
+
+test('the information dialog open', async () => {
+  await page.tap('#cmdInfo');
+  assert.deepEqual(await violations(), []);
+  await page.keyboard.press('Escape');
+});
+
+test('every control is reached with the keyboard alone, in the window\'s order', async () => {
+  await page.focus('#txtSwitchLokDelta');
+  const order = ['txtSwitchLokDelta'];
+  for (let i = 0; i < 26; i += 1) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  const switches = (name, count) => Array.from({ length: count }, (_, i) => `${name}${i + 1}`);
+  assert.deepEqual(order, [
+    'txtSwitchLokDelta', ...switches('chkSwitchLokDelta', 4),
+    'txtSwitchLok', ...switches('chkSwitchLok', 8), 'txtDigital',
+    'txtSwitchMA', ...switches('chkSwitchMA', 10), 'txtWeichen',
+  ]);
+  await page.focus('#chkSwitchLok3');
+  await page.keyboard.press('Space');
+  assert.equal(await page.isChecked('#chkSwitchLok3'), true);
+});

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The one-file page opened from disk (file://) computes like the site, with
+// no service worker, no request beyond itself and no complaint of its
+// content policy. Usage: node onefile_test.mjs --onefile FILE --expected HELPER
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { pathToFileURL } from 'node:url';
+import { colours, hexText, launch, nativeAnswers, options, phone, ready, shown, watch } from './support.mjs';
+
+const opts = options();
+const native = nativeAnswers(opts.expected);
+
+test('the one-file page from file:// computes the native results', async () => {
+  const browser = await launch();
+  try {
+    const page = await (await browser.newContext(phone)).newPage();
+    const seen = watch(page);
+    const url = pathToFileURL(opts.onefile).href;
+    await page.goto(url);
+    await ready(page);
+
+    // Switches 2, 3, 5 and 7 of each panel that has them, then typed text.
+    const cases = [
+      ['chkSwitchLokDelta', 0, 'lblAnzeigeLokDelta', [2, 3]],
+      ['chkSwitchLok', 1, 'lblAnzeigeLok', [2, 3, 5, 7]],
+      ['chkSwitchMA', 2, 'lblAnzeigeMA', [2, 3, 5, 7, 9]],
+    ];
+    for (const [prefix, kind, output, on] of cases) {
+      for (const sw of on) await page.tap(`#${prefix}${sw}`);
+      const bits = on.reduce((sum, sw) => sum + (1 << (sw - 1)), 0);
+      const [text, highlighted] = native.patterns[kind][bits];
+      assert.deepEqual(await shown(page, output),
+        { text: hexText(text), ...(highlighted ? colours.highlight : colours.normal) });
+    }
+    await page.fill('#txtWeichen', '9');
+    const nine = native.encode.find(([n]) => n === 9);
+    assert.equal(await page.textContent('#lblWeichen'), hexText(nine[2]));
+    assert.equal(await page.$$eval('#lstDelta > li', (items) => items.length), 15);
+
+    assert.equal(await page.evaluate(() => navigator.serviceWorker?.controller ?? null), null);
+    assert.equal(await page.$('link[rel="manifest"]'), null);
+    assert.deepEqual(seen.requests.filter((r) => r !== url && !r.startsWith('data:')), []);
+    assert.deepEqual(seen.problems, []);
+  } finally {
+    await browser.close();
+  }
+});

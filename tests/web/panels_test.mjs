@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The three panels on an emulated phone (360 x 740, touch) in Debian's
+// Chromium, against the native library's answers: taps, keys, text as an
+// on-screen keyboard inserts it, pastes, colours, the Delta list and the
+// information dialog. Usage: node panels_test.mjs --site DIR --expected HELPER
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { serve } from './server.mjs';
+import {
+  colours, hexText, launch, nativeAnswers, options, phone, ready, shown, watch,
+} from './support.mjs';
+
+const opts = options();
+const native = nativeAnswers(opts.expected);
+
+const panels = [
+  { name: 'Delta', switches: 'chkSwitchLokDelta', count: 4, typed: 'txtSwitchLokDelta',
+    fromTyped: 'lblAdresseLokDelta', fromTicked: 'lblAnzeigeLokDelta', maxLength: 4 },
+  { name: 'Lok', switches: 'chkSwitchLok', count: 8, typed: 'txtSwitchLok',
+    fromTyped: 'lblAdresseLok', fromTicked: 'lblAnzeigeLok', maxLength: 4 },
+  { name: 'Weichen', switches: 'chkSwitchMA', count: 10, typed: 'txtSwitchMA',
+    fromTyped: 'lblAdresseMA', fromTicked: 'lblAnzeigeMA', maxLength: 6 },
+];
+
+let server;
+let browser;
+let page;
+let seen;
+let origin;
+
+before(async () => {
+  server = await serve(opts.site);
+  origin = `http://127.0.0.1:${server.address().port}`;
+  browser = await launch();
+  const context = await browser.newContext(phone);
+  page = await context.newPage();
+  seen = watch(page);
+  await page.goto(origin + '/');
+  await ready(page);
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+function expectedDecode(kind, bits) {
+  const [text, highlighted] = native.patterns[kind][bits];
+  return { text: hexText(text), ...(highlighted ? colours.highlight : colours.normal) };
+}
+
+async function setBox(id, text) {
+  await page.fill(`#${id}`, '');
+  await page.focus(`#${id}`);
+  if (text) await page.keyboard.insertText(text);
+}
+
+for (const [kind, panel] of panels.entries()) {
+  test(`${panel.name}: every pattern, tapped one switch at a time, shows the native result`, async () => {
+    // A Gray code walk: each pattern differs from the one before in one
+    // switch, so one tap reaches it; the last tap comes back to all OFF.
+    // The finger lands on the middle of each switch as it is drawn.
+    await page.locator(`#${panel.switches}1`).scrollIntoViewIfNeeded();
+    const middles = [];
+    for (let n = 1; n <= panel.count; n += 1) {
+      const box = await page.locator(`#${panel.switches}${n}`).boundingBox();
+      middles[n] = [box.x + box.width / 2, box.y + box.height / 2];
+    }
+    const total = 1 << panel.count;
+    const wrong = [];
+    for (let i = 1; i <= total; i += 1) {
+      const bits = (i % total) ^ ((i % total) >> 1);
+      const before = ((i - 1) ^ ((i - 1) >> 1));
+      const sw = Math.log2(bits ^ before) + 1;
+      await page.touchscreen.tap(...middles[sw]);
+      const got = await shown(page, panel.fromTicked);
+      const want = expectedDecode(kind, bits);
+      if (JSON.stringify(got) !== JSON.stringify(want)) wrong.push({ bits, got, want });
+    }
+    assert.deepEqual(wrong.slice(0, 5), [], `${wrong.length} of ${total} patterns differ`);
+    // The typed-number result is independent of the boxes.
+    assert.equal(await page.inputValue(`#${panel.typed}`), '');
+  });
+}
+
+for (const [how, type] of [
+  ['as keys', (text) => page.keyboard.type(text)],
+  ['as an on-screen keyboard inserts them, one by one', async (text) => {
+    for (const character of text) await page.keyboard.insertText(character);
+  }],
+]) {
+  test(`typed ${how}, switch numbers pass the window's key rule`, async () => {
+    const wrong = [];
+    for (const [kind, keysHex, boxHex, resultHex, highlighted] of native.typed) {
+      const panel = panels[kind];
+      await setBox(panel.typed, '');
+      await type(hexText(keysHex));
+      const got = { box: await page.inputValue(`#${panel.typed}`), ...await shown(page, panel.fromTyped) };
+      const want = { box: hexText(boxHex), text: hexText(resultHex),
+        ...(highlighted ? colours.highlight : colours.normal) };
+      if (JSON.stringify(got) !== JSON.stringify(want)) wrong.push({ keys: hexText(keysHex), got, want });
+    }
+    assert.deepEqual(wrong, []);
+  });
+}
+
+test('a longer insert is a paste: let through as the window lets it, up to the length limit', async () => {
+  const wrong = [];
+  for (const [textHex, ...patterns] of native.switchTexts) {
+    const text = hexText(textHex);
+    if (text.includes('\ufffd')) continue;
+    for (const [kind, panel] of panels.entries()) {
+      if ([...text].length > panel.maxLength || [...text].length < 2) continue;
+      await setBox(panel.typed, text);
+      const got = { box: await page.inputValue(`#${panel.typed}`), ...await shown(page, panel.fromTyped) };
+      const want = { box: text, ...expectedDecode(kind, patterns[kind]) };
+      if (JSON.stringify(got) !== JSON.stringify(want)) wrong.push({ text, got, want });
+    }
+  }
+  assert.deepEqual(wrong, []);
+  await setBox('txtSwitchMA', '1234567890');
+  assert.equal(await page.inputValue('#txtSwitchMA'), '123456');
+});
+
+test('a composed character the key rule refuses does not stay in the box', async () => {
+  const cdp = await page.context().newCDPSession(page);
+  await setBox('txtSwitchLok', '1');
+  for (const [character, box] of [['2', '1'], ['1', '1'], ['3', '13']]) {
+    await cdp.send('Input.imeSetComposition', { text: character, selectionStart: 1, selectionEnd: 1 });
+    await cdp.send('Input.insertText', { text: character });
+    assert.equal(await page.inputValue('#txtSwitchLok'), box, `composed ${character}`);
+  }
+  assert.deepEqual(await shown(page, 'lblAdresseLok'), { text: '72', ...colours.normal });
+});
+
+test('typed addresses encode as natively, in the window\'s colours', async () => {
+  const wrong = [];
+  for (const [number, lokHex, weichenHex] of native.encode) {
+    const text = String(number);
+    await page.fill('#txtWeichen', text);
+    const weichen = await shown(page, 'lblWeichen');
+    if (JSON.stringify(weichen) !== JSON.stringify({ text: hexText(weichenHex), ...colours.normal })) {
+      wrong.push({ text, weichen });
+    }
+    if (text.length > 2) continue;
+    await page.fill('#txtDigital', text);
+    const lok = await shown(page, 'lblDelta');
+    if (JSON.stringify(lok) !== JSON.stringify({ text: hexText(lokHex), ...colours.normal })) {
+      wrong.push({ text, lok });
+    }
+  }
+  assert.deepEqual(wrong.slice(0, 5), [], `${wrong.length} differ`);
+  assert.equal(await page.getAttribute('#txtDigital', 'maxlength'), '2');
+  assert.equal(await page.getAttribute('#txtWeichen', 'maxlength'), null);
+});
+
+test('the Delta list holds the fifteen native rows', async () => {
+  const rows = await page.$$eval('#lstDelta > li', (items) => items.map((item) => item.textContent));
+  assert.deepEqual(rows, native.deltaRows.map(hexText));
+  assert.equal(await page.$eval('#lstDelta', (list) => getComputedStyle(list).whiteSpace), 'pre');
+});
+
+test('the information dialog shows the program, release, copyright and contact', async () => {
+  await page.tap('#cmdInfo');
+  assert.equal(await page.$eval('#dlgInfo', (dialog) => dialog.open), true);
+  const title = await page.textContent('#dlgInfoTitle');
+  const lines = (await page.textContent('#txtInfo')).split('\n');
+  assert.equal(title, ' Info über Velmarit');
+  assert.equal(lines.length, 6);
+  assert.equal(lines[0], 'Programm:     Velmarit');
+  assert.match(lines[1], /^Release : {7}\d+\.\d+$/);
+  assert.deepEqual([lines[2], lines[4]], ['', '']);
+  assert.match(lines[3], /^Copyright : {5}\S/);
+  assert.match(lines[5], /^mailto : {11}\S+@\S+$/);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#dlgInfo', (dialog) => dialog.open), false);
+  await page.tap('#cmdInfo');
+  await page.tap('#cmdInfoOk');
+  assert.equal(await page.$eval('#dlgInfo', (dialog) => dialog.open), false);
+});
+
+test('on the phone: no sideways scrolling, and every switch a finger-sized target over its lever', async () => {
+  assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 360);
+  const small = [];
+  for (const panel of panels) {
+    for (let n = 1; n <= panel.count; n += 1) {
+      const id = `${panel.switches}${n}`;
+      const box = await page.locator(`#${id}`).boundingBox();
+      const role = await page.$eval(`#${id}`, (element) => element.type);
+      if (box.width < 24 || box.height < 44 || role !== 'checkbox') small.push({ id, box, role });
+    }
+  }
+  assert.deepEqual(small, []);
+});
+
+test('nothing is asked of another host, and the page reports no error', async () => {
+  const foreign = seen.requests.filter((url) => !url.startsWith(origin + '/'));
+  assert.deepEqual(foreign, []);
+  assert.deepEqual(seen.problems, []);
+  const cookies = await page.context().cookies();
+  const storage = await page.evaluate(() => [localStorage.length, sessionStorage.length]);
+  assert.deepEqual([cookies, storage], [[], [0, 0]]);
+});

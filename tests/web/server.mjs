@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A static file server on 127.0.0.1 for the tests and for a look at the
+// site: the types a static host sends, nothing else. It serves one folder
+// and refuses every path that leaves it.
+
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+};
+
+export function serve(root, port = 0) {
+  const base = path.resolve(root);
+  const server = createServer(async (request, response) => {
+    const url = new URL(request.url, 'http://127.0.0.1');
+    let name = path.normalize(decodeURIComponent(url.pathname));
+    if (name.endsWith('/')) name += 'index.html';
+    const file = path.join(base, name);
+    if (!file.startsWith(base + path.sep)) {
+      response.writeHead(403).end();
+      return;
+    }
+    try {
+      let body = await readFile(file);
+      const headers = {
+        'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache',
+        Vary: 'Accept-Encoding',
+      };
+      // Compressed as any static host compresses.
+      if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+        body = gzipSync(body, { level: 9 });
+        headers['Content-Encoding'] = 'gzip';
+      }
+      response.writeHead(200, headers);
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  return new Promise((resolve) => {
+    server.listen(port, '127.0.0.1', () => resolve(server));
+  });
+}
+
+// node server.mjs FOLDER [PORT]: serve until stopped.
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  const server = await serve(process.argv[2], Number(process.argv[3] ?? 8080));
+  console.log(`velmarit: http://127.0.0.1:${server.address().port}/ (Ctrl+C stops)`);
+}

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the browser tests share: the command line, the native library's
+// answers, Debian's Chromium on an emulated phone, and a record of every
+// request and console message a page makes.
+
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+export function options() {
+  const args = process.argv.slice(2);
+  const value = (name) => {
+    const i = args.indexOf(name);
+    return i >= 0 ? args[i + 1] : undefined;
+  };
+  return { site: value('--site'), onefile: value('--onefile'), expected: value('--expected') };
+}
+
+export const hexText = (hex) => Buffer.from(hex, 'hex').toString('utf8');
+
+export function nativeAnswers(helper) {
+  return JSON.parse(execFileSync(helper, { maxBuffer: 1 << 28, encoding: 'utf8' }));
+}
+
+export const chromiumPath = process.env.VELMARIT_CHROMIUM ?? '/usr/bin/chromium';
+
+export const phone = {
+  viewport: { width: 360, height: 740 },
+  deviceScaleFactor: 3,
+  isMobile: true,
+  hasTouch: true,
+  locale: 'de-DE',
+};
+
+export function scratchFolder(name) {
+  return mkdtempSync(path.join(os.tmpdir(), `velmarit-${name}-`));
+}
+
+export function launch() {
+  return chromium.launch({ executablePath: chromiumPath });
+}
+
+export function launchPersistent(folder, extra = {}) {
+  return chromium.launchPersistentContext(folder, { executablePath: chromiumPath, ...phone, ...extra });
+}
+
+// Every request, console message and page error of a page, for the
+// checks that nothing leaves the phone and nothing goes wrong quietly.
+export function watch(page) {
+  const seen = { requests: [], problems: [] };
+  page.on('request', (request) => seen.requests.push(request.url()));
+  page.on('console', (message) => {
+    if (message.type() === 'error' || message.type() === 'warning') {
+      seen.problems.push(`${message.type()}: ${message.text()}`);
+    }
+  });
+  page.on('pageerror', (error) => seen.problems.push(`pageerror: ${error.message}`));
+  return seen;
+}
+
+export async function ready(page) {
+  await page.waitForSelector('html[data-ready]');
+}
+
+// The text and colours a result element shows.
+export function shown(page, id) {
+  return page.$eval(`#${id}`, (element) => {
+    const style = getComputedStyle(element);
+    return { text: element.textContent, back: style.backgroundColor, fore: style.color };
+  });
+}
+
+export const colours = {
+  normal: { back: 'rgb(0, 0, 0)', fore: 'rgb(0, 255, 255)' },
+  highlight: { back: 'rgb(255, 0, 0)', fore: 'rgb(255, 255, 255)' },
+};

@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 the Velmarit developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The panels in WebKit, the engine of every iPhone and iPad browser:
+Debian's WebKitGTK driven by selenium, on the site over http://127.0.0.1
+and on the one-file page from file://, against the native library's
+answers; then a reload through the service worker with the server gone.
+Needs a display (xvfb-run). Usage:
+webkit_test.py --site DIR --onefile FILE --expected HELPER"""
+
+import argparse
+import json
+import pathlib
+import subprocess
+import sys
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+HERE = pathlib.Path(__file__).resolve().parent
+ARGS = None
+NATIVE = None
+
+NORMAL = ("rgb(0, 0, 0)", "rgb(0, 255, 255)")
+HIGHLIGHT = ("rgb(255, 0, 0)", "rgb(255, 255, 255)")
+PANELS = [  # switch prefix, switch count, typed box, its result, boxes' result
+    ("chkSwitchLokDelta", 4, "txtSwitchLokDelta", "lblAdresseLokDelta", "lblAnzeigeLokDelta"),
+    ("chkSwitchLok", 8, "txtSwitchLok", "lblAdresseLok", "lblAnzeigeLok"),
+    ("chkSwitchMA", 10, "txtSwitchMA", "lblAdresseMA", "lblAnzeigeMA"),
+]
+
+
+def text(hex_text):
+    return bytes.fromhex(hex_text).decode("utf-8", "replace")
+
+
+def start_server():
+    server = subprocess.Popen(["node", str(HERE / "server.mjs"), ARGS.site, "0"],
+                              stdout=subprocess.PIPE, text=True)
+    line = server.stdout.readline()
+    url = line.split()[1]
+    return server, url
+
+
+def browser():
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = MINIBROWSER
+    options.add_argument("--automation")
+    return webdriver.WebKitGTK(options=options)
+
+
+class Panels:
+    url = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+        cls.driver.get(cls.url)
+        WebDriverWait(cls.driver, 20).until(
+            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def shown(self, ident):
+        return tuple(self.driver.execute_script(
+            "const e = document.getElementById(arguments[0]); const s = getComputedStyle(e);"
+            "return [e.textContent, s.backgroundColor, s.color];", ident))
+
+    def expected(self, kind, bits):
+        result, highlighted = NATIVE["patterns"][kind][bits]
+        return (text(result),) + (HIGHLIGHT if highlighted else NORMAL)
+
+    def test_switches(self):
+        # A Gray code walk over every pattern: one click a pattern.
+        d = self.driver
+        for kind, (prefix, count, _typed, _from_typed, from_ticked) in enumerate(PANELS):
+            total = 1 << count
+            wrong = []
+            for i in range(1, total + 1):
+                bits = (i % total) ^ ((i % total) >> 1)
+                before = (i - 1) ^ ((i - 1) >> 1)
+                switch = (bits ^ before).bit_length()
+                d.find_element(By.ID, f"{prefix}{switch}").click()
+                got = self.shown(from_ticked)
+                if got != self.expected(kind, bits):
+                    wrong.append((bits, got))
+            self.assertEqual(wrong[:5], [], f"{prefix}: {len(wrong)} of {total} differ")
+
+    def test_typing(self):
+        d = self.driver
+        wrong = []
+        for kind, keys, box, result, highlighted in NATIVE["typed"]:
+            _prefix, _count, typed, from_typed, _ = PANELS[kind]
+            element = d.find_element(By.ID, typed)
+            # Emptied as a user empties it, so the box's result follows.
+            element.send_keys(Keys.END + Keys.BACKSPACE * 8)
+            element.send_keys(text(keys))
+            got = (element.get_property("value"),) + self.shown(from_typed)
+            want = (text(box), text(result)) + (HIGHLIGHT if highlighted else NORMAL)
+            if kind == 0:
+                want = want[:2] + NORMAL
+            if got != want:
+                wrong.append((text(keys), got, want))
+        self.assertEqual(wrong, [])
+
+    def test_encode_and_list(self):
+        d = self.driver
+        for number, _lok, weichen in NATIVE["encode"][::7]:
+            box = d.find_element(By.ID, "txtWeichen")
+            box.send_keys(Keys.END + Keys.BACKSPACE * 8 + str(number))
+            self.assertEqual(self.shown("lblWeichen"), (text(weichen),) + NORMAL, number)
+        rows = d.execute_script(
+            "return [...document.querySelectorAll('#lstDelta > li')].map(e => e.textContent)")
+        self.assertEqual(rows, [text(row) for row in NATIVE["deltaRows"]])
+
+
+class SiteOverHttp(Panels, unittest.TestCase):
+    pass
+
+
+class OneFileFromDisk(Panels, unittest.TestCase):
+    pass
+
+
+class OfflineReload(unittest.TestCase):
+    def test_reload_without_the_server(self):
+        server, url = start_server()
+        d = browser()
+        try:
+            d.get(url)
+            WebDriverWait(d, 20).until(lambda d: d.execute_script(
+                "return navigator.serviceWorker && navigator.serviceWorker.controller !== null"
+                " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"))
+            server.terminate()
+            server.wait()
+            d.refresh()
+            WebDriverWait(d, 20).until(
+                lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+            d.find_element(By.ID, "chkSwitchLok2").click()
+            self.assertEqual(d.execute_script(
+                "return document.getElementById('lblAnzeigeLok').textContent"), "79")
+        finally:
+            d.quit()
+            server.kill()
+
+
+def main():
+    global ARGS, NATIVE
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--onefile", required=True)
+    parser.add_argument("--expected", required=True)
+    ARGS, rest = parser.parse_known_args()
+    NATIVE = json.loads(subprocess.run([ARGS.expected], capture_output=True, check=True).stdout)
+    server, url = start_server()
+    SiteOverHttp.url = url
+    OneFileFromDisk.url = pathlib.Path(ARGS.onefile).resolve().as_uri()
+    try:
+        result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
+    finally:
+        server.kill()
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()
