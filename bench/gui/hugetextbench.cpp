@@ -13,6 +13,7 @@
 #include "codes/accessorycode.h"
 #include "codes/numberfromtext.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -41,7 +42,7 @@ const HugeText hugeTexts[] = {
     {"letters", QString(megabyte, u'x')},
 };
 
-velmarit::FrmVelmarit *window = nullptr;
+const velmarit::testing::WindowControls *window = nullptr;
 
 // What the label must show for the text, by the codes library.
 QString expectedLabel(const QString &text)
@@ -79,7 +80,7 @@ void changeHandler(benchmark::State &state, const QString &text)
     const QString expected = expectedLabel(text);
     for (auto _ : state) {
         window->lblWeichen->clear();
-        window->txtWeichen_Change();
+        window->pnlWeichen->txtWeichen_Change();
         if (window->lblWeichen->text() != expected)
             state.SkipWithError("the handler's result is wrong");
     }
@@ -103,9 +104,10 @@ int main(int argc, char *argv[])
         return 1;
 
     const auto shown = std::make_unique<velmarit::FrmVelmarit>();
-    window = shown.get();
-    window->show();
-    window->activateWindow();
+    const velmarit::testing::WindowControls controls(*shown);
+    window = &controls;
+    shown->show();
+    shown->activateWindow();
     QCoreApplication::processEvents();
 
     for (const HugeText &huge : hugeTexts) {

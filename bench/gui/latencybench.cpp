@@ -13,6 +13,7 @@
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <algorithm>
 #include <chrono>
@@ -74,8 +75,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int samples = std::max(1000, argc > 1 ? std::atoi(argv[1]) : 20000);
 
-    velmarit::FrmVelmarit w;
-    w.show();
+    velmarit::FrmVelmarit window;
+    const velmarit::testing::WindowControls w(window);
+    window.show();
     QCoreApplication::processEvents();
 
     auto typeOrErase = [](QLineEdit *box, Qt::Key key) {

@@ -16,6 +16,7 @@
 #include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("print");
     const QTemporaryDir dir;
     velmarit::FrmVelmarit window;
+    const velmarit::testing::WindowControls controls(window);
     new velmarit::Shell(&window, dir.path(), dir.path());
     window.show();
 
@@ -61,11 +63,11 @@ int main(int argc, char *argv[])
         poll.start(1);
         clock.start();
         if (mode == QStringLiteral("preview"))
-            window.actPreview->trigger();
+            controls.actPreview->trigger();
         else if (mode == QStringLiteral("pdf"))
-            window.actSavePdf->trigger();
+            controls.actSavePdf->trigger();
         else
-            window.actPrint->trigger();
+            controls.actPrint->trigger();
         if (mode == QStringLiteral("pdf") && QFileInfo::exists(pdf))
             shownAfter = clock.elapsed();
         QApplication::quit();

@@ -62,7 +62,7 @@ void Shell::Form_Load()
     const QSize outerSize(layout::twipsToPixels(layout::outerWidthTwips),
                           layout::twipsToPixels(layout::outerHeightTwips));
 
-    m_window->lblRelease->setText(releaseCaption());
+    m_window->showRelease(releaseCaption());
 
     const PositionFileLocation location = locatePositionFile(m_programDir, m_configDir);
     m_positionFilePath = location.writePath;
@@ -78,8 +78,7 @@ void Shell::Form_Load()
 
     m_window->subSchreibeListen();
 
-    m_window->lblCopyright->setText(creditText());
-    m_window->imgCopyright->setToolTip(creditHoverText());
+    m_window->showCredit(creditText(), creditHoverText());
 }
 
 void Shell::Form_Unload()

@@ -8,9 +8,12 @@
 #include <string_view>
 
 // Where every control of the main window stands, in twips as the layout was
-// drawn, with its kind, caption, font, colours and length limit. The window
-// builds itself from this one table; nothing else in the program holds a
-// position or a size.
+// drawn, with its caption, font, colours and length limit. Each kind of
+// control has a row type of its own, so the code that builds a control from
+// a row gets the widget class the row stands for. The rows are grouped by
+// the panel that holds them; within a group they are listed in the order the
+// controls are created, containers before their contents. Nothing else in
+// the program holds a position or a size.
 namespace velmarit::layout {
 
 inline constexpr int twipsPerPixel = 15; // at 96 dpi; Qt's scaling does the rest
@@ -83,197 +86,205 @@ inline constexpr Font switchBoxFont{"MS Sans Serif", 8.25, false};
 inline constexpr Font resultFont{"Microsoft Sans Serif", 11.25, true};
 inline constexpr Font creditFont{"Microsoft Sans Serif", 9.0, false};
 
-enum class Kind {
-    Panel,       // raised 3-D container
-    Frame,       // group box, caption in the top border
-    TextBox,     // single line, centred
-    CheckBox,    // the box alone, no caption
-    Label,       // static caption, transparent
-    ResultLabel, // opaque, bordered, bold, centred
-    ListBox,
-    Image,
-};
-
 enum class Align {
     Left,
     Right,
     Centre,
 };
 
-struct Control
+// A control's place: twips, in the client area of its container (the
+// window, a panel or a frame).
+struct Box
 {
-    std::string_view name;      // array elements carry their index: "chkSwitchLok(3)"
-    std::string_view container; // empty: the window itself
-    Kind kind;
-    int left, top, width, height; // twips, in the container's client area
-    std::string_view caption;     // caption, or initial text
-    Font font;
-    Colour fore;
-    Colour back; // only for opaque controls
-    Align align;
-    int maxLength; // text boxes: 0 = no limit
+    int left, top, width, height;
 };
 
-// One helper per control kind keeps the table rows to the values that differ.
-constexpr Control panel(std::string_view name, int l, int t, int w, int h)
+// A raised 3-D container.
+struct Panel
 {
-    return {name, {},         Kind::Panel, l,          t,           w, h,
-            {},   windowFont, buttonText,  buttonFace, Align::Left, 0};
-}
+    std::string_view name;
+    Box box;
+};
 
-constexpr Control frame(std::string_view name, std::string_view in, int l, int t, int w, int h,
-                        std::string_view caption)
+// A group box, its caption in the top border.
+struct Frame
 {
-    return {name,    in,         Kind::Frame, l,          t,           w, h,
-            caption, windowFont, buttonText,  buttonFace, Align::Left, 0};
-}
+    std::string_view name;
+    Box box;
+    std::string_view caption;
+};
 
-constexpr Control textBox(std::string_view name, std::string_view in, int l, int t, int w, int h,
-                          int maxLength)
+// A single-line box, text centred, empty at start.
+struct TextBox
 {
-    return {name,
-            in,
-            Kind::TextBox,
-            l,
-            t,
-            w,
-            h,
-            {},
-            windowFont,
-            windowText,
-            windowBackground,
-            Align::Centre,
-            maxLength};
-}
+    std::string_view name;
+    Box box;
+    int maxLength; // 0: no limit
+};
 
 inline constexpr int switchBoxSize = 195;
 
-constexpr Control checkBox(std::string_view name, std::string_view in, int l, int t)
+// A switch: the box alone, no caption, switchBoxSize square.
+struct CheckBox
 {
-    return {
-        name,          in,         Kind::CheckBox, l,           t, switchBoxSize, switchBoxSize, {},
-        switchBoxFont, buttonText, buttonFace,     Align::Left, 0};
-}
-
-constexpr Control label(std::string_view name, std::string_view in, int l, int t, int w, int h,
-                        std::string_view caption, Colour fore, Font font = windowFont,
-                        Align align = Align::Left)
-{
-    return {name, in, Kind::Label, l, t, w, h, caption, font, fore, buttonFace, align, 0};
-}
-
-constexpr Control resultLabel(std::string_view name, std::string_view in, int l, int t, int w,
-                              int h, std::string_view caption, Font font, Colour fore)
-{
-    return {name, in, Kind::ResultLabel, l, t, w, h, caption, font, fore, black, Align::Centre, 0};
-}
-
-constexpr Control listBox(std::string_view name, std::string_view in, int l, int t, int w, int h)
-{
-    return {name,       in,         Kind::ListBox,    l,           t, w, h, {},
-            windowFont, windowText, windowBackground, Align::Left, 0};
-}
-
-constexpr Control image(std::string_view name, int l, int t, int w, int h)
-{
-    return {name, {},         Kind::Image, l,          t,           w, h,
-            {},   windowFont, buttonText,  buttonFace, Align::Left, 0};
-}
-
-// Containers come before their contents.
-inline constexpr std::array controls{
-    // The window: three panels stacked, the credit corner top right.
-    panel("pnlWeichen", 240, 5040, 9015, 2115),
-    panel("pnlDigital", 240, 2670, 7875, 2145),
-    panel("pnlDelta", 240, 210, 5925, 2235),
-    label("lblRelease", {}, 6450, 1230, 2055, 315, "lblRelease", white),
-    label("lblCopyright", {}, 6240, 750, 2925, 345, "programmed by ", white, creditFont,
-          Align::Right),
-    image("imgCopyright", 8370, 150, 765, 495),
-
-    // Delta decoder.
-    frame("frmDelta(1)", "pnlDelta", 3480, 510, 2295, 1575, " codieren "),
-    listBox("lstDelta", "frmDelta(1)", 150, 660, 1935, 780),
-    label("Label(19)", "frmDelta(1)", 150, 270, 1845, 345, "Adresse  Switch ON", darkBlue),
-    frame("frmDelta(0)", "pnlDelta", 150, 510, 3165, 1575, " decodieren "),
-    textBox("txtSwitchLokDelta", "frmDelta(0)", 210, 390, 1050, 360, 4),
-    checkBox("chkSwitchLokDelta(1)", "frmDelta(0)", 1770, 540),
-    checkBox("chkSwitchLokDelta(2)", "frmDelta(0)", 2070, 540),
-    checkBox("chkSwitchLokDelta(3)", "frmDelta(0)", 2370, 540),
-    checkBox("chkSwitchLokDelta(4)", "frmDelta(0)", 2670, 540),
-    resultLabel("lblAdresseLokDelta", "frmDelta(0)", 210, 900, 1065, 375, "analog", resultFont,
-                cyan),
-    label("Label(20)", "frmDelta(0)", 1800, 270, 135, 195, "1", darkBlue),
-    label("Label(21)", "frmDelta(0)", 2115, 270, 135, 195, "2", darkBlue),
-    label("Label(22)", "frmDelta(0)", 2400, 270, 135, 195, "3", darkBlue),
-    label("Label(23)", "frmDelta(0)", 2700, 270, 135, 195, "4", darkBlue),
-    resultLabel("lblAnzeigeLokDelta", "frmDelta(0)", 1740, 900, 1155, 375, "analog", resultFont,
-                cyan),
-    label("Label(28)", "pnlDelta", 120, 120, 1635, 345, "Delta-Decoder", buttonText, headingFont),
-
-    // Locomotive decoder.
-    frame("frmDigital(1)", "pnlDigital", 5070, 510, 2505, 1455, " codieren "),
-    textBox("txtDigital", "frmDigital(1)", 1290, 390, 675, 360, 2),
-    label("Label(26)", "frmDigital(1)", 150, 930, 1035, 345, "Switch ON", darkBlue),
-    label("Label(27)", "frmDigital(1)", 150, 420, 855, 315, "Adresse", darkBlue),
-    resultLabel("lblDelta", "frmDigital(1)", 1290, 900, 1005, 345, {}, headingFont, cyan),
-    frame("frmDigital(0)", "pnlDigital", 150, 510, 4755, 1455, " decodieren "),
-    checkBox("chkSwitchLok(1)", "frmDigital(0)", 1770, 600),
-    checkBox("chkSwitchLok(2)", "frmDigital(0)", 2040, 600),
-    checkBox("chkSwitchLok(3)", "frmDigital(0)", 2550, 600),
-    checkBox("chkSwitchLok(4)", "frmDigital(0)", 2820, 600),
-    checkBox("chkSwitchLok(5)", "frmDigital(0)", 3270, 600),
-    checkBox("chkSwitchLok(6)", "frmDigital(0)", 3540, 600),
-    checkBox("chkSwitchLok(7)", "frmDigital(0)", 4020, 600),
-    checkBox("chkSwitchLok(8)", "frmDigital(0)", 4320, 600),
-    textBox("txtSwitchLok", "frmDigital(0)", 210, 390, 1050, 360, 4),
-    label("Label(0)", "frmDigital(0)", 1800, 330, 135, 195, "1", black),
-    label("Label(1)", "frmDigital(0)", 2085, 330, 135, 195, "2", black),
-    label("Label(2)", "frmDigital(0)", 2580, 330, 135, 195, "3", black),
-    label("Label(3)", "frmDigital(0)", 2850, 330, 135, 195, "4", black),
-    label("Label(4)", "frmDigital(0)", 3300, 330, 135, 195, "5", black),
-    label("Label(5)", "frmDigital(0)", 3600, 330, 135, 195, "6", black),
-    label("Label(6)", "frmDigital(0)", 4080, 330, 135, 195, "7", black),
-    label("Label(7)", "frmDigital(0)", 4365, 330, 135, 195, "8", black),
-    resultLabel("lblAnzeigeLok", "frmDigital(0)", 1740, 900, 2775, 345, {}, resultFont, cyan),
-    resultLabel("lblAdresseLok", "frmDigital(0)", 210, 900, 1065, 345, {}, resultFont, white),
-    label("Label(24)", "pnlDigital", 120, 120, 2025, 345, "Digital-Decoder", buttonText,
-          headingFont),
-
-    // Accessory (turnout) decoder.
-    frame("frmWeichen(1)", "pnlWeichen", 5790, 510, 3045, 1455, " codieren "),
-    textBox("txtWeichen", "frmWeichen(1)", 1290, 390, 705, 360, 0),
-    label("Label(29)", "frmWeichen(1)", 150, 450, 855, 315, "Adresse", darkBlue),
-    label("Label(25)", "frmWeichen(1)", 150, 960, 1035, 345, "Switch ON", darkBlue),
-    resultLabel("lblWeichen", "frmWeichen(1)", 1290, 960, 1485, 315, {}, headingFont, cyan),
-    frame("frmWeichen(0)", "pnlWeichen", 150, 510, 5475, 1455, " decodieren "),
-    textBox("txtSwitchMA", "frmWeichen(0)", 210, 390, 1050, 360, 6),
-    checkBox("chkSwitchMA(1)", "frmWeichen(0)", 1770, 600),
-    checkBox("chkSwitchMA(2)", "frmWeichen(0)", 2040, 600),
-    checkBox("chkSwitchMA(3)", "frmWeichen(0)", 2550, 600),
-    checkBox("chkSwitchMA(4)", "frmWeichen(0)", 2820, 600),
-    checkBox("chkSwitchMA(5)", "frmWeichen(0)", 3270, 600),
-    checkBox("chkSwitchMA(6)", "frmWeichen(0)", 3540, 600),
-    checkBox("chkSwitchMA(7)", "frmWeichen(0)", 4020, 600),
-    checkBox("chkSwitchMA(8)", "frmWeichen(0)", 4320, 600),
-    checkBox("chkSwitchMA(9)", "frmWeichen(0)", 4770, 600),
-    checkBox("chkSwitchMA(10)", "frmWeichen(0)", 5070, 600),
-    resultLabel("lblAdresseMA", "frmWeichen(0)", 210, 900, 1065, 345, {}, resultFont, white),
-    resultLabel("lblAnzeigeMA", "frmWeichen(0)", 1740, 900, 3555, 345, {}, resultFont, cyan),
-    label("Label(8)", "frmWeichen(0)", 1800, 300, 135, 195, "1", black),
-    label("Label(9)", "frmWeichen(0)", 2085, 300, 135, 195, "2", black),
-    label("Label(10)", "frmWeichen(0)", 2580, 300, 135, 195, "3", black),
-    label("Label(11)", "frmWeichen(0)", 2850, 300, 135, 195, "4", black),
-    label("Label(12)", "frmWeichen(0)", 3300, 300, 135, 195, "5", black),
-    label("Label(13)", "frmWeichen(0)", 3600, 300, 135, 195, "6", black),
-    label("Label(14)", "frmWeichen(0)", 4080, 300, 135, 195, "7", black),
-    label("Label(15)", "frmWeichen(0)", 4365, 300, 135, 195, "8", black),
-    label("Label(16)", "frmWeichen(0)", 4800, 300, 135, 195, "9", black),
-    label("Label(17)", "frmWeichen(0)", 5070, 300, 225, 195, "10", black),
-    label("Label(18)", "pnlWeichen", 120, 120, 2235, 345, "Weichen-Decoder", buttonText,
-          headingFont),
+    std::string_view name; // "chkSwitchLok(3)" is switch 3
+    int left, top;
 };
 
-static_assert(controls.size() == 78);
+// A static caption, transparent.
+struct Label
+{
+    std::string_view name;
+    Box box;
+    std::string_view caption;
+    Colour fore;
+    Font font = windowFont;
+    Align align = Align::Left;
+};
+
+// A result: opaque black, bordered, bold, centred.
+struct ResultLabel
+{
+    std::string_view name;
+    Box box;
+    std::string_view caption;
+    Font font;
+    Colour fore;
+};
+
+inline constexpr Colour resultBack = black;
+
+struct ListBox
+{
+    std::string_view name;
+    Box box;
+};
+
+struct Image
+{
+    std::string_view name;
+    Box box;
+};
+
+// The window itself: three panels stacked, the credit corner top right.
+namespace window {
+inline constexpr Panel pnlWeichen{"pnlWeichen", {240, 5040, 9015, 2115}};
+inline constexpr Panel pnlDigital{"pnlDigital", {240, 2670, 7875, 2145}};
+inline constexpr Panel pnlDelta{"pnlDelta", {240, 210, 5925, 2235}};
+inline constexpr Label lblRelease{"lblRelease", {6450, 1230, 2055, 315}, "lblRelease", white};
+inline constexpr Label lblCopyright{
+    "lblCopyright", {6240, 750, 2925, 345}, "programmed by ", white, creditFont, Align::Right};
+inline constexpr Image imgCopyright{"imgCopyright", {8370, 150, 765, 495}};
+} // namespace window
+
+// Delta decoder, in pnlDelta.
+namespace delta {
+inline constexpr Frame encodeFrame{"frmDelta(1)", {3480, 510, 2295, 1575}, " codieren "};
+// In encodeFrame.
+inline constexpr ListBox lstDelta{"lstDelta", {150, 660, 1935, 780}};
+inline constexpr Label listHeading{
+    "Label(19)", {150, 270, 1845, 345}, "Adresse  Switch ON", darkBlue};
+
+inline constexpr Frame decodeFrame{"frmDelta(0)", {150, 510, 3165, 1575}, " decodieren "};
+// In decodeFrame.
+inline constexpr TextBox txtSwitchLokDelta{"txtSwitchLokDelta", {210, 390, 1050, 360}, 4};
+inline constexpr std::array chkSwitchLokDelta{
+    CheckBox{"chkSwitchLokDelta(1)", 1770, 540},
+    CheckBox{"chkSwitchLokDelta(2)", 2070, 540},
+    CheckBox{"chkSwitchLokDelta(3)", 2370, 540},
+    CheckBox{"chkSwitchLokDelta(4)", 2670, 540},
+};
+inline constexpr ResultLabel lblAdresseLokDelta{
+    "lblAdresseLokDelta", {210, 900, 1065, 375}, "analog", resultFont, cyan};
+inline constexpr std::array switchNumbers{
+    Label{"Label(20)", {1800, 270, 135, 195}, "1", darkBlue},
+    Label{"Label(21)", {2115, 270, 135, 195}, "2", darkBlue},
+    Label{"Label(22)", {2400, 270, 135, 195}, "3", darkBlue},
+    Label{"Label(23)", {2700, 270, 135, 195}, "4", darkBlue},
+};
+inline constexpr ResultLabel lblAnzeigeLokDelta{
+    "lblAnzeigeLokDelta", {1740, 900, 1155, 375}, "analog", resultFont, cyan};
+
+inline constexpr Label heading{
+    "Label(28)", {120, 120, 1635, 345}, "Delta-Decoder", buttonText, headingFont};
+} // namespace delta
+
+// Locomotive decoder, in pnlDigital.
+namespace digital {
+inline constexpr Frame encodeFrame{"frmDigital(1)", {5070, 510, 2505, 1455}, " codieren "};
+// In encodeFrame.
+inline constexpr TextBox txtDigital{"txtDigital", {1290, 390, 675, 360}, 2};
+inline constexpr Label switchOnCaption{"Label(26)", {150, 930, 1035, 345}, "Switch ON", darkBlue};
+inline constexpr Label addressCaption{"Label(27)", {150, 420, 855, 315}, "Adresse", darkBlue};
+inline constexpr ResultLabel lblDelta{"lblDelta", {1290, 900, 1005, 345}, {}, headingFont, cyan};
+
+inline constexpr Frame decodeFrame{"frmDigital(0)", {150, 510, 4755, 1455}, " decodieren "};
+// In decodeFrame.
+inline constexpr std::array chkSwitchLok{
+    CheckBox{"chkSwitchLok(1)", 1770, 600}, CheckBox{"chkSwitchLok(2)", 2040, 600},
+    CheckBox{"chkSwitchLok(3)", 2550, 600}, CheckBox{"chkSwitchLok(4)", 2820, 600},
+    CheckBox{"chkSwitchLok(5)", 3270, 600}, CheckBox{"chkSwitchLok(6)", 3540, 600},
+    CheckBox{"chkSwitchLok(7)", 4020, 600}, CheckBox{"chkSwitchLok(8)", 4320, 600},
+};
+inline constexpr TextBox txtSwitchLok{"txtSwitchLok", {210, 390, 1050, 360}, 4};
+inline constexpr std::array switchNumbers{
+    Label{"Label(0)", {1800, 330, 135, 195}, "1", black},
+    Label{"Label(1)", {2085, 330, 135, 195}, "2", black},
+    Label{"Label(2)", {2580, 330, 135, 195}, "3", black},
+    Label{"Label(3)", {2850, 330, 135, 195}, "4", black},
+    Label{"Label(4)", {3300, 330, 135, 195}, "5", black},
+    Label{"Label(5)", {3600, 330, 135, 195}, "6", black},
+    Label{"Label(6)", {4080, 330, 135, 195}, "7", black},
+    Label{"Label(7)", {4365, 330, 135, 195}, "8", black},
+};
+inline constexpr ResultLabel lblAnzeigeLok{
+    "lblAnzeigeLok", {1740, 900, 2775, 345}, {}, resultFont, cyan};
+inline constexpr ResultLabel lblAdresseLok{
+    "lblAdresseLok", {210, 900, 1065, 345}, {}, resultFont, white};
+
+inline constexpr Label heading{
+    "Label(24)", {120, 120, 2025, 345}, "Digital-Decoder", buttonText, headingFont};
+} // namespace digital
+
+// Accessory (turnout) decoder, in pnlWeichen.
+namespace weichen {
+inline constexpr Frame encodeFrame{"frmWeichen(1)", {5790, 510, 3045, 1455}, " codieren "};
+// In encodeFrame.
+inline constexpr TextBox txtWeichen{"txtWeichen", {1290, 390, 705, 360}, 0};
+inline constexpr Label addressCaption{"Label(29)", {150, 450, 855, 315}, "Adresse", darkBlue};
+inline constexpr Label switchOnCaption{"Label(25)", {150, 960, 1035, 345}, "Switch ON", darkBlue};
+inline constexpr ResultLabel lblWeichen{
+    "lblWeichen", {1290, 960, 1485, 315}, {}, headingFont, cyan};
+
+inline constexpr Frame decodeFrame{"frmWeichen(0)", {150, 510, 5475, 1455}, " decodieren "};
+// In decodeFrame.
+inline constexpr TextBox txtSwitchMA{"txtSwitchMA", {210, 390, 1050, 360}, 6};
+inline constexpr std::array chkSwitchMA{
+    CheckBox{"chkSwitchMA(1)", 1770, 600}, CheckBox{"chkSwitchMA(2)", 2040, 600},
+    CheckBox{"chkSwitchMA(3)", 2550, 600}, CheckBox{"chkSwitchMA(4)", 2820, 600},
+    CheckBox{"chkSwitchMA(5)", 3270, 600}, CheckBox{"chkSwitchMA(6)", 3540, 600},
+    CheckBox{"chkSwitchMA(7)", 4020, 600}, CheckBox{"chkSwitchMA(8)", 4320, 600},
+    CheckBox{"chkSwitchMA(9)", 4770, 600}, CheckBox{"chkSwitchMA(10)", 5070, 600},
+};
+inline constexpr ResultLabel lblAdresseMA{
+    "lblAdresseMA", {210, 900, 1065, 345}, {}, resultFont, white};
+inline constexpr ResultLabel lblAnzeigeMA{
+    "lblAnzeigeMA", {1740, 900, 3555, 345}, {}, resultFont, cyan};
+inline constexpr std::array switchNumbers{
+    Label{"Label(8)", {1800, 300, 135, 195}, "1", black},
+    Label{"Label(9)", {2085, 300, 135, 195}, "2", black},
+    Label{"Label(10)", {2580, 300, 135, 195}, "3", black},
+    Label{"Label(11)", {2850, 300, 135, 195}, "4", black},
+    Label{"Label(12)", {3300, 300, 135, 195}, "5", black},
+    Label{"Label(13)", {3600, 300, 135, 195}, "6", black},
+    Label{"Label(14)", {4080, 300, 135, 195}, "7", black},
+    Label{"Label(15)", {4365, 300, 135, 195}, "8", black},
+    Label{"Label(16)", {4800, 300, 135, 195}, "9", black},
+    Label{"Label(17)", {5070, 300, 225, 195}, "10", black},
+};
+
+inline constexpr Label heading{
+    "Label(18)", {120, 120, 2235, 345}, "Weichen-Decoder", buttonText, headingFont};
+} // namespace weichen
 
 } // namespace velmarit::layout

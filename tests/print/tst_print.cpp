@@ -12,6 +12,7 @@
 #include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -257,10 +258,10 @@ void TstPrint::menuEntriesAndShortcut()
              (QStringList{QStringLiteral("Codiertabellen drucken…"),
                           QStringLiteral("Druckvorschau…"), QStringLiteral("Als PDF speichern…"),
                           QStringLiteral("---"), QStringLiteral("Info über Velmarit…")}));
-    QCOMPARE(window.actPrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    const QAction *print = velmarit::testing::WindowControls(window).actPrint;
+    QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     // The menu shows the shortcut in German.
-    QCOMPARE(window.actPrint->shortcut().toString(QKeySequence::NativeText),
-             QStringLiteral("Strg+P"));
+    QCOMPARE(print->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Strg+P"));
 }
 
 // Where a right click (mouse) or the Menu key / Shift+F10 (keyboard) opens
@@ -327,9 +328,10 @@ void TstPrint::textBoxesKeepTheirEditMenu()
 {
     const auto window = makeWindow();
     QVERIFY(window);
-    window->txtWeichen->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), window->txtWeichen);
-    QTest::keyClick(window->txtWeichen, Qt::Key_F10, Qt::ShiftModifier);
+    QLineEdit *txtWeichen = velmarit::testing::WindowControls(*window).txtWeichen;
+    txtWeichen->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), txtWeichen);
+    QTest::keyClick(txtWeichen, Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
@@ -361,7 +363,6 @@ void TstPrint::ctrlPPrintsFromEveryControl()
     QVERIFY(widget);
     widget->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), widget);
-    const QString textBefore = window->txtWeichen->text();
     QTest::keyClick(widget, Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(printing.count(), 1);
     // The shortcut types nothing.
@@ -383,7 +384,7 @@ void TstPrint::infoEntryOpensTheInformationBox()
         title = box->windowTitle();
         box->accept();
     });
-    window->actInfo->trigger();
+    velmarit::testing::WindowControls(*window).actInfo->trigger();
     QVERIFY(script.done());
     QCOMPARE(title, QStringLiteral(" Info über Velmarit"));
     QVERIFY(sourceText.startsWith(QStringLiteral("Programm:     Velmarit\r")));
@@ -543,7 +544,7 @@ void TstPrint::savedPdfHasTheTextOfTheCommandLineProgram()
     script.then<QFileDialog>(saveAs(fromWindow));
     QElapsedTimer clock;
     clock.start();
-    window->actSavePdf->trigger();
+    velmarit::testing::WindowControls(*window).actSavePdf->trigger();
     qInfo("Als PDF speichern: dialog answered and PDF written in %lld ms", clock.elapsed());
     QVERIFY(script.done());
     QVERIFY(QFileInfo::exists(fromWindow));

@@ -10,6 +10,7 @@
 #include "shell/shell.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,10 +109,11 @@ private:
 
 void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
 {
-    QCOMPARE(window.lblRelease->text(), QString("Rel. " VELMARIT_VERSION));
-    QCOMPARE(window.lstDelta->count(), 15);
-    QCOMPARE(window.lblCopyright->text(), velmarit::creditText());
-    QCOMPARE(window.imgCopyright->toolTip(), velmarit::creditHoverText());
+    const velmarit::testing::WindowControls controls(window);
+    QCOMPARE(controls.lblRelease->text(), QString("Rel. " VELMARIT_VERSION));
+    QCOMPARE(controls.lstDelta->count(), 15);
+    QCOMPARE(controls.lblCopyright->text(), velmarit::creditText());
+    QCOMPARE(controls.imgCopyright->toolTip(), velmarit::creditHoverText());
     QCOMPARE(window.size(), QSize(629, 495));
 }
 
@@ -127,7 +129,8 @@ void ShellTest::firstRun()
     QVERIFY(!QFileInfo::exists(dir.filePath("Velmarit.ini")));
 
     QVERIFY(program.show());
-    QCOMPARE(QApplication::focusWidget(), program.window->txtSwitchLokDelta);
+    QCOMPARE(QApplication::focusWidget(),
+             velmarit::testing::WindowControls(*program.window).txtSwitchLokDelta);
     program.window->close();
     QCOMPARE(fileBytes(dir.filePath("Velmarit.ini")), QByteArray("[Position]\r\n 0 \r\n 0 \r\n"));
 }
@@ -271,7 +274,8 @@ void ShellTest::infoBoxOpens()
 
     BoxCatcher catcher;
     if (how == "click picture")
-        QTest::mouseClick(program.window->imgCopyright, Qt::LeftButton);
+        QTest::mouseClick(velmarit::testing::WindowControls(*program.window).imgCopyright,
+                          Qt::LeftButton);
     else
         QTest::mouseDClick(program.window.get(), Qt::LeftButton, {}, where);
 

@@ -5,6 +5,7 @@
 // switch boxes, pasting, and the key filters of the switch-number boxes.
 
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 using velmarit::FrmVelmarit;
+using velmarit::testing::WindowControls;
 
 namespace {
 
@@ -45,7 +47,7 @@ struct DecodeFrame
     QLabel *boxResult;
 };
 
-DecodeFrame decodeFrame(FrmVelmarit &w, const QString &panel)
+DecodeFrame decodeFrame(const WindowControls &w, const QString &panel)
 {
     if (panel == u"lok")
         return {w.txtSwitchLok,
@@ -93,6 +95,7 @@ void runStep(const DecodeFrame &frame, const QString &step)
 struct Shown
 {
     FrmVelmarit window;
+    WindowControls controls{window};
     Shown()
     {
         window.show();
@@ -188,7 +191,7 @@ void TestPanels::decodeSequences()
     QFETCH(QString, script);
 
     Shown s;
-    const DecodeFrame frame = decodeFrame(s.window, panel);
+    const DecodeFrame frame = decodeFrame(s.controls, panel);
     for (const QString &entry : script.split(QStringLiteral("; "))) {
         const QString step = entry.section(u'=', 0, 0);
         QString want = entry.section(u'=', 1);
@@ -258,8 +261,8 @@ void TestPanels::encode()
     QFETCH(QString, shown);
 
     Shown s;
-    QLineEdit *input = box == u"lok" ? s.window.txtDigital : s.window.txtWeichen;
-    QLabel *label = box == u"lok" ? s.window.lblDelta : s.window.lblWeichen;
+    QLineEdit *input = box == u"lok" ? s.controls.txtDigital : s.controls.txtWeichen;
+    QLabel *label = box == u"lok" ? s.controls.lblDelta : s.controls.lblWeichen;
     QTest::keyClicks(input, keys);
     QCOMPARE(input->text(), text);
     QCOMPARE(label->text(), shown);
@@ -350,7 +353,7 @@ void TestPanels::typedKeys()
     QFETCH(bool, enters);
 
     Shown s;
-    QLineEdit *box = decodeFrame(s.window, panel).text;
+    QLineEdit *box = decodeFrame(s.controls, panel).text;
     box->setText(before);
     box->setFocus();
     if (selected)
@@ -396,7 +399,7 @@ void TestPanels::composedCharacters()
     QFETCH(QString, after);
 
     Shown s;
-    QLineEdit *box = decodeFrame(s.window, panel).text;
+    QLineEdit *box = decodeFrame(s.controls, panel).text;
     box->setText(before);
     box->setFocus();
     QInputMethodEvent event;
@@ -441,15 +444,16 @@ void TestPanels::keyPressHandlers()
     QFETCH(int, key);
     QFETCH(int, result);
 
-    FrmVelmarit w;
+    FrmVelmarit window;
+    const WindowControls w(window);
     decodeFrame(w, panel).text->setText(text);
     int keyAscii = key;
     if (panel == u"lok")
-        w.txtSwitchLok_KeyPress(keyAscii);
+        w.pnlDigital->txtSwitchLok_KeyPress(keyAscii);
     else if (panel == u"delta")
-        w.txtSwitchLokDelta_KeyPress(keyAscii);
+        w.pnlDelta->txtSwitchLokDelta_KeyPress(keyAscii);
     else
-        w.txtSwitchMA_KeyPress(keyAscii);
+        w.pnlWeichen->txtSwitchMA_KeyPress(keyAscii);
     QCOMPARE(keyAscii, result);
 }
 
@@ -481,7 +485,7 @@ void TestPanels::editingKeysPassThrough()
     QFETCH(QString, after);
 
     Shown s;
-    QLineEdit *box = decodeFrame(s.window, panel).text;
+    QLineEdit *box = decodeFrame(s.controls, panel).text;
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("13"));
     QCOMPARE(box->text(), QStringLiteral("13"));
@@ -505,7 +509,7 @@ void TestPanels::shortcutsPassThrough()
     QFETCH(QString, panel);
 
     Shown s;
-    const DecodeFrame frame = decodeFrame(s.window, panel);
+    const DecodeFrame frame = decodeFrame(s.controls, panel);
     QLineEdit *box = frame.text;
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("13"));
@@ -617,7 +621,7 @@ void TestPanels::modifiedKeys()
     QFETCH(QString, after);
 
     Shown s;
-    QLineEdit *box = decodeFrame(s.window, panel).text;
+    QLineEdit *box = decodeFrame(s.controls, panel).text;
     box->setText(before);
     box->setFocus();
     box->end(false);
@@ -655,7 +659,7 @@ void TestPanels::pasteIsNotFiltered()
     QFETCH(QString, shown);
 
     Shown s;
-    const DecodeFrame frame = decodeFrame(s.window, panel);
+    const DecodeFrame frame = decodeFrame(s.controls, panel);
     paste(frame.text, pasted);
     QCOMPARE(frame.text->text(), text);
     QCOMPARE(frame.textResult->text(), shown);
@@ -674,7 +678,7 @@ void TestPanels::inputsAreIndependent()
     QFETCH(QString, panel);
 
     Shown s;
-    FrmVelmarit &w = s.window;
+    const WindowControls &w = s.controls;
     const DecodeFrame frame = decodeFrame(w, panel);
 
     QTest::keyClicks(frame.text, QStringLiteral("3"));
@@ -734,27 +738,27 @@ void TestPanels::hugeTurnoutText()
 
     Shown s;
     QApplication::clipboard()->setText(text);
-    s.window.txtWeichen->setFocus();
-    QTest::keySequence(s.window.txtWeichen, QKeySequence::Paste);
-    QCOMPARE(s.window.txtWeichen->text().size(), text.size());
-    QCOMPARE(s.window.lblWeichen->text(), shown);
+    s.controls.txtWeichen->setFocus();
+    QTest::keySequence(s.controls.txtWeichen, QKeySequence::Paste);
+    QCOMPARE(s.controls.txtWeichen->text().size(), text.size());
+    QCOMPARE(s.controls.lblWeichen->text(), shown);
 
-    s.window.lblWeichen->clear();
-    s.window.txtWeichen_Change();
-    QCOMPARE(s.window.lblWeichen->text(), shown);
+    s.controls.lblWeichen->clear();
+    s.controls.pnlWeichen->txtWeichen_Change();
+    QCOMPARE(s.controls.lblWeichen->text(), shown);
 
     // Still an ordinary box afterwards: one more key and the answer follows.
-    QTest::keyClick(s.window.txtWeichen, Qt::Key_Home);
-    QTest::keyClicks(s.window.txtWeichen, QStringLiteral("12 "));
-    QCOMPARE(s.window.lblWeichen->text(), withTwelveInFront);
+    QTest::keyClick(s.controls.txtWeichen, Qt::Key_Home);
+    QTest::keyClicks(s.controls.txtWeichen, QStringLiteral("12 "));
+    QCOMPARE(s.controls.lblWeichen->text(), withTwelveInFront);
 }
 
 void TestPanels::deltaList()
 {
     Shown s;
-    FrmVelmarit &w = s.window;
+    const WindowControls &w = s.controls;
     QCOMPARE(w.lstDelta->count(), 0);
-    w.subSchreibeListen();
+    s.window.subSchreibeListen();
 
     const QStringList rows{
         " 2\t2 3 4", " 6\t1 3 4", " 8\t3 4",   "18\t1 2 4", "20\t2 4",
@@ -775,7 +779,7 @@ void TestPanels::deltaList()
     QCOMPARE(w.txtSwitchLokDelta->text(), QString());
 
     // It appends; it does not start over.
-    w.subSchreibeListen();
+    s.window.subSchreibeListen();
     QCOMPARE(w.lstDelta->count(), 30);
     QCOMPARE(w.lstDelta->item(15)->text(), rows.front());
 }

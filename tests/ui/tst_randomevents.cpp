@@ -11,6 +11,7 @@
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
 #include "ui/frmvelmarit.h"
+#include "windowcontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -123,10 +124,11 @@ private slots:
 
 void TestRandomEvents::labelsFollowTheirInputs()
 {
-    FrmVelmarit w;
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    FrmVelmarit window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const velmarit::testing::WindowControls w(window);
 
     const QList<QLineEdit *> boxes{w.txtSwitchLokDelta, w.txtSwitchLok, w.txtDigital, w.txtSwitchMA,
                                    w.txtWeichen};

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as it is first shown: every control where the layout puts it,
-// with its font, colours and initial text; the focus order; the icon; and
-// which clicks on the window mean something.
+// The window as it is first shown: every control in its container with its
+// font, colours and initial text; where the controls stand, by the places
+// the form documents in twips and by how they stand to each other; the
+// focus order; the icon; and which clicks on the window mean something.
 
 #include "ui/frmvelmarit.h"
 #include "ui/layout.h"
+#include "windowcontrols.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +21,8 @@
 #include <QTest>
 
 using velmarit::FrmVelmarit;
+using velmarit::testing::namedChild;
+using velmarit::testing::WindowControls;
 
 namespace {
 
@@ -47,36 +51,48 @@ const QColor lightBlue(128, 128, 255); // 0x00FF8080
 constexpr int unlimited = -1;
 constexpr int noLimit = 0; // not a text box
 
-// Positions below are the layout's twips divided by 15.
-void addRow(const char *name, const char *container, QRect geometry, const QString &text, Face face,
+void addRow(const char *name, const char *container, const QString &text, Face face,
             QColor fore = noColour, QColor back = noColour, int maxLength = noLimit)
 {
-    QTest::newRow(name) << QString::fromLatin1(container) << geometry << text
+    QTest::newRow(name) << QString::fromLatin1(container) << text
                         << QString::fromLatin1(face.family) << face.points << face.bold << fore
                         << back << maxLength;
 }
 
-void addSwitchRows(const char *array, const char *container, std::initializer_list<int> lefts,
-                   int top)
+QString indexed(const char *array, int index)
 {
-    int index = 1;
-    for (const int left : lefts) {
-        const QByteArray name = QByteArray(array) + '(' + QByteArray::number(index++) + ')';
-        addRow(name.constData(), container, QRect(left, top, 13, 13), QString(), switchFace);
-    }
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-void addNumberRows(int firstIndex, const char *container, std::initializer_list<int> lefts, int top,
-                   QColor fore)
+void addSwitchRows(const char *array, const char *container, int count)
 {
-    int number = 1;
-    for (const int left : lefts) {
-        const QByteArray name = "Label(" + QByteArray::number(firstIndex + number - 1) + ')';
-        const int width = number == 10 ? 15 : 9;
-        addRow(name.constData(), container, QRect(left, top, width, 13), QString::number(number),
-               arial, fore);
-        ++number;
-    }
+    for (int sw = 1; sw <= count; ++sw)
+        addRow(qPrintable(indexed(array, sw)), container, QString(), switchFace);
+}
+
+// The switch numbers "1" to `count` are Label(firstIndex) onwards.
+void addNumberRows(int firstIndex, const char *container, int count, QColor fore)
+{
+    for (int number = 1; number <= count; ++number)
+        addRow(qPrintable(indexed("Label", firstIndex + number - 1)), container,
+               QString::number(number), arial, fore);
+}
+
+// A control's place in the window's client area.
+QRect inWindow(const QWidget *control, const QWidget *window)
+{
+    return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+}
+
+// The controls the layout names, without Qt's own helpers (a list's
+// viewport and scroll bars carry no name or one starting with "qt_").
+QList<QWidget *> namedControls(const QWidget &parent, Qt::FindChildOptions options)
+{
+    QList<QWidget *> named;
+    for (QWidget *c : parent.findChildren<QWidget *>(QString(), options))
+        if (!c->objectName().isEmpty() && !c->objectName().startsWith(u"qt_"))
+            named.append(c);
+    return named;
 }
 
 QImage expectedIcon()
@@ -111,6 +127,15 @@ private slots:
     void controls_data();
     void controls();
     void controlCount();
+    void documentedPlaces_data();
+    void documentedPlaces();
+    void siblingsDoNotOverlap();
+    void panelsStackedOnOneLeftEdge();
+    void framesSideBySide_data();
+    void framesSideBySide();
+    void switchesBelowTheirNumbers_data();
+    void switchesBelowTheirNumbers();
+    void decodeFramesShareOneArrangement();
     void windowProperties();
     void colouredSurfaces();
     void icon();
@@ -130,7 +155,6 @@ private slots:
 void TestWindow::controls_data()
 {
     QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
@@ -142,61 +166,54 @@ void TestWindow::controls_data()
     const QString none; // a control without a caption of its own
     const QString empty = QStringLiteral("");
 
-    addRow("pnlWeichen", "frmVelmarit", {16, 336, 601, 141}, none, arial);
-    addRow("pnlDigital", "frmVelmarit", {16, 178, 525, 143}, none, arial);
-    addRow("pnlDelta", "frmVelmarit", {16, 14, 395, 149}, none, arial);
-    addRow("lblRelease", "frmVelmarit", {430, 82, 137, 21}, "lblRelease", arial, white);
-    addRow("lblCopyright", "frmVelmarit", {416, 50, 195, 23}, "programmed by ", creditFace, white);
-    addRow("imgCopyright", "frmVelmarit", {558, 10, 51, 33}, none, arial);
+    addRow("pnlWeichen", "frmVelmarit", none, arial);
+    addRow("pnlDigital", "frmVelmarit", none, arial);
+    addRow("pnlDelta", "frmVelmarit", none, arial);
+    addRow("lblRelease", "frmVelmarit", "lblRelease", arial, white);
+    addRow("lblCopyright", "frmVelmarit", "programmed by ", creditFace, white);
+    addRow("imgCopyright", "frmVelmarit", none, arial);
 
-    addRow("frmDelta(1)", "pnlDelta", {232, 34, 153, 105}, " codieren ", arial);
-    addRow("lstDelta", "frmDelta(1)", {10, 44, 129, 52}, none, arial);
-    addRow("Label(19)", "frmDelta(1)", {10, 18, 123, 23}, "Adresse  Switch ON", arial, darkBlue);
-    addRow("frmDelta(0)", "pnlDelta", {10, 34, 211, 105}, " decodieren ", arial);
-    addRow("txtSwitchLokDelta", "frmDelta(0)", {14, 26, 70, 24}, empty, arial, noColour, noColour,
-           4);
-    addSwitchRows("chkSwitchLokDelta", "frmDelta(0)", {118, 138, 158, 178}, 36);
-    addRow("lblAdresseLokDelta", "frmDelta(0)", {14, 60, 71, 25}, "analog", resultFace, cyan,
-           black);
-    addNumberRows(20, "frmDelta(0)", {120, 141, 160, 180}, 18, darkBlue);
-    addRow("lblAnzeigeLokDelta", "frmDelta(0)", {116, 60, 77, 25}, "analog", resultFace, cyan,
-           black);
-    addRow("Label(28)", "pnlDelta", {8, 8, 109, 23}, "Delta-Decoder", arialBold);
+    addRow("frmDelta(1)", "pnlDelta", " codieren ", arial);
+    addRow("lstDelta", "frmDelta(1)", none, arial);
+    addRow("Label(19)", "frmDelta(1)", "Adresse  Switch ON", arial, darkBlue);
+    addRow("frmDelta(0)", "pnlDelta", " decodieren ", arial);
+    addRow("txtSwitchLokDelta", "frmDelta(0)", empty, arial, noColour, noColour, 4);
+    addSwitchRows("chkSwitchLokDelta", "frmDelta(0)", 4);
+    addRow("lblAdresseLokDelta", "frmDelta(0)", "analog", resultFace, cyan, black);
+    addNumberRows(20, "frmDelta(0)", 4, darkBlue);
+    addRow("lblAnzeigeLokDelta", "frmDelta(0)", "analog", resultFace, cyan, black);
+    addRow("Label(28)", "pnlDelta", "Delta-Decoder", arialBold);
 
-    addRow("frmDigital(1)", "pnlDigital", {338, 34, 167, 97}, " codieren ", arial);
-    addRow("txtDigital", "frmDigital(1)", {86, 26, 45, 24}, empty, arial, noColour, noColour, 2);
-    addRow("Label(26)", "frmDigital(1)", {10, 62, 69, 23}, "Switch ON", arial, darkBlue);
-    addRow("Label(27)", "frmDigital(1)", {10, 28, 57, 21}, "Adresse", arial, darkBlue);
-    addRow("lblDelta", "frmDigital(1)", {86, 60, 67, 23}, empty, arialBold, cyan, black);
-    addRow("frmDigital(0)", "pnlDigital", {10, 34, 317, 97}, " decodieren ", arial);
-    addSwitchRows("chkSwitchLok", "frmDigital(0)", {118, 136, 170, 188, 218, 236, 268, 288}, 40);
-    addRow("txtSwitchLok", "frmDigital(0)", {14, 26, 70, 24}, empty, arial, noColour, noColour, 4);
-    addNumberRows(0, "frmDigital(0)", {120, 139, 172, 190, 220, 240, 272, 291}, 22, black);
-    addRow("lblAnzeigeLok", "frmDigital(0)", {116, 60, 185, 23}, empty, resultFace, cyan, black);
-    addRow("lblAdresseLok", "frmDigital(0)", {14, 60, 71, 23}, empty, resultFace, white, black);
-    addRow("Label(24)", "pnlDigital", {8, 8, 135, 23}, "Digital-Decoder", arialBold);
+    addRow("frmDigital(1)", "pnlDigital", " codieren ", arial);
+    addRow("txtDigital", "frmDigital(1)", empty, arial, noColour, noColour, 2);
+    addRow("Label(26)", "frmDigital(1)", "Switch ON", arial, darkBlue);
+    addRow("Label(27)", "frmDigital(1)", "Adresse", arial, darkBlue);
+    addRow("lblDelta", "frmDigital(1)", empty, arialBold, cyan, black);
+    addRow("frmDigital(0)", "pnlDigital", " decodieren ", arial);
+    addSwitchRows("chkSwitchLok", "frmDigital(0)", 8);
+    addRow("txtSwitchLok", "frmDigital(0)", empty, arial, noColour, noColour, 4);
+    addNumberRows(0, "frmDigital(0)", 8, black);
+    addRow("lblAnzeigeLok", "frmDigital(0)", empty, resultFace, cyan, black);
+    addRow("lblAdresseLok", "frmDigital(0)", empty, resultFace, white, black);
+    addRow("Label(24)", "pnlDigital", "Digital-Decoder", arialBold);
 
-    addRow("frmWeichen(1)", "pnlWeichen", {386, 34, 203, 97}, " codieren ", arial);
-    addRow("txtWeichen", "frmWeichen(1)", {86, 26, 47, 24}, empty, arial, noColour, noColour,
-           unlimited);
-    addRow("Label(29)", "frmWeichen(1)", {10, 30, 57, 21}, "Adresse", arial, darkBlue);
-    addRow("Label(25)", "frmWeichen(1)", {10, 64, 69, 23}, "Switch ON", arial, darkBlue);
-    addRow("lblWeichen", "frmWeichen(1)", {86, 64, 99, 21}, empty, arialBold, cyan, black);
-    addRow("frmWeichen(0)", "pnlWeichen", {10, 34, 365, 97}, " decodieren ", arial);
-    addRow("txtSwitchMA", "frmWeichen(0)", {14, 26, 70, 24}, empty, arial, noColour, noColour, 6);
-    addSwitchRows("chkSwitchMA", "frmWeichen(0)",
-                  {118, 136, 170, 188, 218, 236, 268, 288, 318, 338}, 40);
-    addRow("lblAdresseMA", "frmWeichen(0)", {14, 60, 71, 23}, empty, resultFace, white, black);
-    addRow("lblAnzeigeMA", "frmWeichen(0)", {116, 60, 237, 23}, empty, resultFace, cyan, black);
-    addNumberRows(8, "frmWeichen(0)", {120, 139, 172, 190, 220, 240, 272, 291, 320, 338}, 20,
-                  black);
-    addRow("Label(18)", "pnlWeichen", {8, 8, 149, 23}, "Weichen-Decoder", arialBold);
+    addRow("frmWeichen(1)", "pnlWeichen", " codieren ", arial);
+    addRow("txtWeichen", "frmWeichen(1)", empty, arial, noColour, noColour, unlimited);
+    addRow("Label(29)", "frmWeichen(1)", "Adresse", arial, darkBlue);
+    addRow("Label(25)", "frmWeichen(1)", "Switch ON", arial, darkBlue);
+    addRow("lblWeichen", "frmWeichen(1)", empty, arialBold, cyan, black);
+    addRow("frmWeichen(0)", "pnlWeichen", " decodieren ", arial);
+    addRow("txtSwitchMA", "frmWeichen(0)", empty, arial, noColour, noColour, 6);
+    addSwitchRows("chkSwitchMA", "frmWeichen(0)", 10);
+    addRow("lblAdresseMA", "frmWeichen(0)", empty, resultFace, white, black);
+    addRow("lblAnzeigeMA", "frmWeichen(0)", empty, resultFace, cyan, black);
+    addNumberRows(8, "frmWeichen(0)", 10, black);
+    addRow("Label(18)", "pnlWeichen", "Weichen-Decoder", arialBold);
 }
 
 void TestWindow::controls()
 {
     QFETCH(QString, container);
-    QFETCH(QRect, geometry);
     QFETCH(QString, text);
     QFETCH(QString, family);
     QFETCH(double, points);
@@ -212,7 +229,6 @@ void TestWindow::controls()
     QWidget *c = found.front();
 
     QCOMPARE(c->parentWidget()->objectName(), container);
-    QCOMPARE(c->geometry(), geometry);
 
     const QFont f = c->font();
     QCOMPARE(f.family(), family);
@@ -257,23 +273,15 @@ void TestWindow::controls()
     if (auto *list = qobject_cast<QListWidget *>(c))
         QCOMPARE(list->count(), 0); // filled by the load step, not the window
 
-    // Fully inside the client area.
-    const QRect inWindow(c->mapTo(&w, QPoint(0, 0)), c->size());
-    QVERIFY2(w.rect().contains(inWindow), qPrintable(name));
+    // Fully inside its container, and so inside the client area.
+    QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(name));
+    QVERIFY2(w.rect().contains(inWindow(c, &w)), qPrintable(name));
 }
 
 void TestWindow::controlCount()
 {
     FrmVelmarit w;
-    int named = 0;
-    for (const QWidget *c : w.findChildren<QWidget *>()) {
-        // Qt's own helpers (a list's viewport and scroll bars) carry no name
-        // or one starting with "qt_".
-        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"))
-            continue;
-        ++named;
-    }
-    QCOMPARE(named, 78);
+    QCOMPARE(namedControls(w, Qt::FindChildrenRecursively).size(), 78);
 }
 
 void TestWindow::windowProperties()
@@ -310,7 +318,7 @@ void TestWindow::colouredSurfaces()
 
     // The panel looks raised: light along its top-left edge, dark along its
     // bottom-right edge.
-    const QRect panel = w.pnlDelta->geometry();
+    const QRect panel = WindowControls(w).pnlDelta->geometry();
     const int leftEdge = qGray(shot.pixel(panel.left(), panel.center().y()));
     const int rightEdge = qGray(shot.pixel(panel.right(), panel.center().y()));
     const int topEdge = qGray(shot.pixel(panel.center().x(), panel.top()));
@@ -319,7 +327,7 @@ void TestWindow::colouredSurfaces()
     QVERIFY(topEdge > bottomEdge);
 
     // A result label: black inside its frame, its text cyan.
-    const QImage result = w.lblAnzeigeLokDelta->grab().toImage();
+    const QImage result = WindowControls(w).lblAnzeigeLokDelta->grab().toImage();
     QCOMPARE(result.pixelColor(3, 3), black);
     bool cyanInk = false;
     for (int y = 0; y < result.height() && !cyanInk; ++y)
@@ -347,7 +355,7 @@ void TestWindow::icon()
 void TestWindow::creditPicture()
 {
     FrmVelmarit w;
-    const QImage mark = w.imgCopyright->pixmap().toImage();
+    const QImage mark = WindowControls(w).imgCopyright->pixmap().toImage();
     QCOMPARE(mark.size(), QSize(51, 33));
     QVERIFY(mark.hasAlphaChannel());
     QCOMPARE(qAlpha(mark.pixel(0, 0)), 0);
@@ -365,7 +373,8 @@ void TestWindow::focusOrder()
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.txtSwitchLokDelta));
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget *>(WindowControls(w).txtSwitchLokDelta));
 
     const QStringList expected{
         "chkSwitchLokDelta(1)",
@@ -407,7 +416,8 @@ void TestWindow::focusOrder()
 
 void TestWindow::screenReaderTexts()
 {
-    FrmVelmarit w;
+    FrmVelmarit window;
+    const WindowControls w(window);
     auto name = [](QObject *o) {
         return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
     };
@@ -415,7 +425,7 @@ void TestWindow::screenReaderTexts()
         return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
     };
 
-    const QList<QCheckBox *> boxes = w.findChildren<QCheckBox *>();
+    const QList<QCheckBox *> boxes = window.findChildren<QCheckBox *>();
     QCOMPARE(boxes.size(), 4 + 8 + 10);
     for (QCheckBox *box : boxes) {
         const QString number = box->objectName().section(u'(', 1).chopped(1);
@@ -529,9 +539,10 @@ void TestWindow::listHeadingAlignsWithSecondColumn()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage shot = w.grab().toImage();
 
-    const QRect heading(w.Label[19]->mapTo(&w, QPoint(0, 0)), w.Label[19]->size());
-    const QRect item = w.lstDelta->visualItemRect(w.lstDelta->item(0));
-    const QRect row(w.lstDelta->viewport()->mapTo(&w, item.topLeft()), item.size());
+    const WindowControls c(w);
+    const QRect heading = inWindow(c.lstDeltaHeading, &w);
+    const QRect item = c.lstDelta->visualItemRect(c.lstDelta->item(0));
+    const QRect row(c.lstDelta->viewport()->mapTo(&w, item.topLeft()), item.size());
 
     const int headingColumn = secondColumnStart(inkColumns(shot, heading));
     const int listColumn = secondColumnStart(inkColumns(shot, row));
@@ -583,32 +594,33 @@ void TestWindow::backgroundDoubleClick()
 void TestWindow::copyrightClick()
 {
     FrmVelmarit w;
+    velmarit::CreditMark *const picture = WindowControls(w).imgCopyright;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QSignalSpy clicks(&w, &FrmVelmarit::copyrightClicked);
     QSignalSpy background(&w, &FrmVelmarit::backgroundDoubleClicked);
 
-    QTest::mouseClick(w.imgCopyright, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(clicks.count(), 1);
 
-    QTest::mouseClick(w.imgCopyright, Qt::RightButton, {}, QPoint(20, 10));
+    QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(20, 10));
     QCOMPARE(clicks.count(), 1);
 
     // Pressed on the picture, released away from it: no click.
-    QTest::mousePress(w.imgCopyright, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseRelease(w.imgCopyright, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(200, 100));
     QCOMPARE(clicks.count(), 1);
 
     // A double click (press, release, a second press that arrives as the
     // double click, release) is one click, and no background double click.
-    QTest::mouseClick(w.imgCopyright, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseDClick(w.imgCopyright, Qt::LeftButton, {}, QPoint(20, 10));
-    QTest::mouseRelease(w.imgCopyright, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseDClick(picture, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(background.count(), 0);
 
-    w.imgCopyright->setToolTip(QStringLiteral(" programmed by someone "));
-    QCOMPARE(w.imgCopyright->toolTip(), QStringLiteral(" programmed by someone "));
+    picture->setToolTip(QStringLiteral(" programmed by someone "));
+    QCOMPARE(picture->toolTip(), QStringLiteral(" programmed by someone "));
 }
 
 void TestWindow::closingIsAnnounced()
@@ -619,6 +631,211 @@ void TestWindow::closingIsAnnounced()
     QVERIFY(w.close());
     QCOMPARE(spy.count(), 1);
     QVERIFY(!w.isVisible());
+}
+
+// Places as the form documents them, in twips from the top-left corner of
+// the container's client area, 15 twips to the pixel at 96 dpi: each edge
+// within half a pixel of the documented one.
+void TestWindow::documentedPlaces_data()
+{
+    QTest::addColumn<QList<int>>("twips"); // left, top, width, height
+
+    QTest::newRow("pnlDelta") << QList<int>{240, 210, 5925, 2235};
+    QTest::newRow("pnlDigital") << QList<int>{240, 2670, 7875, 2145};
+    QTest::newRow("pnlWeichen") << QList<int>{240, 5040, 9015, 2115};
+    QTest::newRow("frmDelta(0)") << QList<int>{150, 510, 3165, 1575};
+    QTest::newRow("frmDelta(1)") << QList<int>{3480, 510, 2295, 1575};
+    QTest::newRow("frmDigital(0)") << QList<int>{150, 510, 4755, 1455};
+    QTest::newRow("frmDigital(1)") << QList<int>{5070, 510, 2505, 1455};
+    QTest::newRow("frmWeichen(0)") << QList<int>{150, 510, 5475, 1455};
+    QTest::newRow("frmWeichen(1)") << QList<int>{5790, 510, 3045, 1455};
+    QTest::newRow("imgCopyright") << QList<int>{8370, 150, 765, 495};
+    QTest::newRow("lstDelta") << QList<int>{150, 660, 1935, 780};
+    QTest::newRow("txtWeichen") << QList<int>{1290, 390, 705, 360};
+    QTest::newRow("lblAnzeigeMA") << QList<int>{1740, 900, 3555, 345};
+    QTest::newRow("chkSwitchMA(10)") << QList<int>{5070, 600, 195, 195};
+}
+
+void TestWindow::documentedPlaces()
+{
+    QFETCH(QList<int>, twips);
+    FrmVelmarit w;
+    const QRect got =
+        namedChild<QWidget>(w, QString::fromLatin1(QTest::currentDataTag()))->geometry();
+    const QList<int> pixels{got.x(), got.y(), got.width(), got.height()};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(
+            std::abs(pixels[i] * 15 - twips[i]) <= 7,
+            qPrintable(
+                QStringLiteral("edge %1: %2 px for %3 twips").arg(i).arg(pixels[i]).arg(twips[i])));
+}
+
+// No control hides part of another in the same container.
+void TestWindow::siblingsDoNotOverlap()
+{
+    FrmVelmarit w;
+    QList<QWidget *> containers{&w};
+    containers.append(namedControls(w, Qt::FindChildrenRecursively));
+    for (const QWidget *container : containers) {
+        const QList<QWidget *> siblings = namedControls(*container, Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < siblings.size(); ++i)
+            for (int j = i + 1; j < siblings.size(); ++j)
+                QVERIFY2(!siblings[i]->geometry().intersects(siblings[j]->geometry()),
+                         qPrintable(siblings[i]->objectName() + QStringLiteral(" and ") +
+                                    siblings[j]->objectName()));
+    }
+}
+
+// Delta at the top, Digital in the middle, Weichen at the bottom, on one
+// left edge and wider from top to bottom; the credit corner right of the
+// top panel.
+void TestWindow::panelsStackedOnOneLeftEdge()
+{
+    FrmVelmarit w;
+    const WindowControls c(w);
+    const QRect delta = c.pnlDelta->geometry();
+    const QRect digital = c.pnlDigital->geometry();
+    const QRect weichen = c.pnlWeichen->geometry();
+    QVERIFY(delta.bottom() < digital.top());
+    QVERIFY(digital.bottom() < weichen.top());
+    QCOMPARE(digital.left(), delta.left());
+    QCOMPARE(weichen.left(), delta.left());
+    QVERIFY(delta.width() < digital.width());
+    QVERIFY(digital.width() < weichen.width());
+    for (const QWidget *corner :
+         {static_cast<QWidget *>(c.lblRelease), static_cast<QWidget *>(c.lblCopyright),
+          static_cast<QWidget *>(c.imgCopyright)}) {
+        QVERIFY2(corner->x() > delta.right(), qPrintable(corner->objectName()));
+        QVERIFY2(corner->geometry().bottom() < digital.top(), qPrintable(corner->objectName()));
+    }
+}
+
+void TestWindow::framesSideBySide_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("frames"); // frames(0) decodes, frames(1) encodes
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("headingText");
+
+    QTest::newRow("Delta") << "pnlDelta"
+                           << "frmDelta"
+                           << "Label(28)"
+                           << "Delta-Decoder";
+    QTest::newRow("Digital") << "pnlDigital"
+                             << "frmDigital"
+                             << "Label(24)"
+                             << "Digital-Decoder";
+    QTest::newRow("Weichen") << "pnlWeichen"
+                             << "frmWeichen"
+                             << "Label(18)"
+                             << "Weichen-Decoder";
+}
+
+// Each panel: its bold heading top left, above the frame " decodieren " on
+// the left and the frame " codieren " on the right, both of one height.
+void TestWindow::framesSideBySide()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, frames);
+    QFETCH(QString, heading);
+    QFETCH(QString, headingText);
+
+    FrmVelmarit w;
+    const auto *decode = namedChild<QGroupBox>(w, frames + QStringLiteral("(0)"));
+    const auto *encode = namedChild<QGroupBox>(w, frames + QStringLiteral("(1)"));
+    const auto *title = namedChild<QLabel>(w, heading);
+    for (const QWidget *c :
+         {static_cast<const QWidget *>(decode), static_cast<const QWidget *>(encode),
+          static_cast<const QWidget *>(title)})
+        QCOMPARE(c->parentWidget()->objectName(), panel);
+
+    QCOMPARE(decode->title(), QStringLiteral(" decodieren "));
+    QCOMPARE(encode->title(), QStringLiteral(" codieren "));
+    QVERIFY(decode->geometry().right() < encode->geometry().left());
+    QCOMPARE(encode->y(), decode->y());
+    QCOMPARE(encode->height(), decode->height());
+
+    QCOMPARE(title->text(), headingText);
+    QVERIFY(title->font().bold());
+    QVERIFY(title->geometry().bottom() < decode->y());
+    QVERIFY(title->x() <= decode->x());
+}
+
+void TestWindow::switchesBelowTheirNumbers_data()
+{
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<int>("firstNumberLabel");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("pairs"); // grouped in pairs, else evenly spaced
+
+    QTest::newRow("Delta") << "chkSwitchLokDelta" << 20 << 4 << false;
+    QTest::newRow("Digital") << "chkSwitchLok" << 0 << 8 << true;
+    QTest::newRow("Weichen") << "chkSwitchMA" << 8 << 10 << true;
+}
+
+// Switch box k stands right under the label "k"; the locomotive and turnout
+// boxes are grouped visibly in pairs, the four Delta boxes evenly spaced.
+void TestWindow::switchesBelowTheirNumbers()
+{
+    QFETCH(QString, boxes);
+    QFETCH(int, firstNumberLabel);
+    QFETCH(int, count);
+    QFETCH(bool, pairs);
+
+    FrmVelmarit w;
+    QList<int> lefts;
+    for (int k = 1; k <= count; ++k) {
+        const auto *box = namedChild<QCheckBox>(w, indexed(qPrintable(boxes), k));
+        const auto *number = namedChild<QLabel>(w, indexed("Label", firstNumberLabel + k - 1));
+        QCOMPARE(number->text(), QString::number(k));
+        QCOMPARE(number->parentWidget(), box->parentWidget());
+        QVERIFY2(number->geometry().bottom() < box->y(), qPrintable(number->objectName()));
+        const int centre = number->geometry().center().x();
+        QVERIFY2(box->x() <= centre && centre <= box->geometry().right(),
+                 qPrintable(number->objectName()));
+        lefts.append(box->x());
+    }
+    for (int k = 1; k + 1 < count; ++k) {
+        const int gap = lefts[k] - lefts[k - 1];
+        const int next = lefts[k + 1] - lefts[k];
+        if (!pairs)
+            QCOMPARE(next, gap);
+        else if (k % 2 == 1) // from the first of a pair to the second, then on to the next pair
+            QVERIFY2(gap < next, qPrintable(QStringLiteral("switch %1").arg(k + 1)));
+    }
+}
+
+// The three decode frames: the switch-number box at the same place, the
+// switch row to its right, and below both the box's result on the left and
+// the switches' result on the right.
+void TestWindow::decodeFramesShareOneArrangement()
+{
+    FrmVelmarit w;
+    const WindowControls c(w);
+    struct Frame
+    {
+        const QLineEdit *text;
+        const QCheckBox *firstSwitch;
+        const QLabel *textResult;
+        const QLabel *switchResult;
+    };
+    const Frame frames[] = {
+        {c.txtSwitchLokDelta, c.chkSwitchLokDelta[1], c.lblAdresseLokDelta, c.lblAnzeigeLokDelta},
+        {c.txtSwitchLok, c.chkSwitchLok[1], c.lblAdresseLok, c.lblAnzeigeLok},
+        {c.txtSwitchMA, c.chkSwitchMA[1], c.lblAdresseMA, c.lblAnzeigeMA},
+    };
+    for (const Frame &f : frames) {
+        const QString name = f.text->objectName();
+        QCOMPARE(f.text->geometry(), frames[0].text->geometry());
+        QCOMPARE(f.textResult->x(), frames[0].textResult->x());
+        QCOMPARE(f.textResult->width(), frames[0].textResult->width());
+        QCOMPARE(f.switchResult->x(), frames[0].switchResult->x());
+        QVERIFY2(f.firstSwitch->x() > f.text->geometry().right(), qPrintable(name));
+        QCOMPARE(f.textResult->y(), f.switchResult->y());
+        QVERIFY2(f.textResult->y() > f.text->geometry().bottom(), qPrintable(name));
+        QVERIFY2(f.switchResult->y() > f.firstSwitch->geometry().bottom(), qPrintable(name));
+        QVERIFY2(f.switchResult->x() > f.textResult->geometry().right(), qPrintable(name));
+    }
 }
 
 void TestWindow::pixelsFromTwips()

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/bevelpanel.h"
+#include "ui/panelparts.h"
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace velmarit {
+
+class FrmVelmarit;
+
+// The Delta decoder panel, pnlDelta: four switches decoded from ticks or
+// from typed switch numbers, and the list of the fifteen Delta addresses
+// with their switches. Every pattern has an answer ("analog" when no switch
+// is ON), so its result labels keep their colours.
+class DeltaPanel : public BevelPanel
+{
+    Q_OBJECT
+
+public:
+    explicit DeltaPanel(QWidget *parent = nullptr);
+
+    // Appends the fifteen rows of the Delta address table to lstDelta. Does
+    // not empty the list first; the load step calls it once.
+    void subSchreibeListen();
+
+    void chkSwitchLokDelta_Click(int index);
+    void txtSwitchLokDelta_Change();
+    void txtSwitchLokDelta_KeyPress(int &keyAscii);
+
+private:
+    friend class FrmVelmarit;
+    // The controls the tab key visits, in order.
+    std::vector<QWidget *> focusOrder() const;
+
+    QListWidget *m_lstDelta = nullptr;
+    QLineEdit *m_txtSwitchLokDelta = nullptr;
+    SwitchBoxes<4> m_chkSwitchLokDelta{};
+    QLabel *m_lblAdresseLokDelta = nullptr;
+    QLabel *m_lblAnzeigeLokDelta = nullptr;
+};
+
+} // namespace velmarit
