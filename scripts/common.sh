@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Shared by scripts/run and scripts/test: package checks and the build tree.
+# Shared by the scripts: package checks, the build tree, test counts.
 # shellcheck shell=bash
 
 set -euo pipefail
@@ -42,4 +42,18 @@ ensure_packages() {
     echo "velmarit: installing ${missing[*]}"
     "${apt[@]}" update -qq
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# ctest_counts LOG...: the tests in ctest's output, as scripts/ctest-counts.awk
+# prints them: "PASSED FAILED SKIPPED RUNS", then the skipped tests' names.
+ctest_counts() {
+    awk -f "$VELMARIT_ROOT/scripts/ctest-counts.awk" "$@"
+}
+
+# count_line PASSED FAILED SKIPPED: "N passed, M failed", and ", K skipped"
+# when any test was, for a script's closing line.
+count_line() {
+    local line="$1 passed, $2 failed"
+    [ "$3" -eq 0 ] || line+=", $3 skipped"
+    echo "$line"
 }
