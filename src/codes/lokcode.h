@@ -19,8 +19,9 @@ namespace velmarit {
 using LokResult = std::optional<int>;
 
 // The switches to set ON for address `a`: the switch list for 1 to 79,
-// "1 3 5 7" (no leading blank, as it always was) for 80, "ungültig" for 0 and
-// the empty text for anything else.
+// "1 3 5 7" for 80 (without the leading blank of the other lists: tables
+// and users read it in exactly that form), "ungültig" for 0 and the empty
+// text for anything else.
 std::string switchListLok(std::int16_t a);
 
 // Switch n (1 to 8) is ON when the digit n occurs anywhere in the text.

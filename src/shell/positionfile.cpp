@@ -121,7 +121,8 @@ std::optional<WindowPosition> parsePositionFile(QByteArrayView bytes, bool trunc
 std::optional<WindowPosition> readPositionFile(const QString &path)
 {
     // Only an ordinary file is read: opening a pipe or a device could block
-    // or never end. A hidden file counts as absent, as it always has.
+    // or never end. A hidden file counts as absent (the window opens at the
+    // corner), as the file's rules on Windows have it, and alike on Linux.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || info.isHidden())
         return std::nullopt;

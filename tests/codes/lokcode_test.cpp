@@ -115,7 +115,7 @@ TEST(LokRoundTrip, EveryAddressDecodesBack)
 {
     for (int a = 1; a <= 80; ++a) {
         const std::string list = switchListLok(static_cast<std::int16_t>(a));
-        // 80 keeps its historical text without the leading blank.
+        // The text for 80 has no leading blank, unlike every other list.
         const auto switches = parseSwitchList(a == 80 ? " " + list : list);
         ASSERT_TRUE(switches) << a << ": \"" << list << '"';
         const LokResult result = decodeSwitchLok(patternOf<LokPattern>(*switches));

@@ -19,8 +19,9 @@
 #
 # Settings (environment):
 #   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
-# The display number is the X server's choice, a free one; XSESSION_DISPLAYS,
-# which once listed numbers to try, is no longer needed and is ignored.
+# The display number is the X server's choice, a free one, so that sessions
+# started at the same time never compete for a number; XSESSION_DISPLAYS is
+# accepted for callers that set it and is ignored.
 #
 # Needs Xvfb, openbox, x11-utils (xdpyinfo, xprop, xwininfo), xdotool, wmctrl.
 #

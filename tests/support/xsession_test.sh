@@ -4,7 +4,8 @@
 
 # X sessions started at the same time get displays of their own, even when
 # one is told the number another already holds (as overlapping hand-picked
-# ranges once did), and a session's programs reach its own server.
+# ranges of XSESSION_DISPLAYS do), and a session's programs reach its own
+# server.
 #
 # Usage: xsession_test.sh
 set -uo pipefail
