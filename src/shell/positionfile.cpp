@@ -121,8 +121,8 @@ std::optional<WindowPosition> parsePositionFile(QByteArrayView bytes, bool trunc
 std::optional<WindowPosition> readPositionFile(const QString &path)
 {
     // Only an ordinary file is read: opening a pipe or a device could block
-    // or never end. A hidden file counts as absent (the window opens at the
-    // corner), as the file's rules on Windows have it, and alike on Linux.
+    // or never end. A hidden file counts as absent on every platform, so the
+    // window then opens at the corner.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || info.isHidden())
         return std::nullopt;
