@@ -197,6 +197,7 @@ check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 
 # shortcut: whatever was there before, and a desktop "Velmarit.lnk" of the
 # user's own, outlives the install, an upgrade and the uninstall unchanged.
 shared="$profile/Eigene Programme/Gleispläne und Texte"
+rm -rf "$shared"
 mkdir -p "$shared" "$work/before"
 printf 'Liesmich eines anderen Programms\r\n' >"$shared/LIESMICH.txt"
 printf 'Lizenz eines anderen Programms\r\n' >"$shared/LIZENZ.txt"
@@ -236,6 +237,7 @@ check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 
 
 # --- a folder holding another program's Deinstallieren.exe: refused, as it is
 other="$profile/Anderes Programm"
+rm -rf "$other"
 mkdir -p "$other" "$work/other"
 printf 'MZ eines anderen Programms' >"$other/Deinstallieren.exe"
 cp -a "$other/." "$work/other/"
