@@ -73,22 +73,92 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "Comments" "${CONTACT}"
 
-# What the installer writes, listed once for installing and removing.
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+!include "Sections.nsh"
+
+# What this install wrote, kept beside the uninstaller: the folder may be one
+# the user shares with other programs (/D=), and the desktop shortcut is the
+# user's choice, so the uninstaller removes what is listed here and nothing
+# else of the same names. One INI file per install folder, so that a second
+# install elsewhere keeps its own list.
+!define RECORD "Deinstallieren.ini"
+!define RECORD_FILES "Dateien"
+!define RECORD_LINKS "Verknuepfungen"
+
+# What the installer writes, listed once for installing and removing. The
+# programs are written over whatever has their names (the install needs
+# them, and a velmarit.exe there is Velmarit's); a text of the same name that
+# this install did not write belongs to someone else and is left as it is.
 !macro VELMARIT_FILES action
-    ${action} "velmarit.exe"
-    ${action} "velmarit-tabelle.exe"
-    ${action} "LIESMICH.txt"
-    ${action} "LIZENZ.txt"
-    ${action} "LIZENZEN-Qt.txt"
+    ${action} program "velmarit.exe"
+    ${action} program "velmarit-tabelle.exe"
+    ${action} text "LIESMICH.txt"
+    ${action} text "LIZENZ.txt"
+    ${action} text "LIZENZEN-Qt.txt"
 !macroend
-!macro INSTALL_FILE name
-    File "${STAGE}\${name}"
+!macro INSTALL_FILE kind name
+    !if "${kind}" == "program"
+        StrCpy $R0 1
+    !else
+        Push "${name}"
+        Call MayWrite
+        Pop $R0
+    !endif
+    ${If} $R0 == 1
+        File "${STAGE}\${name}"
+        WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_FILES}" "${name}" 1
+    ${Else}
+        DetailPrint "Nicht überschrieben: $INSTDIR\${name}"
+    ${EndIf}
 !macroend
-!macro REMOVE_FILE name
-    Delete "$INSTDIR\${name}"
+!macro REMOVE_FILE kind name
+    ReadINIStr $R0 "$INSTDIR\${RECORD}" "${RECORD_FILES}" "${name}"
+    ${If} $R0 == 1
+        Delete "$INSTDIR\${name}"
+    !if "${kind}" == "program"
+    ${ElseIfNot} ${FileExists} "$INSTDIR\${RECORD}"
+        # Without its list the uninstaller still knows what every install
+        # writes: the programs.
+        Delete "$INSTDIR\${name}"
+    !endif
+    ${EndIf}
 !macroend
 !define INSTALL_FILE "!insertmacro INSTALL_FILE"
 !define REMOVE_FILE "!insertmacro REMOVE_FILE"
+
+# An install made before the list existed wrote every file of its version:
+# what has those names in its folder is Velmarit's. The uninstall entry names
+# that folder.
+Var legacyInstall
+Function FindLegacyInstall
+    StrCpy $legacyInstall 0
+    ${IfNot} ${FileExists} "$INSTDIR\${RECORD}"
+        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $0 != ""
+        ${AndIf} $0 == $INSTDIR
+        ${AndIf} ${FileExists} "$INSTDIR\Deinstallieren.exe"
+            StrCpy $legacyInstall 1
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+# Pushes 1 when the text of this name (on the stack) may be written: the
+# name is free, or an earlier install here wrote the file.
+Function MayWrite
+    Exch $0
+    ${IfNot} ${FileExists} "$INSTDIR\$0"
+        StrCpy $0 1
+    ${ElseIf} $legacyInstall == 1
+        StrCpy $0 1
+    ${Else}
+        ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_FILES}" "$0"
+        ${If} $0 != 1
+            StrCpy $0 0
+        ${EndIf}
+    ${EndIf}
+    Exch $0
+FunctionEnd
 
 Section "Velmarit" SecProgram
     SectionIn RO
@@ -100,6 +170,12 @@ Section "Velmarit" SecProgram
     # Start menu: the window program only; velmarit-tabelle belongs to the
     # command prompt.
     CreateShortcut "$SMPROGRAMS\Velmarit.lnk" "$INSTDIR\velmarit.exe" "" "$INSTDIR\velmarit.exe" 0
+    WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue" 1
+    # A desktop shortcut an earlier install made stays listed while it is
+    # there; once the user has deleted it, the name is free for anyone's.
+    ${IfNot} ${FileExists} "$DESKTOP\Velmarit.lnk"
+        DeleteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
+    ${EndIf}
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmarit"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -116,7 +192,37 @@ SectionEnd
 Section "Verknüpfung auf dem Desktop" SecDesktop
     SetShellVarContext current
     CreateShortcut "$DESKTOP\Velmarit.lnk" "$INSTDIR\velmarit.exe" "" "$INSTDIR\velmarit.exe" 0
+    WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop" 1
 SectionEnd
+
+# A folder that holds another program's Deinstallieren.exe is no place for
+# Velmarit: its uninstaller would take that one's place. Nothing is written
+# then. The desktop shortcut is ticked unless the command line says
+# /NODESKTOP or the install being upgraded was made without it: an upgrade
+# keeps the choice made before.
+Function .onInit
+    Call FindLegacyInstall
+    ${If} ${FileExists} "$INSTDIR\Deinstallieren.exe"
+    ${AndIfNot} ${FileExists} "$INSTDIR\${RECORD}"
+    ${AndIf} $legacyInstall == 0
+        MessageBox MB_ICONSTOP|MB_OK "In $INSTDIR liegt bereits ein Deinstallieren.exe, das nicht zu Velmarit gehört. Bitte installieren Sie Velmarit in einen anderen Ordner." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/NODESKTOP" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecDesktop}
+        Return
+    ${EndIf}
+    ${If} ${FileExists} "$INSTDIR\${RECORD}"
+        ReadINIStr $1 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
+        ${If} $1 != 1
+            !insertmacro UnselectSection ${SecDesktop}
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
 
 Section "Uninstall"
     SetShellVarContext current
@@ -125,9 +231,24 @@ Section "Uninstall"
     # gone it would only keep the folder alive.
     Delete "$INSTDIR\Velmarit.ini"
     Delete "$INSTDIR\Deinstallieren.exe"
+    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue"
+    ${If} $0 == 1
+    ${OrIfNot} ${FileExists} "$INSTDIR\${RECORD}"
+        Delete "$SMPROGRAMS\Velmarit.lnk"
+    ${EndIf}
+    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
+    ${If} $0 == 1
+        Delete "$DESKTOP\Velmarit.lnk"
+    ${EndIf}
+    Delete "$INSTDIR\${RECORD}"
     # Without /r: whatever else the user put there stays, and so does the folder.
     RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\Velmarit.lnk"
-    Delete "$DESKTOP\Velmarit.lnk"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    # The entry is this folder's unless a later install elsewhere took it
+    # over; that one's uninstaller is still in place. Asking the file system
+    # rather than comparing paths, for one folder has many spellings.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == ""
+    ${OrIfNot} ${FileExists} "$0\Deinstallieren.exe"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd

@@ -8,8 +8,12 @@
 # program started from the Start-menu shortcut's target in a real X session,
 # keeping its position beside itself and reopening there; a second install
 # over the first keeping that position; the installer of a later version
-# upgrading in place, still keeping it; and the silent uninstall through the
-# entry's QuietUninstallString leaving nothing of the install behind.
+# upgrading in place, still keeping it; the silent uninstall through the
+# entry's QuietUninstallString leaving nothing of the install behind; and an
+# install into a folder that already holds files, without the desktop
+# shortcut (/NODESKTOP), whose uninstall leaves the user's files and the
+# user's own desktop "Velmarit.lnk" exactly as they were; a folder holding
+# another program's uninstaller is refused.
 #
 # Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION
 set -uo pipefail
@@ -179,11 +183,67 @@ check "one entry only" test "$(uninstall_keys | grep -c '\\Uninstall\\Velmarit$'
 check "the upgrade keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
 check "the upgrade leaves the programs in the same folder" test -f "$install_dir/velmarit.exe" -a -f "$install_dir/Deinstallieren.exe"
 
+# A shortcut of the user's own, for later: a real one, to a program elsewhere.
+cp "$start_menu_link" "$work/own.lnk" 2>/dev/null
+
 # --- silent uninstall through the entry
 check "QuietUninstallString runs with status 0" run_quiet_uninstall
 check "the install folder is gone" test ! -e "$install_dir"
 check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
 check "the desktop shortcut is gone" test ! -e "$desktop_link"
 check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+
+# --- into a folder the user shares with other programs, without the desktop
+# shortcut: whatever was there before, and a desktop "Velmarit.lnk" of the
+# user's own, outlives the install, an upgrade and the uninstall unchanged.
+shared="$profile/Eigene Programme/Gleispläne und Texte"
+rm -rf "$shared"
+mkdir -p "$shared" "$work/before"
+printf 'Liesmich eines anderen Programms\r\n' >"$shared/LIESMICH.txt"
+printf 'Lizenz eines anderen Programms\r\n' >"$shared/LIZENZ.txt"
+printf 'Weiche 12 klemmt\r\n' >"$shared/Notizen.txt"
+cp -a "$shared/." "$work/before/"
+[ -f "$work/own.lnk" ] || printf 'L\0\0\0' >"$work/own.lnk"
+cp "$work/own.lnk" "$desktop_link"
+# The folder goes last, unquoted, as NSIS reads /D=; cmd reads its script in
+# the console's code page.
+run_setup_into() {
+    printf '@"%s" /S /NODESKTOP /D=%s\r\n' "$(win_path "$1")" "$(win_path "$2")" |
+        iconv -f UTF-8 -t CP850 >"$work/setup.cmd" || return 1
+    run_silently cmd /c "$(win_path "$work/setup.cmd")"
+}
+user_files_kept() {
+    local file
+    for file in "$work/before"/*; do
+        cmp -s "$file" "$shared/${file##*/}" || return 1
+    done
+}
+check "installing into the shared folder with /NODESKTOP ends with status 0" run_setup_into "$setup" "$shared"
+check "the programs are installed there" \
+    bash -c "cmp -s '$work/zip/velmarit.exe' '$shared/velmarit.exe' && cmp -s '$work/zip/velmarit-tabelle.exe' '$shared/velmarit-tabelle.exe'"
+check "the user's LIESMICH.txt, LIZENZ.txt and Notizen.txt keep their bytes" user_files_kept
+check "the entry's uninstaller is the shared folder's" \
+    test -f "$shared/Deinstallieren.exe" -a -n "$(reg_value QuietUninstallString)"
+check "no desktop shortcut is made: the user's own keeps its bytes" cmp -s "$work/own.lnk" "$desktop_link"
+check "the installer of $later_version upgrades it in place with status 0" run_silently "$later_setup" /S
+check "the upgrade is in the shared folder" test "$(reg_value DisplayVersion)" = "$later_version" -a -f "$shared/velmarit.exe"
+check "the upgrade keeps the choice of no desktop shortcut" cmp -s "$work/own.lnk" "$desktop_link"
+check "the upgrade keeps the user's files" user_files_kept
+check "its uninstall runs with status 0" run_quiet_uninstall
+check "exactly the user's files are left in the shared folder, with their bytes" diff -r "$work/before" "$shared"
+check "the user's own desktop shortcut is left, with its bytes" cmp -s "$work/own.lnk" "$desktop_link"
+check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
+check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+
+# --- a folder holding another program's Deinstallieren.exe: refused, as it is
+other="$profile/Anderes Programm"
+rm -rf "$other"
+mkdir -p "$other" "$work/other"
+printf 'MZ eines anderen Programms' >"$other/Deinstallieren.exe"
+cp -a "$other/." "$work/other/"
+refused() { ! run_setup_into "$setup" "$other"; }
+check "the installer refuses a folder with another program's uninstaller" refused
+check "and leaves that folder as it was" diff -r "$work/other" "$other"
+check "and makes no entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
 
 checks_done "installer under Wine"

@@ -8,8 +8,9 @@
 # folder whose name has a blank and an umlaut, and the PDF's text layer holds
 # every row velmarit-tabelle writes; Ctrl+P opens the print dialog, offering
 # the printer of a CUPS daemon of the test's own (Wine hands CUPS printers to
-# Windows programs), and cancelling it prints nothing and leaves the window
-# as it was.
+# Windows programs), and cancelling it prints nothing and gives the window
+# back as it was: the only one, active, in its place, the turnout box with
+# its address and the keyboard, its result unchanged.
 #
 # Usage: print_e2e.sh Velmarit-<version>-win64.zip LINUX-VELMARIT-TABELLE
 set -uo pipefail
@@ -52,17 +53,7 @@ xdotool windowactivate --sync "$window" >/dev/null 2>&1
 corner() { xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }'; }
 # A piece of the screen as text (ImageMagick), for comparing.
 screen_at() { import -window root -crop "$3x$4+$1+$2" +repage txt:- 2>/dev/null | tail -n +2 | awk '{ print $3 }' | md5sum; }
-# The focused text box's caret blinks: a look at the window is the set of
-# pictures seen over a second and a half.
-looks() {
-    local i
-    for ((i = 0; i < 6; i++)); do
-        screen_at "$@"
-        sleep 0.25
-    done | sort -u
-}
 read -r x y <<<"$(corner)"
-client=("$x" "$y" 629 495)
 wait_window() { xsession_wait_window --name "$1" --timeout "${2:-300}"; }
 window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
@@ -120,11 +111,18 @@ rows_match() {
 }
 check "its text layer holds every row of velmarit-tabelle's ($(pdfinfo "$target" 2>/dev/null | awk '/^Pages:/ { print $2 }') pages)" rows_match
 
-# --- Ctrl+P: the print dialog, cancelled.
+# --- Ctrl+P from the turnout box (client 488,396), with an address in it
+# and its switches in the result label below (488,434, 99 x 21): the print
+# dialog, cancelled.
 pdf_before=$(md5sum <"$target")
 xdotool windowactivate --sync "$window" >/dev/null 2>&1
 sleep 0.5
-window_before=$(looks "${client[@]}")
+xdotool mousemove --window "$window" 511 408 click 1
+sleep 0.3
+xdotool type --delay 100 "256"
+sleep 0.5
+result_label=($((x + 488)) $((y + 434)) 99 21)
+corner_before=$(corner)
 started=$(now_ms)
 xdotool key --clearmodifiers ctrl+p
 # Wine's own dialog texts follow the prefix's language; German Windows says "Drucken".
@@ -142,8 +140,34 @@ fi
 sleep 2
 check "cancelling prints nothing" test -z "$(ls "$PRIVATECUPS_JOBS")"
 check "the program is still running" xsession_pid_alive "$app_pid"
-looks_as_before() { [ -z "$(comm -13 <(echo "$window_before") <(looks "${client[@]}"))" ]; }
-check "the window looks as before" looks_as_before
+# What the user goes on with: no window but Velmarit's left on the desktop,
+# Velmarit's the active one, in its place, the address still in the box that
+# has the keyboard, and its result unchanged.
+only_velmarit() {
+    local id _
+    while read -r id _; do
+        [ $((id)) -eq "$window" ] || return 1
+    done < <(wmctrl -l)
+}
+check "no dialog is left: Velmarit's is the only window ($(wmctrl -l | cut -d' ' -f5- | tr '\n' '|'))" only_velmarit
+check "Velmarit's window is the active one again" xsession_wait_for 50 xsession_window_is_active "$window"
+check "the window is where it was ($corner_before)" test "$(corner)" = "$corner_before"
+# The box's text through the clipboard: select all and copy, as a user would.
+box_text() {
+    printf 'leer' | xclip -selection clipboard -i
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    xsession_wait_for 30 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != leer ]'
+    xclip -o -selection clipboard 2>/dev/null
+}
+typed=$(box_text)
+check "the turnout box keeps the keyboard and its '256' (copied '$typed')" test "$typed" = 256
+# The result shown is the one for 256: typing the address again over the
+# selection redraws the same switches. Both pictures are of the window as it
+# is after the dialog, whatever the dialog did to the screen around it.
+shown=$(screen_at "${result_label[@]}")
+xdotool type --delay 100 "256"
+sleep 0.5
+check "the switches of address 256 are still shown below it" test "$(screen_at "${result_label[@]}")" = "$shown"
 check "the saved PDF is unchanged" test "$(md5sum <"$target")" = "$pdf_before"
 
 check "Alt+F4 closes the window" xsession_close_window "$window" "$app_pid"
