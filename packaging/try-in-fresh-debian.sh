@@ -19,6 +19,9 @@
 # status and the position file beside the program. Each step's time is
 # printed; the status is the command's (1 when a check failed).
 #
+# VELMARIT_FRESH_CLONE sets another folder for the clone (one without a
+# blank, say, to tell a quoting fault from a missing package).
+#
 # Needs root, debootstrap and git on the host; for "run" also xvfb, openbox,
 # xdotool, wmctrl and x11-utils.
 set -euo pipefail
@@ -37,7 +40,7 @@ base=${VELMARIT_DEBIAN_BASE:-/var/tmp/velmarit-bookworm.base}
 log=$root.log
 # Where the user keeps the program: a blank and umlauts on the way.
 home=/home/jürgen
-clone="$home/Eigene Dateien/Jürgen Müller/velmarit"
+clone=${VELMARIT_FRESH_CLONE:-"$home/Eigene Dateien/Jürgen Müller/velmarit"}
 [ "$(id -u)" -eq 0 ] || root_fail "needs root (debootstrap, chroot, mount)"
 
 cleanup() {
@@ -66,7 +69,7 @@ root_mount "$root"
 install_git() {
     root_run "$root" bash -c 'export DEBIAN_FRONTEND=noninteractive
         apt-get update -qq && apt-get install -y -qq --no-install-recommends git' >"$log" 2>&1 ||
-        { tail -n 20 "$log"; return 1; }
+        { tail -n 20 "$log" | cut -c1-400; return 1; }
 }
 timed "apt-get install git" install_git || root_fail "could not install git (log $log)"
 
@@ -80,15 +83,30 @@ clone_tree() {
     root_run "$root" bash -c 'mkdir -p "$(dirname "$1")" &&
         git clone --quiet --no-checkout /root/velmarit.bundle "$1" &&
         git -C "$1" checkout --quiet "$2" && git -C "$1" switch --quiet -c velmarit' \
-        clone "$clone" "$commit" >>"$log" 2>&1 || { tail -n 20 "$log"; return 1; }
+        clone "$clone" "$commit" >>"$log" 2>&1 || { tail -n 20 "$log" | cut -c1-400; return 1; }
     rm -f "$root/root/velmarit.bundle"
 }
 timed "git clone into $clone" clone_tree || root_fail "git clone failed (log $log)"
 
-# The README's command, as root in the clone, output into the log.
+# Each line with the minutes and seconds since the command started, so that
+# the log tells where the time went.
+stamp() {
+    local start=$SECONDS line
+    while IFS= read -r line || [ -n "$line" ]; do
+        printf '[%02d:%02d] %s\n' $(((SECONDS - start) / 60)) $(((SECONDS - start) % 60)) "$line"
+    done
+}
+# The README's command, as root in the clone, its output into the log.
 readme_command() { # [ENV=VALUE...]
     root_run "$root" "$@" bash -c 'cd "$1" && exec "./scripts/$2"' velmarit "$clone" "$command" \
-        >>"$log" 2>&1
+        2>&1 | stamp >>"$log"
+    return "${PIPESTATUS[0]}"
+}
+# The moments the command began a stage: its package installation, its first
+# build step, each section it announces.
+milestones() {
+    grep -a -E '^\[[0-9:]+\] (velmarit: installing|\[1/[0-9]+\]|== .* ==$|velmarit: building in)' "$log" |
+        cut -c1-100 || true
 }
 
 case $command in
@@ -96,13 +114,14 @@ case $command in
         root_say "./scripts/$command in $clone (log $log)"
         status=0
         timed "./scripts/$command" readme_command || status=$?
+        milestones
         if [ "$command" = test ]; then
-            sed -n '/^== summary ==/,$p' "$log"
+            sed -n '/^\[[0-9:]*\] == summary ==/,$p' "$log"
         else
-            sed -n '/^velmarit: autopkgtest results:/,$p' "$log"
-            grep -E '^[EW]: ' "$log" || true
+            sed -n '/^\[[0-9:]*\] velmarit: autopkgtest results:/,$p' "$log"
+            grep -a -E '^\[[0-9:]+\] [EW]: ' "$log" || true
         fi
-        [ "$status" -eq 0 ] || { tail -n 40 "$log"; root_fail "./scripts/$command ended with status $status (log $log)"; }
+        [ "$status" -eq 0 ] || { tail -n 40 "$log" | cut -c1-400; root_fail "./scripts/$command ended with status $status (log $log)"; }
         root_say "OK: ./scripts/$command passed in a fresh Debian 12"
         exit 0
         ;;
@@ -123,10 +142,11 @@ if [ -z "$wid" ]; then
     status=0
     wait "$app_pid" || status=$?
     app_pid=""
-    tail -n 40 "$log"
+    tail -n 40 "$log" | cut -c1-400
     root_fail "no window appeared; ./scripts/run ended with status $status"
 fi
 root_say "./scripts/run until the window showed: $(($(date +%s) - start)) s"
+milestones
 sleep 0.3
 corner=$(x_corner "$wid")
 root_say "first start: window at $corner"
@@ -139,7 +159,7 @@ timed "close with Alt+F4" x_close "$wid" "$app_pid" || root_fail "the program di
 status=0
 wait "$app_pid" || status=$?
 app_pid=""
-[ "$status" -eq 0 ] || { tail -n 20 "$log"; root_fail "./scripts/run ended with status $status"; }
+[ "$status" -eq 0 ] || { tail -n 20 "$log" | cut -c1-400; root_fail "./scripts/run ended with status $status"; }
 root_say "./scripts/run ended with status 0"
 
 ini=$root$clone/build/default/bin/Velmarit.ini
