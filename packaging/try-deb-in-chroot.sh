@@ -17,9 +17,10 @@
 # it, and compares every file of the root with the list taken before the
 # install (with its dependencies already in place).
 #
-# Each root is a fresh copy of a minimal debootstrap kept in <root-dir>.base.
+# Each root is a fresh copy of a minimal debootstrap of bookworm kept in
+# $VELMARIT_DEBIAN_BASE (default /var/tmp/velmarit-bookworm.base), made
+# from the mirror the host's apt already uses (packaging/debian-root.sh).
 # Needs root, debootstrap, xvfb, openbox, xdotool, wmctrl and x11-utils on the host.
-# The Debian mirror is the one the host's apt already uses.
 set -euo pipefail
 
 build=0
@@ -32,41 +33,30 @@ else
     shift
 fi
 root=${1:-/tmp/velmarit-debroot}
-base=$root.base
+base=${VELMARIT_DEBIAN_BASE:-/var/tmp/velmarit-bookworm.base}
 display=
 user=tester
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
-fail() { echo "try-deb: FAIL: $*" >&2; exit 1; }
-step() { echo "try-deb: $*"; }
+ROOT_TOOL=try-deb
+# shellcheck source=packaging/debian-root.sh
+source "$tree/packaging/debian-root.sh"
+fail() { root_fail "$@"; }
+step() { root_say "$@"; }
 
-mirror=$({ grep -h -E '^(URIs:|deb )' /etc/apt/sources.list.d/*.sources /etc/apt/sources.list \
-            2>/dev/null || true; } | grep -v security | awk 'NR == 1 {print $2}')
-[ -n "$mirror" ] || fail "no Debian mirror found in the host's apt sources"
+debian_base "$base"
 
-if [ ! -x "$base/usr/bin/apt-get" ]; then
-    step "debootstrap bookworm into $base"
-    rm -rf "$base"
-    debootstrap --variant=minbase bookworm "$base" "$mirror" >/dev/null
-fi
-
-mounted=()
 cleanup() {
     set +e
     [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    [ -n "${wm_loop:-}" ] && kill "$wm_loop" 2>/dev/null
-    [ -s "$root.wm" ] && kill "$(cat "$root.wm")" 2>/dev/null
-    [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
-    for m in "${mounted[@]}"; do mountpoint -q "$m" && umount "$m"; done
+    root_unmount_all
+    x_stop
+    rm -f "$root.wm"
 }
 trap cleanup EXIT
-fresh_root() { # a clean copy of the base, with /proc
-    local dir=$1 m
-    for m in "$dir/tmp/.X11-unix" "$dir/proc"; do mountpoint -q "$m" && umount "$m"; done
-    rm -rf "$dir"
-    cp -a "$base" "$dir"
-    mount -t proc proc "$dir/proc"
-    mounted+=("$dir/proc")
+fresh_root() { # a clean copy of the base, mounted as a booted system has it
+    root_fresh "$base" "$1"
+    root_mount "$1"
 }
 
 if [ "$build" = 1 ]; then
@@ -84,7 +74,7 @@ if [ "$build" = 1 ]; then
     mkdir -p "$tree/build/package"
     cp "$deb" "$tree/build/package/clean-root-$(basename "$deb")"
     deb=$tree/build/package/clean-root-$(basename "$deb")
-    umount "$broot/proc"
+    root_unmount "$broot"
     step "built $(basename "$deb") in the clean root"
 fi
 
@@ -137,75 +127,22 @@ step "menu entry $(basename "$desktop") starts: $exec_line"
 as_user velmarit-tabelle lok | grep -q "Adressen 1 bis 80" || fail "velmarit-tabelle prints no table"
 
 mkdir -p "$root/tmp/.X11-unix"
-# Xvfb takes a free display and names it once it listens.
-rm -f "$root.displayfd"
-mkfifo "$root.displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$root.displayfd" >/dev/null 2>&1 &
-x_pid=$!
-display=:$(timeout 30 head -n 1 "$root.displayfd") || true
-rm -f "$root.displayfd"
-[ "$display" != : ] || fail "Xvfb did not start"
+x_start "$root"
 step "started Xvfb $display and openbox on the host"
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-# Under heavy load openbox itself can die, and a window would then never
-# close on Alt+F4; started again, it manages the windows anew.
-(while :; do
-    DISPLAY=$display openbox &
-    echo $! >"$root.wm"
-    wait $!
-    sleep 0.2
-done) >/dev/null 2>&1 &
-wm_loop=$!
-for _ in $(seq 50); do
-    xprop -display "$display" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.1
-done
-sleep 0.5 # openbox announces itself a moment before it manages windows
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-mounted+=("$root/tmp/.X11-unix")
 
 start_app() {
     # shellcheck disable=SC2086 # the Exec line is a command line
     as_user $exec_line >/dev/null 2>&1 &
     app_pid=$!
-    wid=""
-    for _ in $(seq 100); do
-        wid=$(DISPLAY=$display xdotool search --onlyvisible --name "Velmarit" 2>/dev/null | head -n1) || true
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
+    wid=$(x_window Velmarit 10 "$app_pid")
     [ -n "$wid" ] || fail "the window did not appear"
     sleep 0.3
 }
-window_corner() {
-    DISPLAY=$display xwininfo -id "$(frame_of "$wid")" | awk '/Absolute upper-left X/ {x=$NF}
-        /Absolute upper-left Y/ {y=$NF} END {print x "," y}'
-}
-frame_of() { # the window manager's frame around the client window
-    local w=$1 parent top
-    top=$(DISPLAY=$display xwininfo -root | awk '/Window id/ {print $4}')
-    while :; do
-        parent=$(DISPLAY=$display xwininfo -children -id "$w" | awk '/Parent window id/ {print $4}')
-        [ "$parent" = "$top" ] && { echo "$w"; return; }
-        w=$parent
-    done
-}
-ended() { # waits up to 20 s for the program to end
-    for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
-close_app() { # Alt+F4 through the window manager, _NET_CLOSE_WINDOW as a second try
-    for _ in $(seq 50); do
-        DISPLAY=$display xdotool windowactivate "$wid" 2>/dev/null || true
-        [ "$(DISPLAY=$display xdotool getactivewindow 2>/dev/null)" = "$wid" ] && break
-        sleep 0.1
-    done
-    DISPLAY=$display xdotool key alt+F4
-    if ! ended; then
-        step "no end after Alt+F4; closing through _NET_CLOSE_WINDOW"
-        DISPLAY=$display wmctrl -i -c "$wid"
-        ended || fail "the program did not end on close"
-    fi
+window_corner() { x_corner "$wid"; }
+frame_of() { x_frame_of "$@"; }
+close_app() {
+    x_close "$wid" "$app_pid" || fail "the program did not end on close"
     app_pid=""
 }
 

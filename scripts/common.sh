@@ -28,20 +28,28 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    # The variable goes after sudo, which would otherwise drop it.
-    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    local as_root=() apt
     if [ "$(id -u)" -ne 0 ]; then
         if command -v sudo >/dev/null 2>&1; then
-            apt=(sudo env DEBIAN_FRONTEND=noninteractive apt-get)
+            as_root=(sudo)
         else
             echo "velmarit: missing Debian packages: ${missing[*]}" >&2
             echo "velmarit: run as root: apt-get install ${missing[*]}" >&2
             return 1
         fi
     fi
+    # The variable goes after sudo, which would otherwise drop it.
+    apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
     echo "velmarit: installing ${missing[*]}"
     "${apt[@]}" update -qq
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+    # A font package configured after fontconfig (fonts-urw-base35 adds to
+    # /usr/share/fonts/X11/Type1) leaves fontconfig's system cache out of
+    # date: every program using fonts then rescans that folder and tries to
+    # rewrite the cache, and says so on standard error when it cannot.
+    if command -v fc-cache >/dev/null 2>&1; then
+        "${as_root[@]}" fc-cache --system-only
+    fi
 }
 
 # ctest_counts LOG...: the tests in ctest's output, as scripts/ctest-counts.awk
