@@ -206,3 +206,13 @@ x_close() {
     DISPLAY=$display wmctrl -i -c "$wid"
     x_ended "$pid"
 }
+
+# The common EXIT trap of the tools: ends the program under test, unmounts
+# the root and stops the X session.
+root_cleanup() {
+    set +e
+    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+    root_unmount_all
+    x_stop
+    rm -f "$root.wm"
+}

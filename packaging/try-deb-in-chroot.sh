@@ -46,14 +46,7 @@ step() { root_say "$@"; }
 
 debian_base "$base"
 
-cleanup() {
-    set +e
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    root_unmount_all
-    x_stop
-    rm -f "$root.wm"
-}
-trap cleanup EXIT
+trap root_cleanup EXIT
 fresh_root() { # a clean copy of the base, mounted as a booted system has it
     root_fresh "$base" "$1"
     root_mount "$1"

@@ -43,14 +43,7 @@ home=/home/jürgen
 clone=${VELMARIT_FRESH_CLONE:-"$home/Eigene Dateien/Jürgen Müller/velmarit"}
 [ "$(id -u)" -eq 0 ] || root_fail "needs root (debootstrap, chroot, mount)"
 
-cleanup() {
-    set +e
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
-    root_unmount_all
-    x_stop
-    rm -f "$root.wm"
-}
-trap cleanup EXIT
+trap root_cleanup EXIT
 
 # timed NAME COMMAND...: runs COMMAND and prints how long it took.
 timed() {

@@ -12,6 +12,7 @@
 
 #include "codes/accessorycode.h"
 #include "codes/numberfromtext.h"
+#include "offscreenapp.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"
 
@@ -20,7 +21,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -91,13 +91,7 @@ void changeHandler(benchmark::State &state, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    QTemporaryDir runtimeDir; // Qt warns without one; nothing measured uses it
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
+    const OffscreenDefaults offscreen;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -12,6 +12,7 @@
 #include "codes/accessorycode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
+#include "offscreenapp.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"
 
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
@@ -65,13 +65,7 @@ template <std::size_t N> unsigned boxBits(const std::array<QCheckBox *, N> &boxe
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    QTemporaryDir runtimeDir; // Qt warns without one; nothing measured uses it
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
+    const OffscreenDefaults offscreen;
     QApplication app(argc, argv);
     const int samples = std::max(1000, argc > 1 ? std::atoi(argv[1]) : 20000);
 
