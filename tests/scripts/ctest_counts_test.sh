@@ -31,7 +31,7 @@ set_tests_properties(disabled PROPERTIES DISABLED TRUE)
 add_test(NAME fail.lookalike COMMAND sh -c
     "printf 'The following tests did not run:\\n\\t  9 - ghost (Skipped)\\n'; exit 1")
 CMAKE
-cmake -S "$work" -B "$work/build" >/dev/null || { echo "FAIL: the test project did not configure"; exit 1; }
+cmake -G Ninja -S "$work" -B "$work/build" >/dev/null || { echo "FAIL: the test project did not configure"; exit 1; }
 
 # The tests of each ctest run (a regex; ";" between runs in one log), then
 # the expected counts (passed failed skipped runs) and skipped names. A run
