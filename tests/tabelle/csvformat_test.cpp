@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "csvformat.h"
+#include "outputforms.h"
 #include "tables/codingtable.h"
 #include "tabletestsupport.h"
-#include "texttable.h"
 
 #include <gtest/gtest.h>
 
@@ -51,16 +50,21 @@ using CsvTables = testing::TestWithParam<TableKind>;
 
 TEST_P(CsvTables, ParseBackToTheTable)
 {
-    const TextTable table = textTable(codingTable(GetParam()));
+    const CodingTable table = codingTable(GetParam());
     const auto tables = test::parseCsvTables(formatCsv(table));
     ASSERT_EQ(tables.size(), 1);
     const auto &records = tables.at(0);
-    ASSERT_EQ(records.size(), table.rows.size() + 1);
+    const QList<QStringList> rows = test::rowsOf(table);
+    ASSERT_EQ(records.size(), rows.size() + 1);
+    // The spreadsheet has room for the full headings.
     QStringList headings;
-    for (const TextColumn &column : table.columns)
-        headings.append(column.csvHeading);
+    for (const auto &column : table.leading)
+        headings.append(QString::fromStdString(column.heading));
+    headings.append(QString::fromStdString(table.switches.heading));
+    for (const auto &column : table.trailing)
+        headings.append(QString::fromStdString(column.heading));
     EXPECT_EQ(records.at(0), headings);
-    EXPECT_EQ(records.mid(1), table.rows);
+    EXPECT_EQ(records.mid(1), rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, CsvTables,

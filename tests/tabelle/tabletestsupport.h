@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "outputforms.h"
 #include "tables/codingtable.h"
-#include "texttable.h"
 
 #include <ostream>
 #include <QList>
@@ -42,6 +42,15 @@ template <typename Pattern> Pattern patternOf(const QString &cell)
     for (const int n : switchNumbers(cell))
         pattern.set(n);
     return pattern;
+}
+
+// Every row's cells as the text and CSV forms print them.
+inline QList<QStringList> rowsOf(const CodingTable &table)
+{
+    QList<QStringList> rows;
+    for (const TableRow &row : table.rows)
+        rows.append(rowCells(table, row));
+    return rows;
 }
 
 // A reader for comma-separated text as spreadsheets write it: quoted fields

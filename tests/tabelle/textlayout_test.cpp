@@ -4,10 +4,9 @@
 // The text form is for paper: it has to fit the page and must neither lose,
 // repeat nor reorder a row when it sets a table in blocks and pages.
 
+#include "outputforms.h"
 #include "tables/codingtable.h"
 #include "tabletestsupport.h"
-#include "textlayout.h"
-#include "texttable.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +32,11 @@ QList<Page> pagesOf(const QString &text)
 }
 
 // Reads the rows back from the printed blocks, down each block and then
-// across, page by page. The one left-aligned column may hold several words.
-QList<QStringList> rowsFromText(const QString &text, const TextTable &table)
+// across, page by page. The switch column may hold several words.
+QList<QStringList> rowsFromText(const QString &text, const CodingTable &table)
 {
-    qsizetype wordColumn = -1;
-    for (qsizetype c = 0; c < table.columns.size(); ++c) {
-        if (!table.columns.at(c).alignRight)
-            wordColumn = c;
-    }
-    const qsizetype after = table.columns.size() - wordColumn - 1;
+    const auto wordColumn = qsizetype(table.leading.size());
+    const auto after = qsizetype(table.trailing.size());
 
     QList<QStringList> rows;
     for (const Page &page : pagesOf(text)) {
@@ -72,30 +67,35 @@ using PrintedTable = testing::TestWithParam<TableKind>;
 
 TEST_P(PrintedTable, FitsA4PagesAndKeepsEveryRow)
 {
-    const TextTable table = textTable(codingTable(GetParam()));
+    const CodingTable table = codingTable(GetParam());
     const QString text = formatText(table);
     for (const Page &page : pagesOf(text)) {
         EXPECT_LE(page.lines.size(), 70);
         for (const QString &line : page.lines)
             EXPECT_LE(line.size(), 80) << line.toStdString();
         ASSERT_GE(page.lines.size(), 5);
-        EXPECT_TRUE(page.lines.at(0).startsWith(table.title));
+        EXPECT_TRUE(page.lines.at(0).startsWith(QString::fromStdString(table.title)));
     }
-    EXPECT_EQ(rowsFromText(text, table), table.rows);
+    EXPECT_EQ(rowsFromText(text, table), test::rowsOf(table));
 }
 
 TEST_P(PrintedTable, RightAlignedCellsEndUnderTheirHeading)
 {
-    const TextTable table = textTable(codingTable(GetParam()));
+    const CodingTable table = codingTable(GetParam());
+    // The number columns, under the short headings the text form prints.
+    QStringList numberHeadings;
+    for (const auto *columns : {&table.leading, &table.trailing}) {
+        for (const TableColumn &column : *columns)
+            numberHeadings.append(QString::fromStdString(column.shortHeading));
+    }
+    ASSERT_FALSE(numberHeadings.isEmpty());
     for (const Page &page : pagesOf(formatText(table))) {
         const QString &heading = page.lines.at(3);
-        for (const TextColumn &column : table.columns) {
-            if (!column.alignRight)
-                continue;
+        for (const QString &columnHeading : numberHeadings) {
             // Every block repeats the heading; check the column in each of them.
-            for (qsizetype at = heading.indexOf(column.heading); at >= 0;
-                 at = heading.indexOf(column.heading, at + 1)) {
-                const qsizetype last = at + column.heading.size() - 1;
+            for (qsizetype at = heading.indexOf(columnHeading); at >= 0;
+                 at = heading.indexOf(columnHeading, at + 1)) {
+                const qsizetype last = at + columnHeading.size() - 1;
                 for (qsizetype l = 5; l < page.lines.size(); ++l) {
                     const QString &line = page.lines.at(l);
                     if (last < line.size()) { // a short last block leaves the line shorter
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, PrintedTable,
 
 TEST(PrintedTable, TurnoutsSetFourKeyboardsToABlock)
 {
-    const auto pages = pagesOf(formatText(textTable(codingTable(TableKind::Weichen))));
+    const auto pages = pagesOf(formatText(codingTable(TableKind::Weichen)));
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages.at(0).lines.at(0).endsWith(QStringLiteral("(Seite 1 von 2)")));
     EXPECT_TRUE(pages.at(1).lines.at(0).endsWith(QStringLiteral("(Seite 2 von 2)")));
@@ -140,13 +140,19 @@ using SmallPages = testing::TestWithParam<LayoutCase>;
 TEST_P(SmallPages, SpreadRowsOverBlocksAndPages)
 {
     const auto &[rowCount, limits, pageCount, blocks] = GetParam();
-    TextTable table;
-    table.title = QStringLiteral("T");
-    table.note = QStringLiteral("N");
-    table.columns = {{QStringLiteral("Nr"), QStringLiteral("Nr"), true},
-                     {QStringLiteral("Wert"), QStringLiteral("Wert"), false}};
-    for (int i = 1; i <= rowCount; ++i)
-        table.rows.append({QString::number(i), QStringLiteral("w %1").arg(i)});
+    // Switch cells of one to three numbers: "1 2", "3", "1 3".
+    CodingTable table;
+    table.title = "T";
+    table.shortNote = "N";
+    table.switchCount = 3;
+    table.leading = {{"Nr", "Nummer"}};
+    table.switches = {"Wert", "Schalter"};
+    for (int i = 1; i <= rowCount; ++i) {
+        TableRow row;
+        row.leading = {std::to_string(i)};
+        row.onSwitches = unsigned(i % 3 + 3);
+        table.rows.push_back(row);
+    }
 
     const QString text = formatText(table, limits);
     const auto pages = pagesOf(text);
@@ -154,7 +160,7 @@ TEST_P(SmallPages, SpreadRowsOverBlocksAndPages)
     EXPECT_EQ(pages.at(0).lines.at(3).count(QStringLiteral("Nr")), blocks);
     for (const Page &page : pages)
         EXPECT_LE(page.lines.size(), std::max(limits.lines, 6));
-    EXPECT_EQ(rowsFromText(text, table), table.rows);
+    EXPECT_EQ(rowsFromText(text, table), test::rowsOf(table));
 }
 
 // Heading lines take five lines of each page; one block is 8 characters wide.

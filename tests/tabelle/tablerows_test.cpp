@@ -30,7 +30,7 @@ using KnownRows = testing::TestWithParam<RowCase>;
 TEST_P(KnownRows, MatchDecoderData)
 {
     const auto &[kind, index, row] = GetParam();
-    EXPECT_EQ(textTable(codingTable(kind)).rows.at(index), row);
+    EXPECT_EQ(test::rowsOf(codingTable(kind)).at(index), row);
 }
 
 // Values taken from decoder set-up sheets, not from the code under test.
@@ -54,12 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A switch cell typed into the window's switch-number box gives the row's
 // address: what is printed is what the decoder understands.
-TEST(TextTable, SwitchCellsTypedIntoTheWindowGiveTheirAddress)
+TEST(TableRows, SwitchCellsTypedIntoTheWindowGiveTheirAddress)
 {
     for (const TableKind kind : allTableKinds) {
-        const TextTable table = textTable(codingTable(kind));
         const qsizetype switchColumn = kind == TableKind::Weichen ? 2 : 1;
-        for (const QStringList &row : table.rows) {
+        for (const QStringList &row : test::rowsOf(codingTable(kind))) {
             // In the turnout box "0" stands for switch 10.
             QString cell = row.at(switchColumn);
             if (kind == TableKind::Weichen)

@@ -3,10 +3,8 @@
 
 // The bytes velmarit-tabelle.exe writes into a redirected file on Windows.
 
-#include "csvformat.h"
-#include "standardstreams.h"
+#include "outputforms.h"
 #include "tables/codingtable.h"
-#include "texttable.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Linux bytes, so a spreadsheet reads the same cells on both systems.
 TEST(WindowsFileBytes, CsvTableDiffersOnlyByMarkAndCr)
 {
-    const QString csv = formatCsv(textTable(codingTable(TableKind::Weichen)));
+    const QString csv = formatCsv(codingTable(TableKind::Weichen));
     QByteArray bytes = windowsFileBytes(csv, OutputForm::Csv);
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(bytes.count("\r\n"), csv.count(u'\n'));

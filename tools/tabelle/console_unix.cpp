@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Terminals, files and pipes all take UTF-8 with LF line ends here.
+// Terminals, files and pipes all take UTF-8 with LF line ends here. A
+// desktop starts a command-line program in a terminal that stays open (or
+// not at all), so a program never owns a console that closes under it.
 
-#include "standardstreams.h"
+#include "console.h"
 
 #include <cstdio>
 
@@ -30,5 +32,12 @@ void writeStandardError(const QString &text)
 {
     writeBytes(stderr, text.toUtf8());
 }
+
+bool startedInOwnConsole()
+{
+    return false;
+}
+
+void waitForKeyPress() {}
 
 } // namespace velmarit
