@@ -69,7 +69,8 @@ void DeltaPanel::subSchreibeListen()
 
 void DeltaPanel::chkSwitchLokDelta_Click(int /*index*/)
 {
-    const DeltaResult result = decodeSwitchLokDelta(patternOf<DeltaPattern>(m_chkSwitchLokDelta));
+    const DeltaResult result =
+        decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta)));
     m_lblAnzeigeLokDelta->setText(fromStd(addressTextLokDelta(result)));
 }
 

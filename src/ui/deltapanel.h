@@ -42,7 +42,7 @@ private:
 
     QListWidget *m_lstDelta = nullptr;
     QLineEdit *m_txtSwitchLokDelta = nullptr;
-    SwitchBoxes<4> m_chkSwitchLokDelta{};
+    SwitchBoxes m_chkSwitchLokDelta;
     QLabel *m_lblAdresseLokDelta = nullptr;
     QLabel *m_lblAnzeigeLokDelta = nullptr;
 };

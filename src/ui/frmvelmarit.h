@@ -27,10 +27,11 @@ class WeichenPanel;
 // have a key filter that decides on a typed character before it reaches the
 // box.
 //
-// Each panel (DeltaPanel, DigitalPanel, WeichenPanel) builds its controls
-// from the layout rows and keeps them to itself. The window builds the
-// panels, its release and credit captions and the credit picture, and joins
-// the panels' controls into one focus order.
+// Each panel builds its controls from the layout rows and keeps them to
+// itself: DeltaPanel, and DigitalPanel and WeichenPanel, which are one
+// SwitchPanel set up by their decoders. The window builds the panels, its
+// release and credit captions and the credit picture, and joins the
+// panels' controls into one focus order.
 //
 // The window's context menu (and Ctrl+P) only announces its commands as
 // signals; the shell answers them: the information box, and printing, whose

@@ -7,6 +7,31 @@
 
 namespace velmarit {
 
+SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame)
+{
+    SwitchBoxes boxes(rows.size() + 1, nullptr);
+    for (std::size_t sw = 1; sw <= rows.size(); ++sw) {
+        boxes[sw] = build(rows[sw - 1], frame);
+        boxes[sw]->setAccessibleName(QStringLiteral("Schalter %1").arg(sw));
+    }
+    return boxes;
+}
+
+void buildLabels(std::span<const layout::Label> rows, QWidget *container)
+{
+    for (const layout::Label &row : rows)
+        build(row, container);
+}
+
+unsigned tickedBits(const SwitchBoxes &boxes)
+{
+    unsigned bits = 0;
+    for (std::size_t sw = 1; sw < boxes.size(); ++sw)
+        if (boxes[sw]->isChecked())
+            bits |= 1u << (sw - 1);
+    return bits;
+}
+
 std::string textOf(const QLineEdit *box)
 {
     return box->text().toStdString();

@@ -10,8 +10,9 @@
 #include <QLineEdit>
 #include <QObject>
 
-#include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 class QLabel;
 
@@ -21,47 +22,24 @@ namespace velmarit {
 
 // A panel's switch boxes, indexed like the switches they stand for:
 // element 1 is switch 1, element 0 is unused.
-template <std::size_t Count> using SwitchBoxes = std::array<SwitchBox *, Count + 1>;
+using SwitchBoxes = std::vector<SwitchBox *>;
 
 // The switch boxes show no caption of their own; the number above each is a
 // separate label that a screen reader does not connect to it, so each box
 // is named after its switch.
-template <std::size_t Count>
-SwitchBoxes<Count> buildSwitchBoxes(const std::array<layout::CheckBox, Count> &rows, QWidget *frame)
-{
-    SwitchBoxes<Count> boxes{};
-    for (std::size_t sw = 1; sw <= Count; ++sw) {
-        boxes[sw] = build(rows[sw - 1], frame);
-        boxes[sw]->setAccessibleName(QStringLiteral("Schalter %1").arg(sw));
-    }
-    return boxes;
-}
+SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame);
 
-template <std::size_t Count>
-void buildLabels(const std::array<layout::Label, Count> &rows, QWidget *container)
-{
-    for (const layout::Label &row : rows)
-        build(row, container);
-}
+void buildLabels(std::span<const layout::Label> rows, QWidget *container);
 
-template <class Pattern, std::size_t Size>
-Pattern patternOf(const std::array<SwitchBox *, Size> &boxes)
-{
-    static_assert(static_cast<std::size_t>(Pattern::switchCount) + 1 == Size,
-                  "one box per switch, element 0 unused");
-    Pattern pattern;
-    for (std::size_t sw = 1; sw < Size; ++sw)
-        pattern.set(static_cast<int>(sw), boxes[sw]->isChecked());
-    return pattern;
-}
+// The ticked boxes as a switch pattern's bits: bit n-1 is switch n.
+unsigned tickedBits(const SwitchBoxes &boxes);
 
 // Every tick of a switch box runs the panel's click handler with the
 // switch's number.
-template <class Panel, std::size_t Size>
-void connectSwitchBoxes(Panel *panel, const std::array<SwitchBox *, Size> &boxes,
-                        void (Panel::*handler)(int))
+template <class Panel>
+void connectSwitchBoxes(Panel *panel, const SwitchBoxes &boxes, void (Panel::*handler)(int))
 {
-    for (std::size_t sw = 1; sw < Size; ++sw)
+    for (std::size_t sw = 1; sw < boxes.size(); ++sw)
         QObject::connect(
             boxes[sw], &SwitchBox::toggled, panel,
             [panel, handler, index = static_cast<int>(sw)] { (panel->*handler)(index); });

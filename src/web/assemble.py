@@ -43,6 +43,105 @@ LOADER_EXPORT = "export default createVelmarit;"
 WINDOW_BLUE = (128, 128, 255)  # the window's light blue
 
 
+# The three decoder panels, in the window's order and with its control
+# names. Their markup is written once, below; the page shows every control
+# without any script, so it is put into the page here rather than by app.js.
+PANELS = [
+    {"name": "Delta", "decoder": "Delta-Decoder", "result": "Delta-Adresse",
+     "switches": "chkSwitchLokDelta", "count": 4, "paired": False, "typed": "txtSwitchLokDelta",
+     "maxlength": 4, "fromTyped": "lblAdresseLokDelta", "fromTicked": "lblAnzeigeLokDelta",
+     "initial": "analog"},
+    {"name": "Digital", "decoder": "Digital-Decoder", "result": "Lok-Adresse",
+     "switches": "chkSwitchLok", "count": 8, "paired": True, "typed": "txtSwitchLok",
+     "maxlength": 4, "fromTyped": "lblAdresseLok", "fromTicked": "lblAnzeigeLok",
+     "initial": "", "address": "txtDigital", "addressMaxlength": 2, "addressName": "Adresse",
+     "switchList": "lblDelta"},
+    {"name": "Weichen", "decoder": "Weichen-Decoder", "result": "Weichenadresse",
+     "switches": "chkSwitchMA", "count": 10, "paired": True, "typed": "txtSwitchMA",
+     "maxlength": 6, "fromTyped": "lblAdresseMA", "fromTicked": "lblAnzeigeMA",
+     "initial": "", "address": "txtWeichen", "addressMaxlength": None,
+     "addressName": "Weichenadresse", "switchList": "lblWeichen"},
+]
+
+PANEL_HTML = """\
+  <section class="panel" id="pnl{name}" aria-labelledby="h{name}">
+    <h2 id="h{name}">{decoder}</h2>
+    <div class="frames">
+      <fieldset class="frame decode">
+        <legend> decodieren </legend>
+        <div class="typed">
+          <input type="text" id="{typed}" class="switchnumbers" inputmode="numeric" \
+maxlength="{maxlength}" autocomplete="off" autocapitalize="off" spellcheck="false" \
+aria-label="{decoder}: Nummern der Schalter auf ON" aria-describedby="{fromTyped}">
+          <output id="{fromTyped}" class="result" for="{typed}" \
+aria-describedby="{fromTyped}Desc">{initial}</output>
+          <span class="sr-only" id="{fromTyped}Desc">{result} aus den eingegebenen \
+Schalternummern</span>
+        </div>
+        <div class="ticked">
+          <div class="dip" role="group" aria-label="{decoder}, Schalter">
+            <span class="onmark" aria-hidden="true">ON</span>
+{slots}          </div>
+          <output id="{fromTicked}" class="result" \
+aria-describedby="{fromTicked}Desc">{initial}</output>
+          <span class="sr-only" id="{fromTicked}Desc">{result} aus den angekreuzten \
+Schaltern</span>
+        </div>
+      </fieldset>
+{encode}    </div>
+  </section>
+"""
+
+# A DIP switch; the paired panels set each pair a little apart.
+SLOT_HTML = """\
+            <label class="{slot}"><span class="num" aria-hidden="true">{n}</span>\
+<input type="checkbox" class="sw" id="{switches}{n}" aria-label="{decoder}, Schalter {n}">\
+</label>
+"""
+
+# The Delta decoder has no address box: its fifteen addresses are a list.
+DELTA_LIST_HTML = """\
+      <fieldset class="frame encode">
+        <legend> codieren </legend>
+        <div class="listhead" id="lstDeltaHead" aria-hidden="true">Adresse  Switch ON</div>
+        <ul id="lstDelta" aria-label="Delta-Decoder: Adressen und ihre Schalter auf ON"></ul>
+      </fieldset>
+"""
+
+ADDRESS_HTML = """\
+      <fieldset class="frame encode">
+        <legend> codieren </legend>
+        <div class="row">
+          <label for="{address}">Adresse</label>
+          <input type="text" id="{address}" class="address" inputmode="numeric" \
+{maxlengthAttribute}autocomplete="off" spellcheck="false" \
+aria-label="{decoder}: {addressName}">
+        </div>
+        <div class="row">
+          <span class="caption" id="{switchList}Caption">Switch ON</span>
+          <output id="{switchList}" class="result list" for="{address}" \
+aria-labelledby="{switchList}Caption" aria-describedby="{switchList}Desc"></output>
+          <span class="sr-only" id="{switchList}Desc">Schalter auf ON für die eingegebene \
+{result}</span>
+        </div>
+      </fieldset>
+"""
+
+
+def panel_html(panel):
+    slots = "".join(
+        SLOT_HTML.format(slot="slot pairstart" if panel["paired"] and n % 2 == 1 and n > 1
+                         else "slot", n=n, **panel)
+        for n in range(1, panel["count"] + 1))
+    if "address" in panel:
+        limit = panel["addressMaxlength"]
+        encode = ADDRESS_HTML.format(
+            maxlengthAttribute=f'maxlength="{limit}" ' if limit else "", **panel)
+    else:
+        encode = DELTA_LIST_HTML
+    return PANEL_HTML.format(slots=slots, encode=encode, **panel)
+
+
 def load_icon_plan(path):
     """The icon script's functions, without running it as a program."""
     return types.SimpleNamespace(**runpy.run_path(str(path)))
@@ -120,6 +219,7 @@ def main():
         "@INFO_TEXT@": html.escape(info_text(args.version, args.copyright_holder, args.contact)),
     }
     index = (page / "index.html").read_text(encoding="utf-8")
+    index = replace_once(index, "@PANELS@\n", "".join(map(panel_html, PANELS)))
     for key, value in values.items():
         index = index.replace(key, value)
 

@@ -134,6 +134,8 @@ private slots:
     void hugeTurnoutText_data();
     void hugeTurnoutText();
     void deltaList();
+    void creationOrder_data();
+    void creationOrder();
 };
 
 void TestPanels::decodeSequences_data()
@@ -782,6 +784,54 @@ void TestPanels::deltaList()
     s.window.subSchreibeListen();
     QCOMPARE(w.lstDelta->count(), 30);
     QCOMPARE(w.lstDelta->item(15)->text(), rows.front());
+}
+
+// The controls of each panel and frame in the order they are created, which
+// is the order assistive tools walk them; the fold of the panels must not
+// shuffle them.
+void TestPanels::creationOrder_data()
+{
+    QTest::addColumn<QStringList>("children");
+
+    const auto range = [](const char *format, int first, int last) {
+        QStringList names;
+        for (int n = first; n <= last; ++n)
+            names << QString::fromLatin1(format).arg(n);
+        return names;
+    };
+    QTest::newRow("pnlDelta") << QStringList{"frmDelta(1)", "frmDelta(0)", "Label(28)"};
+    QTest::newRow("frmDelta(1)") << QStringList{"lstDelta", "Label(19)"};
+    QTest::newRow("frmDelta(0)") << QStringList{"txtSwitchLokDelta"} +
+                                        range("chkSwitchLokDelta(%1)", 1, 4) +
+                                        QStringList{"lblAdresseLokDelta"} +
+                                        range("Label(%1)", 20, 23) +
+                                        QStringList{"lblAnzeigeLokDelta"};
+    QTest::newRow("pnlDigital") << QStringList{"frmDigital(1)", "frmDigital(0)", "Label(24)"};
+    QTest::newRow("frmDigital(1)")
+        << QStringList{"txtDigital", "Label(26)", "Label(27)", "lblDelta"};
+    QTest::newRow("frmDigital(0)") << range("chkSwitchLok(%1)", 1, 8) +
+                                          QStringList{"txtSwitchLok"} + range("Label(%1)", 0, 7) +
+                                          QStringList{"lblAnzeigeLok", "lblAdresseLok"};
+    QTest::newRow("pnlWeichen") << QStringList{"frmWeichen(1)", "frmWeichen(0)", "Label(18)"};
+    QTest::newRow("frmWeichen(1)")
+        << QStringList{"txtWeichen", "Label(29)", "Label(25)", "lblWeichen"};
+    QTest::newRow("frmWeichen(0)") << QStringList{"txtSwitchMA"} + range("chkSwitchMA(%1)", 1, 10) +
+                                          QStringList{"lblAdresseMA", "lblAnzeigeMA"} +
+                                          range("Label(%1)", 8, 17);
+}
+
+void TestPanels::creationOrder()
+{
+    QFETCH(QStringList, children);
+    FrmVelmarit window;
+    const auto *container =
+        window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(container != nullptr);
+    QStringList names;
+    for (const QObject *child : container->children())
+        if (child->isWidgetType())
+            names << child->objectName();
+    QCOMPARE(names, children);
 }
 
 QTEST_MAIN(TestPanels)
