@@ -10,7 +10,7 @@
 #include "csvformat.h"
 #include "germanparsertexts.h"
 #include "pdfapplication.h"
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 #include "pdfrequest.h"
 #include "standardstreams.h"
 #include "tables/codingtable.h"

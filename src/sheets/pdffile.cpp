@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 
-#include "pdffile/pdfcreationdate.h"
+#include "sheets/pdfcreationdate.h"
 
 #include <QBuffer>
 #include <QDir>
