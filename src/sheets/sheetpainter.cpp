@@ -3,7 +3,6 @@
 
 #include "sheets/sheetpainter.h"
 
-#include "sheets/sheetfonts.h"
 #include "sheets/switchblock.h"
 #include "tables/rowspread.h"
 
@@ -403,7 +402,15 @@ QTransform designToDevice(const QPagedPaintDevice &device)
 
 QString sheetFontFamily()
 {
-    const QStringList families = sheetFontFamilies();
+#ifdef Q_OS_WIN
+    // Arial is on every Windows; Liberation Sans has the same metrics where
+    // someone installed it.
+    const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+#else
+    // Liberation Sans comes with the program's Debian package; Arial is the
+    // same design where it does not.
+    const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+#endif
     for (const QString &family : families) {
         if (QFontDatabase::hasFamily(family))
             return family;
