@@ -5,7 +5,7 @@
 // process, and the whole program run as a user starts it.
 
 #include "pdfapplication.h"
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 
 #include <benchmark/benchmark.h>
 #include <QProcess>

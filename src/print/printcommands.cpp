@@ -3,7 +3,7 @@
 
 #include "print/printcommands.h"
 
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

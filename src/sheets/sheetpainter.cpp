@@ -3,7 +3,7 @@
 
 #include "sheets/sheetpainter.h"
 
-#include "sheets/sheetfonts.h"
+#include "sheets/sheetmetrics.h"
 #include "sheets/switchblock.h"
 #include "tables/rowspread.h"
 
@@ -20,12 +20,13 @@ namespace velmarit {
 
 namespace {
 
-// The pages are laid out in units of a 720 dots-per-inch A4 page (a point is
-// ten units) whatever the device; a transform takes them to the device. Fonts
-// are sized in those units too, so that measuring a text gives the same
-// width on a PDF writer, a printer and the preview, and every device gets
-// the same pages.
-constexpr qreal designResolution = 720;
+constexpr SheetMetrics metrics = sheetMetrics;
+
+// The pages are laid out in units of a 720 dots-per-inch A4 page whatever the
+// device; a transform takes them to the device. Fonts are sized in those
+// units too, so that measuring a text gives the same width on a PDF writer, a
+// printer and the preview, and every device gets the same pages.
+constexpr qreal designResolution = SheetMetrics::designResolution;
 constexpr qreal unitsPerMm = designResolution / 25.4;
 constexpr qreal unitsPerPoint = designResolution / 72;
 
@@ -34,21 +35,6 @@ qreal mm(qreal millimetres)
     return millimetres * unitsPerMm;
 }
 
-// The page in millimetres. The rows of a full page are two keyboards of
-// turnouts (32 rows), which the pitch is chosen for.
-constexpr qreal pageWidth = 210;
-constexpr qreal marginLeft = 15;
-constexpr qreal marginRight = 15;
-constexpr qreal headerTop = 10;
-constexpr qreal rowsTop = 44;
-constexpr qreal rowsBottom = 282;
-constexpr qreal footerBaseline = 289;
-constexpr qreal rowPitch = 7.4;
-constexpr qreal cellGap = 4;
-constexpr qreal blockGap = 9;
-// What must be on paper: from the header's top to below the page number.
-constexpr qreal contentBottom = footerBaseline + 1;
-
 const QString legend =
     QStringLiteral("Schalterblock: Hebel oben (zur Marke ON hin) = ON, Hebel unten = OFF; "
                    "darunter die Schalternummern.");
@@ -56,6 +42,18 @@ const QString legend =
 QString fromStd(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+// Cell `c` of a row's cells; a row shorter than its table's headings shows
+// nothing there.
+QString cellText(const std::vector<std::string> &cells, std::size_t c)
+{
+    return c < cells.size() ? fromStd(cells[c]) : QString();
+}
+
+QString onText(const TableRow &row, const CodingTable &table)
+{
+    return fromStd(switchesOnText(row.onSwitches, table.switchCount));
 }
 
 struct Fonts
@@ -69,11 +67,11 @@ struct Fonts
     QFont label;
 };
 
-QFont fontOf(const QString &family, qreal points, bool bold = false)
+QFont fontOf(const QString &family, SheetMetrics::Font size)
 {
     QFont font(family);
-    font.setPixelSize(qRound(points * unitsPerPoint));
-    font.setBold(bold);
+    font.setPixelSize(qRound(size.points * unitsPerPoint));
+    font.setBold(size.bold);
     // Outlines as designed: the pages are for paper, not for a screen's pixels.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
@@ -82,68 +80,16 @@ QFont fontOf(const QString &family, qreal points, bool bold = false)
 
 Fonts fontsOf(const QString &family)
 {
-    Fonts fonts{fontOf(family, 8.5),       fontOf(family, 13, true), fontOf(family, 8.5),
-                fontOf(family, 8.5, true), fontOf(family, 10, true), fontOf(family, 10),
-                fontOf(family, 5.5)};
-    // Wider gaps between the switch numbers read better, and keep them
-    // apart for a program that copies the text out of the page (PDF text
-    // has no space characters, only gaps).
-    fonts.cell.setWordSpacing(mm(0.9));
+    const SheetMetrics::Fonts &sizes = metrics.fonts;
+    Fonts fonts{.header = fontOf(family, sizes.header),
+                .title = fontOf(family, sizes.title),
+                .note = fontOf(family, sizes.note),
+                .heading = fontOf(family, sizes.heading),
+                .address = fontOf(family, sizes.address),
+                .cell = fontOf(family, sizes.cell),
+                .label = fontOf(family, sizes.label)};
+    fonts.cell.setWordSpacing(mm(metrics.rows.cellWordSpacing));
     return fonts;
-}
-
-// A table's cells as the pages show them.
-struct SheetRow
-{
-    QStringList leading;
-    unsigned onSwitches = 0;
-    QString onText;
-    QStringList trailing;
-    bool startsGroup = false;
-};
-
-struct SheetTable
-{
-    QString title;
-    QString note;
-    int switchCount = 0;
-    QStringList leadingHeadings;
-    QString onHeading;
-    QStringList trailingHeadings;
-    QList<SheetRow> rows;
-};
-
-QStringList headingsOf(const std::vector<TableColumn> &columns)
-{
-    QStringList headings;
-    for (const TableColumn &column : columns)
-        headings.append(fromStd(column.heading));
-    return headings;
-}
-
-QStringList cellsOf(const std::vector<std::string> &cells)
-{
-    QStringList texts;
-    for (const std::string &cell : cells)
-        texts.append(fromStd(cell));
-    return texts;
-}
-
-SheetTable sheetOf(const CodingTable &table)
-{
-    SheetTable sheet{fromStd(table.title),
-                     fromStd(table.note),
-                     table.switchCount,
-                     headingsOf(table.leading),
-                     fromStd(table.switches.heading),
-                     headingsOf(table.trailing),
-                     {}};
-    for (const TableRow &row : table.rows) {
-        sheet.rows.append({cellsOf(row.leading), row.onSwitches,
-                           fromStd(switchesOnText(row.onSwitches, table.switchCount)),
-                           cellsOf(row.trailing), row.startsGroup});
-    }
-    return sheet;
 }
 
 // Where the columns of one block of rows stand, relative to the block's left.
@@ -157,10 +103,11 @@ struct ColumnPlan
     qreal width = 0;
 };
 
-// One table's place in the document.
+// One table's place in the document. The table is the caller's, which
+// outlives the plan.
 struct TablePlan
 {
-    SheetTable table;
+    const CodingTable *table = nullptr;
     ColumnPlan columns;
     RowSpread spread;
     int firstPage = 0; // counted from 0 over the whole document
@@ -173,36 +120,37 @@ qreal textWidth(const QFont &font, const QString &text)
     return QFontMetricsF(font).horizontalAdvance(text);
 }
 
-ColumnPlan planColumns(const SheetTable &table, const Fonts &fonts, const SwitchBlock &block)
+ColumnPlan planColumns(const CodingTable &table, const Fonts &fonts, const SwitchBlock &block)
 {
-    const auto widest = [&](const QString &heading, const QFont &font, auto cellOf) {
-        qreal width = textWidth(fonts.heading, heading);
-        for (const SheetRow &row : table.rows)
+    const auto widest = [&](const TableColumn &column, const QFont &font, auto cellOf) {
+        qreal width = textWidth(fonts.heading, fromStd(column.heading));
+        for (const TableRow &row : table.rows)
             width = std::max(width, textWidth(font, cellOf(row)));
         return width;
     };
+    const qreal cellGap = mm(metrics.rows.cellGap);
 
     ColumnPlan plan;
     qreal x = 0;
-    for (qsizetype c = 0; c < table.leadingHeadings.size(); ++c) {
+    for (std::size_t c = 0; c < table.leading.size(); ++c) {
         // The first cell is the row's address, set in bold.
         const QFont &font = c == 0 ? fonts.address : fonts.cell;
-        x += widest(table.leadingHeadings.at(c), font,
-                    [c](const SheetRow &row) { return row.leading.value(c); });
+        x += widest(table.leading[c], font,
+                    [c](const TableRow &row) { return cellText(row.leading, c); });
         plan.leadingRight.append(x);
-        x += mm(cellGap);
+        x += cellGap;
     }
     plan.blockLeft = x;
     x += std::max(block.width(table.switchCount), textWidth(fonts.heading, blockHeading));
-    x += mm(cellGap);
+    x += cellGap;
     plan.onLeft = x;
-    plan.onWidth =
-        widest(table.onHeading, fonts.cell, [](const SheetRow &row) { return row.onText; });
+    plan.onWidth = widest(table.switches, fonts.cell,
+                          [&table](const TableRow &row) { return onText(row, table); });
     x += plan.onWidth;
-    for (qsizetype c = 0; c < table.trailingHeadings.size(); ++c) {
-        x += mm(cellGap);
-        x += widest(table.trailingHeadings.at(c), fonts.cell,
-                    [c](const SheetRow &row) { return row.trailing.value(c); });
+    for (std::size_t c = 0; c < table.trailing.size(); ++c) {
+        x += cellGap;
+        x += widest(table.trailing[c], fonts.cell,
+                    [c](const TableRow &row) { return cellText(row.trailing, c); });
         plan.trailingRight.append(x);
     }
     plan.width = x;
@@ -221,17 +169,20 @@ struct DocumentPlan
 
 DocumentPlan planDocument(const std::vector<CodingTable> &tables)
 {
+    const SheetMetrics::Page &page = metrics.page;
     const Fonts fonts = fontsOf(sheetFontFamily());
     DocumentPlan document{fonts, SwitchBlock(unitsPerMm, fonts.label), {}, 0};
-    const qreal contentWidth = mm(pageWidth - marginLeft - marginRight);
-    const auto capacity = static_cast<qsizetype>((rowsBottom - rowsTop) / rowPitch);
+    const qreal contentWidth = mm(page.width - page.marginLeft - page.marginRight);
+    const qreal blockGap = mm(metrics.rows.blockGap);
+    const auto capacity =
+        static_cast<qsizetype>((page.rowsBottom - page.rowsTop) / metrics.rows.pitch);
     for (const CodingTable &table : tables) {
         TablePlan plan;
-        plan.table = sheetOf(table);
-        plan.columns = planColumns(plan.table, fonts, document.block);
-        const auto fitting = static_cast<qsizetype>((contentWidth + mm(blockGap)) /
-                                                    (plan.columns.width + mm(blockGap)));
-        plan.spread = spreadRows(plan.table.rows.size(), capacity, fitting);
+        plan.table = &table;
+        plan.columns = planColumns(table, fonts, document.block);
+        const auto fitting =
+            static_cast<qsizetype>((contentWidth + blockGap) / (plan.columns.width + blockGap));
+        plan.spread = spreadRows(static_cast<qsizetype>(table.rows.size()), capacity, fitting);
         plan.firstPage = document.pageCount;
         document.pageCount += static_cast<int>(plan.spread.pages);
         document.tables.append(plan);
@@ -276,82 +227,96 @@ void PagePainter::rule(qreal x1, qreal x2, qreal y, qreal widthMm, const QColor 
 
 void PagePainter::paintFrame(const TablePlan &plan, qsizetype tablePage)
 {
-    const qreal left = mm(marginLeft);
-    const qreal right = mm(pageWidth - marginRight);
+    const SheetMetrics::Page &page = metrics.page;
+    const SheetMetrics::Header &header = metrics.header;
+    const qreal left = mm(page.marginLeft);
+    const qreal right = mm(page.width - page.marginRight);
     const qreal width = right - left;
-    const qreal line = mm(4.5);
+    const qreal line = mm(header.lineHeight);
 
-    text(m_fonts.header, QRectF(left, mm(headerTop), width, line), Qt::AlignLeft | Qt::AlignBottom,
-         QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter"));
-    text(m_fonts.header, QRectF(left, mm(headerTop), width, line), Qt::AlignRight | Qt::AlignBottom,
-         m_heading.program);
-    rule(left, right, mm(headerTop) + line + mm(1), 0.2);
+    text(m_fonts.header, QRectF(left, mm(page.headerTop), width, line),
+         Qt::AlignLeft | Qt::AlignBottom, sheetDocumentTitle());
+    text(m_fonts.header, QRectF(left, mm(page.headerTop), width, line),
+         Qt::AlignRight | Qt::AlignBottom, m_heading.program);
+    rule(left, right, mm(page.headerTop) + line + mm(header.ruleGap), header.ruleWidth);
 
-    QString title = plan.table.title;
+    QString title = fromStd(plan.table->title);
     if (tablePage > 0)
         title += QStringLiteral(" (Fortsetzung)");
-    text(m_fonts.title, QRectF(left, mm(headerTop + 7.5), width, mm(6.5)),
+    text(m_fonts.title,
+         QRectF(left, mm(page.headerTop + header.titleTop), width, mm(header.titleHeight)),
          Qt::AlignLeft | Qt::AlignVCenter, title);
-    text(m_fonts.note, QRectF(left, mm(headerTop + 14.5), width, line),
-         Qt::AlignLeft | Qt::AlignVCenter, plan.table.note);
-    text(m_fonts.note, QRectF(left, mm(headerTop + 19), width, line),
+    text(m_fonts.note, QRectF(left, mm(page.headerTop + header.noteTop), width, line),
+         Qt::AlignLeft | Qt::AlignVCenter, fromStd(plan.table->note));
+    text(m_fonts.note, QRectF(left, mm(page.headerTop + header.legendTop), width, line),
          Qt::AlignLeft | Qt::AlignVCenter, legend);
 
-    const int page = plan.firstPage + static_cast<int>(tablePage) + 1;
-    text(m_fonts.header, QRectF(left, mm(footerBaseline - 4), width, mm(4)),
-         Qt::AlignHCenter | Qt::AlignBottom,
-         QStringLiteral("Seite %1 von %2").arg(page).arg(m_document.pageCount));
+    const int pageNumber = plan.firstPage + static_cast<int>(tablePage) + 1;
+    text(
+        m_fonts.header,
+        QRectF(left, mm(page.footerBaseline - header.footerHeight), width, mm(header.footerHeight)),
+        Qt::AlignHCenter | Qt::AlignBottom,
+        QStringLiteral("Seite %1 von %2").arg(pageNumber).arg(m_document.pageCount));
 }
 
 void PagePainter::paintBlock(const TablePlan &plan, qreal left, qsizetype first, qsizetype count)
 {
-    const SheetTable &table = plan.table;
+    const CodingTable &table = *plan.table;
     const ColumnPlan &columns = plan.columns;
     const SwitchBlock &block = m_document.block;
-    const qreal headingTop = mm(rowsTop - 6);
-    const qreal headingHeight = mm(5);
+    const SheetMetrics::Rows &rows = metrics.rows;
+    const qreal rowsTop = metrics.page.rowsTop;
+    const qreal headingTop = mm(rowsTop - rows.headingAbove);
+    const qreal headingHeight = mm(rows.headingHeight);
     const int right = Qt::AlignRight | Qt::AlignVCenter;
     const int leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
+    const QColor rowRuleColour(rows.rowRuleGrey, rows.rowRuleGrey, rows.rowRuleGrey);
 
-    for (qsizetype c = 0; c < table.leadingHeadings.size(); ++c) {
+    for (qsizetype c = 0; c < columns.leadingRight.size(); ++c) {
         text(m_fonts.heading, QRectF(left, headingTop, columns.leadingRight.at(c), headingHeight),
-             right, table.leadingHeadings.at(c));
+             right, fromStd(table.leading.at(static_cast<std::size_t>(c)).heading));
     }
     text(m_fonts.heading,
          QRectF(left + columns.blockLeft, headingTop, columns.onLeft - columns.blockLeft,
                 headingHeight),
          leftAligned, blockHeading);
     text(m_fonts.heading, QRectF(left + columns.onLeft, headingTop, columns.onWidth, headingHeight),
-         leftAligned, table.onHeading);
-    for (qsizetype c = 0; c < table.trailingHeadings.size(); ++c) {
+         leftAligned, fromStd(table.switches.heading));
+    for (qsizetype c = 0; c < columns.trailingRight.size(); ++c) {
         text(m_fonts.heading, QRectF(left, headingTop, columns.trailingRight.at(c), headingHeight),
-             right, table.trailingHeadings.at(c));
+             right, fromStd(table.trailing.at(static_cast<std::size_t>(c)).heading));
     }
-    rule(left, left + columns.width, mm(rowsTop - 0.5), 0.35);
+    rule(left, left + columns.width, mm(rowsTop - rows.headingRuleAbove), rows.headingRuleWidth);
 
-    const qreal blockOffset = (mm(rowPitch) - block.height()) / 2;
+    const qreal blockOffset = (mm(rows.pitch) - block.height()) / 2;
     for (qsizetype i = 0; i < count; ++i) {
-        const SheetRow &row = table.rows.at(first + i);
-        const qreal top = mm(rowsTop + i * rowPitch);
+        const TableRow &row = table.rows.at(static_cast<std::size_t>(first + i));
+        const qreal top = mm(rowsTop + i * rows.pitch);
         const qreal middle = top + blockOffset + block.slotMiddle();
-        const qreal cellHeight = mm(6);
+        const qreal cellHeight = mm(rows.cellHeight);
         const auto cell = [&](qreal x, qreal w) {
             return QRectF(x, middle - cellHeight / 2, w, cellHeight);
         };
 
         if (row.startsGroup && i > 0)
-            rule(left, left + columns.width, top, 0.35);
-        for (qsizetype c = 0; c < row.leading.size() && c < columns.leadingRight.size(); ++c) {
-            text(c == 0 ? m_fonts.address : m_fonts.cell, cell(left, columns.leadingRight.at(c)),
-                 right, row.leading.at(c));
+            rule(left, left + columns.width, top, rows.groupRuleWidth);
+        for (std::size_t c = 0;
+             c < row.leading.size() && c < std::size_t(columns.leadingRight.size()); ++c) {
+            text(c == 0 ? m_fonts.address : m_fonts.cell,
+                 cell(left, columns.leadingRight.at(qsizetype(c))), right, fromStd(row.leading[c]));
         }
         block.paint(m_painter, QPointF(left + columns.blockLeft, top + blockOffset),
                     table.switchCount, row.onSwitches);
-        text(m_fonts.cell, cell(left + columns.onLeft, columns.onWidth), leftAligned, row.onText);
-        for (qsizetype c = 0; c < row.trailing.size() && c < columns.trailingRight.size(); ++c)
-            text(m_fonts.cell, cell(left, columns.trailingRight.at(c)), right, row.trailing.at(c));
+        text(m_fonts.cell, cell(left + columns.onLeft, columns.onWidth), leftAligned,
+             onText(row, table));
+        for (std::size_t c = 0;
+             c < row.trailing.size() && c < std::size_t(columns.trailingRight.size()); ++c) {
+            text(m_fonts.cell, cell(left, columns.trailingRight.at(qsizetype(c))), right,
+                 fromStd(row.trailing[c]));
+        }
         if (i + 1 < count)
-            rule(left, left + columns.width, top + mm(rowPitch), 0.1, QColor(150, 150, 150));
+            rule(left, left + columns.width, top + mm(rows.pitch), rows.rowRuleWidth,
+                 rowRuleColour);
     }
 }
 
@@ -359,12 +324,13 @@ void PagePainter::paintPage(const TablePlan &plan, qsizetype tablePage)
 {
     paintFrame(plan, tablePage);
     const RowSpread &spread = plan.spread;
-    const qsizetype rowCount = plan.table.rows.size();
+    const auto rowCount = static_cast<qsizetype>(plan.table->rows.size());
     const qsizetype perPage = spread.perBlock * spread.blocks;
     const qsizetype first = tablePage * perPage;
     const qsizetype pageRows = std::clamp<qsizetype>(rowCount - first, 0, perPage);
     for (qsizetype b = 0; b * spread.perBlock < pageRows; ++b) {
-        const qreal left = mm(marginLeft) + b * (plan.columns.width + mm(blockGap));
+        const qreal left =
+            mm(metrics.page.marginLeft) + b * (plan.columns.width + mm(metrics.rows.blockGap));
         const qsizetype blockFirst = first + b * spread.perBlock;
         paintBlock(plan, left, blockFirst,
                    std::min<qsizetype>(spread.perBlock, first + pageRows - blockFirst));
@@ -379,8 +345,9 @@ QTransform designToDevice(const QPagedPaintDevice &device)
     // Both rectangles in design units, measured from the paper's corner.
     const QRectF paintable(layout.paintRect(QPageLayout::Point).topLeft() * unitsPerPoint,
                            layout.paintRect(QPageLayout::Point).size() * unitsPerPoint);
-    const QRectF content(QPointF(mm(marginLeft), mm(headerTop)),
-                         QPointF(mm(pageWidth - marginRight), mm(contentBottom)));
+    const SheetMetrics::Page &page = metrics.page;
+    const QRectF content(QPointF(mm(page.marginLeft), mm(page.headerTop)),
+                         QPointF(mm(page.width - page.marginRight), mm(page.contentBottom)));
     const bool a4Portrait =
         layout.pageSize().id() == QPageSize::A4 && layout.orientation() == QPageLayout::Portrait;
 
@@ -401,9 +368,22 @@ QTransform designToDevice(const QPagedPaintDevice &device)
 
 } // namespace
 
+QString sheetDocumentTitle()
+{
+    return QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter");
+}
+
 QString sheetFontFamily()
 {
-    const QStringList families = sheetFontFamilies();
+#ifdef Q_OS_WIN
+    // Arial is on every Windows; Liberation Sans has the same metrics where
+    // someone installed it.
+    const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+#else
+    // Liberation Sans comes with the program's Debian package; Arial is the
+    // same design where it does not.
+    const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+#endif
     for (const QString &family : families) {
         if (QFontDatabase::hasFamily(family))
             return family;

@@ -37,6 +37,10 @@ int sheetPageCount(const std::vector<CodingTable> &tables);
 bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tables,
                  const SheetHeading &heading, int first = 1, int last = 0);
 
+// The document's title, at the top left of every page and in a PDF file's
+// properties.
+QString sheetDocumentTitle();
+
 // The font family the pages are set in: the first of the platform's choices
 // that is installed.
 QString sheetFontFamily();

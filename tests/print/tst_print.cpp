@@ -7,7 +7,7 @@
 // Qt's own texts in German. Dialogs are driven the way a user would, by
 // answering them once they are open.
 
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 #include "print/printcommands.h"
 #include "shell/germanqttexts.h"
 #include "shell/shell.h"

@@ -10,7 +10,7 @@
 #include "console.h"
 #include "outputforms.h"
 #include "pdfapplication.h"
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 #include "shell/germanqttexts.h"
 #include "tables/codingtable.h"
 

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pdffile/pdffile.h"
+#include "sheets/pdffile.h"
 
-#include "pdffile/pdfcreationdate.h"
+#include "sheets/pdfcreationdate.h"
+#include "sheets/sheetmetrics.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,10 +17,6 @@
 namespace velmarit {
 
 namespace {
-
-// The painter's own design resolution: the pages come out at their true size
-// with no transform in between.
-constexpr int resolution = 720;
 
 QString nativePath(const QString &path)
 {
@@ -35,10 +32,10 @@ std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(resolution);
+        writer.setResolution(SheetMetrics::designResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter"));
+        writer.setTitle(sheetDocumentTitle());
         writer.setCreator(heading.program);
         if (!paintSheets(writer, tables, heading))
             return std::nullopt;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pdffile/pdfcreationdate.h"
+#include "sheets/pdfcreationdate.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
