@@ -70,6 +70,29 @@ function(velmarit_windows_resource target description)
         OBJECT_DEPENDS "${VELMARIT_ICO_FILE};${VELMARIT_MANIFEST_FILE}")
 endfunction()
 
+# Makes the installer `setup` for the programs staged by the zip, under
+# `version`; the installer tests build one under a later version as well.
+function(velmarit_windows_setup setup version file_version_text)
+    add_custom_command(OUTPUT ${setup}
+        COMMAND ${CMAKE_COMMAND}
+            -DMAKENSIS=${VELMARIT_MAKENSIS}
+            -DSCRIPT=${VELMARIT_WINDOWS_DIR}/velmarit.nsi
+            -DSETUP=${setup}
+            -DSTAGE=${PROJECT_BINARY_DIR}/zip
+            -DVERSION=${version}
+            -DFILE_VERSION_TEXT=${file_version_text}
+            -DICON=${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
+            -DPUBLISHER=${VELMARIT_COPYRIGHT_HOLDER}
+            -DCONTACT=${VELMARIT_CONTACT}
+            -P ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
+        DEPENDS ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64.zip
+            ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
+            ${VELMARIT_WINDOWS_DIR}/velmarit.nsi
+            ${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
+        COMMENT "Making Velmarit-${version}-win64-setup.exe"
+        VERBATIM)
+endfunction()
+
 function(velmarit_windows_finish)
     if(NOT TARGET velmarit OR NOT TARGET velmarit-tabelle)
         return()
@@ -109,24 +132,7 @@ function(velmarit_windows_finish)
     # The installer takes the files exactly as the zip has them.
     velmarit_file_version_text(file_version_text)
     set(setup ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64-setup.exe)
-    add_custom_command(OUTPUT ${setup}
-        COMMAND ${CMAKE_COMMAND}
-            -DMAKENSIS=${VELMARIT_MAKENSIS}
-            -DSCRIPT=${VELMARIT_WINDOWS_DIR}/velmarit.nsi
-            -DSETUP=${setup}
-            -DSTAGE=${PROJECT_BINARY_DIR}/zip
-            -DVERSION=${PROJECT_VERSION}
-            -DFILE_VERSION_TEXT=${file_version_text}
-            -DICON=${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
-            -DPUBLISHER=${VELMARIT_COPYRIGHT_HOLDER}
-            -DCONTACT=${VELMARIT_CONTACT}
-            -P ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
-        DEPENDS ${zip}
-            ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
-            ${VELMARIT_WINDOWS_DIR}/velmarit.nsi
-            ${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
-        COMMENT "Making Velmarit-${PROJECT_VERSION}-win64-setup.exe"
-        VERBATIM)
+    velmarit_windows_setup("${setup}" ${PROJECT_VERSION} ${file_version_text})
     add_custom_target(velmarit_setup ALL DEPENDS ${setup})
 endfunction()
 

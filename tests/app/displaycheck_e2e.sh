@@ -12,7 +12,6 @@ set -uo pipefail
 
 program=${1:?usage: $0 PATH-TO-VELMARIT}
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
-fail() { xsession_fail "$@"; }
 
 work=$(mktemp -d)
 app_pid=
@@ -32,7 +31,7 @@ env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u WAYLAND_SOCKET HOME="$work" QT_FONT
     "$work/velmarit" >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(xsession_wait_window --pid "$app_pid") || {
-    xsession_pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
+    pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
     fail "the program's window did not appear"
 }
 xsession_close_window "$window" "$app_pid" || fail "the window did not close"

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 
 using namespace velmarit;
 using velmarit::testing::parseSwitchList;
@@ -152,34 +153,33 @@ TEST(MARoundTrip, EveryTurnoutDecodesBack)
     }
 }
 
-// Decoding written straight from the rule: the four pairs give the decoder
-// address a (a doubled pair spoils it), a must be 1 to 64, and the turnout is
-// 4a less one for switch 9 and less two for switch 10.
-AccessoryResult referenceDecode(AccessoryPattern p)
+// Every one of the 1024 patterns against a count of the turnouts: the pair
+// settings in counting order are decoder addresses 0, 1, 2 and so on, and
+// each decoder address 1 to 64 serves the next four turnouts, taken with
+// switches 9 and 10 both ON, 10 alone, 9 alone and neither. Decoder address
+// 0 and those above 64 serve none, and a pair with both switches ON spoils
+// the pattern.
+TEST(MAAllPatterns, FollowTheTurnoutCount)
 {
-    int a = 0;
-    for (int j = 0, weight = 1; j < 4; ++j, weight *= 3) {
-        const bool odd = p.isOn(2 * j + 1);
-        const bool even = p.isOn(2 * j + 2);
-        if (odd && even)
-            return invalid;
-        a += (odd ? 0 : even ? 1 : 2) * weight;
-    }
-    if (a < 1 || a > 64)
-        return invalid;
-    return 4 * a - (p.isOn(9) ? 1 : 0) - (p.isOn(10) ? 2 : 0);
-}
-
-TEST(MAAllPatterns, AgreeWithReference)
-{
+    const std::vector<unsigned> settings = velmarit::testing::pairSettingsInCountingOrder();
+    ASSERT_EQ(settings.size(), 81u);
+    constexpr unsigned switch9 = 1u << 8;
+    constexpr unsigned switch10 = 1u << 9;
+    std::map<unsigned, int> turnoutOf;
+    int turnout = 0;
+    for (std::size_t decoder = 1; decoder <= 64; ++decoder)
+        for (const unsigned pick : {switch9 | switch10, switch10, switch9, 0u})
+            turnoutOf[settings[decoder] | pick] = ++turnout;
+    ASSERT_EQ(turnout, 256);
     int valid = 0;
     for (unsigned bits = 0; bits < 1024; ++bits) {
-        const auto p = AccessoryPattern::fromBits(bits);
-        const AccessoryResult result = decodeSwitchMA(p);
-        ASSERT_EQ(result, referenceDecode(p)) << "bits " << bits;
+        const auto found = turnoutOf.find(bits);
+        const AccessoryResult result = decodeSwitchMA(AccessoryPattern::fromBits(bits));
+        ASSERT_EQ(result, found == turnoutOf.end() ? invalid : AccessoryResult(found->second))
+            << "bits " << bits;
         valid += result.has_value();
     }
-    EXPECT_EQ(valid, 256); // each turnout has exactly one pattern
+    EXPECT_EQ(valid, 256);
 }
 
 } // namespace

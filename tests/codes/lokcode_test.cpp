@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace velmarit;
 using velmarit::testing::parseSwitchList;
 using velmarit::testing::patternOf;
@@ -124,36 +126,25 @@ TEST(LokRoundTrip, EveryAddressDecodesBack)
     }
 }
 
-// Decoding written straight from the rule: pairs 0 to 3, a pair with both
-// switches ON spoils everything, trit times 3^j summed; code value 0 is
-// address 80 and code value 80 (nothing ON) is no address.
-LokResult referenceDecode(LokPattern p)
+// Every one of the 256 patterns against the counting order of the pair
+// settings: the setting counted n is address n, except that the first one
+// (switches 1, 3, 5 and 7 ON) is address 80 and the last one (all OFF) is no
+// address; every other pattern has a pair with both switches ON.
+TEST(LokAllPatterns, FollowTheCountingOrder)
 {
-    int value = 0;
-    for (int j = 0, weight = 1; j < 4; ++j, weight *= 3) {
-        const bool odd = p.isOn(2 * j + 1);
-        const bool even = p.isOn(2 * j + 2);
-        if (odd && even)
-            return invalid;
-        value += (odd ? 0 : even ? 1 : 2) * weight;
-    }
-    if (value == 0)
-        return 80;
-    if (value == 80)
-        return invalid;
-    return value;
-}
-
-TEST(LokAllPatterns, AgreeWithReference)
-{
+    const std::vector<unsigned> settings = velmarit::testing::pairSettingsInCountingOrder();
+    ASSERT_EQ(settings.size(), 81u);
+    std::map<unsigned, LokResult> expected;
+    for (std::size_t n = 0; n < settings.size(); ++n)
+        expected[settings[n]] = n == 0 ? LokResult(80) : n == 80 ? invalid : LokResult(int(n));
     int valid = 0;
     for (unsigned bits = 0; bits < 256; ++bits) {
-        const auto p = LokPattern::fromBits(bits);
-        const LokResult result = decodeSwitchLok(p);
-        ASSERT_EQ(result, referenceDecode(p)) << "bits " << bits;
+        const auto found = expected.find(bits);
+        const LokResult result = decodeSwitchLok(LokPattern::fromBits(bits));
+        ASSERT_EQ(result, found == expected.end() ? invalid : found->second) << "bits " << bits;
         valid += result.has_value();
     }
-    EXPECT_EQ(valid, 80); // 3^4 patterns without a doubled pair, less all-OFF
+    EXPECT_EQ(valid, 80);
 }
 
 } // namespace

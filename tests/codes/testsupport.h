@@ -55,6 +55,35 @@ template <class Pattern, class Result> struct DecodeCase
     std::string_view text;
 };
 
+// The settings of the four switch pairs (switches 1 to 8) in counting order,
+// as a ternary counter steps through them, pair 1-2 the lowest digit: each
+// pair goes "odd switch ON", "even switch ON", "both OFF" and then carries
+// into the next. Entry n is the setting that counts as n, given as the bits
+// of switches 1 to 8 (bit k-1 is switch k). No arithmetic on weights: the
+// order of the count alone gives each setting its value. A setting with a
+// pair whose switches are both ON is not among them.
+inline std::vector<unsigned> pairSettingsInCountingOrder()
+{
+    constexpr int pairs = 4;
+    int digit[pairs] = {0, 0, 0, 0};
+    std::vector<unsigned> settings;
+    for (;;) {
+        unsigned bits = 0;
+        for (int j = 0; j < pairs; ++j) {
+            if (digit[j] == 0)
+                bits |= 1u << (2 * j); // the odd switch, 2j+1
+            else if (digit[j] == 1)
+                bits |= 1u << (2 * j + 1); // the even switch, 2j+2
+        }
+        settings.push_back(bits);
+        int j = 0;
+        while (j < pairs && ++digit[j] == 3)
+            digit[j++] = 0;
+        if (j == pairs)
+            return settings;
+    }
+}
+
 // Names for TEST_P rows: every row type carries a `name`.
 struct RowName
 {

@@ -10,28 +10,30 @@
 # the tables, as velmarit-tabelle --pdf writes them. The machine's own
 # printing is neither used nor changed.
 #
-# Usage: print_e2e.sh PATH-TO-VELMARIT PATH-TO-VELMARIT-PRINT-MODULE PATH-TO-VELMARIT-TABELLE
+# Usage: print_e2e.sh PATH-TO-VELMARIT PATH-TO-VELMARIT-PRINT-MODULE PATH-TO-VELMARIT-TABELLE VERSION
+# VERSION is the one the build gave both programs.
 # Needs cups-daemon, cups-client, poppler-utils and what
 # tests/support/xsession.sh needs.
 set -uo pipefail
 
-program=${1:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
-module=${2:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
-tabelle=${3:?usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE}
+usage="usage: $0 VELMARIT PRINT-MODULE VELMARIT-TABELLE VERSION"
+program=${1:?$usage}
+module=${2:?$usage}
+tabelle=${3:?$usage}
+version=${4:?$usage}
 
 for tool in pdftotext; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
-export XSESSION_DISPLAYS=${XSESSION_DISPLAYS:-70 71 72 73 74 75 76 77 78 79}
 # shellcheck source=tests/support/xsession.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
 xsession_start
 work=$XSESSION_DIR
 
 # --- The private print service ---------------------------------------------
-# shellcheck source=tests/support/privatecups.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../support/privatecups.sh"
+# shellcheck source=tests/support/cups.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/cups.sh"
 privatecups_start "$work"
 
 # --- The window prints ------------------------------------------------------
@@ -42,37 +44,37 @@ env -u QT_QPA_PLATFORM HOME="$work/home" QT_FONT_DPI=96 "$work/velmarit" >"$work
 app_pid=$!
 xsession_at_exit "kill $app_pid; wait $app_pid"
 window=$(xsession_wait_window --pid "$app_pid" --timeout 300) ||
-    xsession_fail "the program's window did not appear ($(cat "$work/app.log"))"
+    fail "the program's window did not appear ($(cat "$work/app.log"))"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1
-xsession_wait_for 50 xsession_window_is_active "$window" || xsession_fail "the window never became active"
+wait_for 50 xsession_window_is_active "$window" || fail "the window never became active"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 printing_maps() { grep -q libQt6PrintSupport "/proc/$app_pid/maps"; }
-printing_maps && xsession_fail "Qt's print support was loaded before the user printed"
-grep -q libcups "/proc/$app_pid/maps" && xsession_fail "CUPS was loaded before the user printed"
+printing_maps && fail "Qt's print support was loaded before the user printed"
+grep -q libcups "/proc/$app_pid/maps" && fail "CUPS was loaded before the user printed"
 
 start=$(now_ms)
 xdotool key --clearmodifiers ctrl+p
 dialog=$(xsession_wait_window --name '^Drucken$' --timeout 300) ||
-    xsession_fail "Ctrl+P opened no print dialog named \"Drucken\" ($(tail -n 5 "$work/app.log"))"
+    fail "Ctrl+P opened no print dialog named \"Drucken\" ($(tail -n 5 "$work/app.log"))"
 echo "Ctrl+P to the print dialog: $(($(now_ms) - start)) ms"
-printing_maps || xsession_fail "the print dialog is open but Qt's print support is not loaded?"
+printing_maps || fail "the print dialog is open but Qt's print support is not loaded?"
 # The dialog offers the test's queue as the printer; Return prints.
 sleep 0.5
 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
 xdotool key --clearmodifiers Return
 
 job=$(privatecups_wait_job)
-[ -n "$job" ] || xsession_fail "no job reached the print service ($(lpstat -o 2>&1; tail -n 5 "$work/cups/log/error_log" 2>/dev/null))"
+[ -n "$job" ] || fail "no job reached the print service ($(lpstat -o 2>&1; tail -n 5 "$work/cups/log/error_log" 2>/dev/null))"
 echo "job: $(basename "$job"), $(stat -c %s "$job") bytes, $(pdfinfo "$job" | awk '/^Pages:/ { print $2 }') pages"
 
 # Every row, as the command-line program writes it; only the program line
 # at the top of each page names its own program.
-"$tabelle" --pdf "$work/tabelle.pdf" || xsession_fail "velmarit-tabelle --pdf failed"
-normalise() { pdftotext "$1" - | sed -E 's/(velmarit-tabelle|Velmarit) 2\.0\.3/PROGRAMM/'; }
+"$tabelle" --pdf "$work/tabelle.pdf" || fail "velmarit-tabelle --pdf failed"
+normalise() { pdftotext "$1" - | sed -E "s/(velmarit-tabelle|Velmarit) ${version//./\\.}/PROGRAMM/"; }
 if ! diff <(normalise "$work/tabelle.pdf") <(normalise "$job") >"$work/text.diff"; then
-    xsession_fail "the printed job's text differs from velmarit-tabelle's: $(head -n 20 "$work/text.diff")"
+    fail "the printed job's text differs from velmarit-tabelle's: $(head -n 20 "$work/text.diff")"
 fi
 # The window is still there and usable after printing.
-xsession_pid_alive "$app_pid" || xsession_fail "the program ended while printing ($(cat "$work/app.log"))"
+pid_alive "$app_pid" || fail "the program ended while printing ($(cat "$work/app.log"))"
 echo "print e2e: ok"

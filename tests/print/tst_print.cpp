@@ -12,6 +12,7 @@
 #include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
+#include "pdfwords.h"
 #include "windowcontrols.h"
 
 #include <QAbstractButton>
@@ -45,34 +46,12 @@
 #include <sys/resource.h>
 
 using namespace velmarit;
+using velmarit::test::pdfPages;
+using velmarit::test::pdfText;
+using velmarit::test::pdfWords;
+using velmarit::test::Word;
 
 namespace {
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, process.readAllStandardError());
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString &pdf)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-// The words in reading order, without the blanks that -layout adds.
-QString pdfWords(const QString &pdf)
-{
-    return run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-}
-
-int pdfPages(const QString &pdf)
-{
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
-}
 
 // Answers the modal windows that open, one after the other, each with its
 // step: a step runs once a modal window of its type is showing. It answers
@@ -160,42 +139,10 @@ QStringList entriesOf(const QString &directory)
 QString withoutProgram(QString text)
 {
     static const QRegularExpression program(
-        QStringLiteral("(velmarit-tabelle|Velmarit) 2\\.0\\.3"));
+        QStringLiteral("(velmarit-tabelle|Velmarit) ") +
+        QRegularExpression::escape(QStringLiteral(VELMARIT_VERSION)));
     text.replace(program, QStringLiteral("PROGRAMM"));
     return text;
-}
-
-struct Word
-{
-    QString text;
-    QRectF box;
-};
-
-// Every word of every page with its box in points (pdftotext -bbox).
-QList<QList<Word>> wordsOf(const QString &pdf, QSizeF *pageSize = nullptr)
-{
-    static const QRegularExpression pageLine(
-        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
-    static const QRegularExpression wordLine(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">(.*)</word>"));
-    QList<QList<Word>> pages;
-    const QString out =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    for (const QString &line : out.split(u'\n')) {
-        if (const auto page = pageLine.match(line); page.hasMatch()) {
-            pages.append(QList<Word>());
-            if (pageSize)
-                *pageSize = QSizeF(page.captured(1).toDouble(), page.captured(2).toDouble());
-        }
-        if (const auto w = wordLine.match(line); w.hasMatch() && !pages.isEmpty()) {
-            pages.last().append(
-                {w.captured(5),
-                 QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
-                        QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
-        }
-    }
-    return pages;
 }
 
 } // namespace
@@ -687,8 +634,8 @@ void TstPrint::otherPaperFitsEveryTable()
         file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands::heading()));
     }
     QSizeF pageSize;
-    const auto pages = wordsOf(pdf, &pageSize);
-    const auto a4Pages = wordsOf(a4);
+    const auto pages = velmarit::test::wordsOfPages(pdf, &pageSize);
+    const auto a4Pages = velmarit::test::wordsOfPages(a4);
     QCOMPARE(pages.size(), 11);
     QCOMPARE(a4Pages.size(), 11);
     const QRectF printable = layout.paintRect(QPageLayout::Point);
@@ -697,19 +644,19 @@ void TstPrint::otherPaperFitsEveryTable()
         // there: nothing was cut off.
         QCOMPARE(pages.at(p).size(), a4Pages.at(p).size());
         for (const Word &word : pages.at(p)) {
-            QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box),
+            QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box()),
                      qPrintable(QStringLiteral("page %1: \"%2\" at %3,%4-%5,%6 outside")
                                     .arg(p + 1)
                                     .arg(word.text)
-                                    .arg(word.box.left())
-                                    .arg(word.box.top())
-                                    .arg(word.box.right())
-                                    .arg(word.box.bottom())));
+                                    .arg(word.box().left())
+                                    .arg(word.box().top())
+                                    .arg(word.box().right())
+                                    .arg(word.box().bottom())));
         }
         // The same page scaled evenly: the first and the last word span the
         // same shape as on A4.
-        const QRectF span = pages.at(p).first().box.united(pages.at(p).last().box);
-        const QRectF a4Span = a4Pages.at(p).first().box.united(a4Pages.at(p).last().box);
+        const QRectF span = pages.at(p).first().box().united(pages.at(p).last().box());
+        const QRectF a4Span = a4Pages.at(p).first().box().united(a4Pages.at(p).last().box());
         const qreal scaleX = span.width() / a4Span.width();
         const qreal scaleY = span.height() / a4Span.height();
         QVERIFY2(qAbs(scaleX - scaleY) < 0.01,

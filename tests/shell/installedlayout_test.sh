@@ -17,7 +17,7 @@ set -uo pipefail
 
 build=${1:?usage: $0 BUILD-DIR}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/sessionsupport.sh"
+source "$here/../support/checks.sh"
 
 if [ "${VELMARIT_IN_NAMESPACE:-}" != 1 ]; then
     if [ "$(id -u)" -ne 0 ] || ! unshare -m --propagation private true 2>/dev/null; then

@@ -11,7 +11,7 @@
 set -uo pipefail
 
 program=${1:?usage: $0 PATH-TO-VELMARIT}
-source "$(dirname "$0")/sessionsupport.sh"
+source "$(dirname "$0")/../support/checks.sh"
 
 work=$(mktemp -d)
 app_pid=

@@ -15,7 +15,7 @@
 set -uo pipefail
 
 program=${1:?usage: $0 PATH-TO-VELMARIT}
-source "$(dirname "$0")/sessionsupport.sh"
+source "$(dirname "$0")/../support/checks.sh"
 
 for tool in weston Xwayland xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"

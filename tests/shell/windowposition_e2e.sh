@@ -14,7 +14,6 @@ set -uo pipefail
 program=${1:?usage: $0 PATH-TO-VELMARIT}
 # shellcheck source=tests/support/xsession.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xsession.sh"
-fail() { xsession_fail "$@"; }
 
 app_pid=
 window=
@@ -28,7 +27,7 @@ start_program() {
     env -u QT_QPA_PLATFORM QT_FONT_DPI=96 "$work/velmarit" >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(xsession_wait_window --pid "$app_pid") || {
-        xsession_pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
+        pid_alive "$app_pid" || fail "the program ended at start ($(cat "$work/app.log"))"
         fail "the program's window did not appear or got no frame:" \
             "$(for w in $(xdotool search --pid "$app_pid" 2>/dev/null); do
                 echo "$w $(xwininfo -id "$w" | grep -o 'Map State: .*')" \
@@ -54,25 +53,15 @@ corner_is() { [ "$(outer_corner)" = "$1" ]; }
 
 # The corner must settle at $1: the window manager may still be placing it.
 expect_corner() {
-    xsession_wait_for 30 corner_is "$1"
+    wait_for 30 corner_is "$1"
     local corner
     corner=$(outer_corner)
     [ "$corner" = "$1" ] || fail "$2 at $corner, expected $1"
 }
 
-close_program() {
-    xsession_close_window "$window" "$app_pid" ||
-        fail "the window did not close through the window manager (openbox restarts: $(xsession_wm_restarts))"
-    wait "$app_pid"
-    local status=$?
-    app_pid=
-    [ "$status" -eq 0 ] || fail "the program ended with status $status ($(cat "$work/app.log"))"
-}
-
-expect_file() {
-    printf '%b' "$1" >"$work/expected"
-    cmp -s "$work/expected" "$ini" ||
-        fail "position file holds '$(od -An -c "$ini" 2>&1 | tr -s '\n' ' ')', expected '$1'"
+# A close through the window manager ends the program with status 0.
+close_ok() {
+    close_program || fail "the program did not close cleanly: status $? ($(cat "$work/app.log"))"
 }
 
 scenario() {
@@ -92,14 +81,14 @@ scenario() {
     # Move it one inch right and half an inch down: 96 x 48 pixels, 1440 x 720 twips.
     timeout 10 xdotool windowmove --sync "$window" 96 48 >/dev/null 2>&1
     expect_corner "96 48" "after the move the window is"
-    close_program
-    expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+    close_ok
+    expect_file "$ini" '[Position]\r\n 1440 \r\n 720 \r\n'
 
     # Second start: where the first one closed.
     start_program
     expect_corner "96 48" "second start opened"
-    close_program
-    expect_file '[Position]\r\n 1440 \r\n 720 \r\n'
+    close_ok
+    expect_file "$ini" '[Position]\r\n 1440 \r\n 720 \r\n'
 }
 
 xsession_start

@@ -8,20 +8,18 @@
 #
 #   source "$(dirname "$0")/../support/xsession.sh"
 #   xsession_start                      # exports DISPLAY, sets XSESSION_DIR
-#   myprogram & pid=$!
-#   xsession_at_exit "kill $pid"        # runs before the session goes away
-#   window=$(xsession_wait_window --pid "$pid") || xsession_fail "no window"
-#   xsession_close_window "$window" "$pid" || xsession_fail "did not close"
+#   myprogram & app_pid=$!
+#   xsession_at_exit "kill $app_pid"    # runs before the session goes away
+#   window=$(xsession_wait_window --pid "$app_pid") || fail "no window"
+#   close_program || fail "did not close"
 #
 # A test whose checks depend on where the window manager put a window runs
 # them as a scenario, `xsession_run my_checks`, which reruns them when openbox
 # had to be restarted meanwhile.
 #
-# Settings (environment):
-#   XSESSION_SCREEN    Xvfb screen (default 1280x1024x24)
-# The display number is the X server's choice, a free one, so that sessions
-# started at the same time never compete for a number; XSESSION_DISPLAYS is
-# accepted for callers that set it and is ignored.
+# XSESSION_SCREEN sets the Xvfb screen (default 1280x1024x24). The display
+# number is the X server's choice, a free one, so that sessions started at
+# the same time never compete for a number.
 #
 # Needs Xvfb, openbox, x11-utils (xdpyinfo, xprop, xwininfo), xdotool, wmctrl.
 #
@@ -33,30 +31,20 @@
 # openbox whenever it ends (the new one re-manages the existing windows), and
 # a close is tried again, with _NET_CLOSE_WINDOW as a second way.
 
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
 XSESSION_DIR=
 XSESSION_XVFB_PID=
 XSESSION_WM_PID=
 XSESSION_EXIT_HOOKS=()
 
-xsession_fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "$XSESSION_DIR" ] && [ -e "$XSESSION_DIR/openbox.log" ]; then
-        echo "openbox restarts: $(xsession_wm_restarts); its log:" >&2
-        tail -n 20 "$XSESSION_DIR/openbox.log" >&2
-    fi
-    exit 1
+# What a failure adds to its message once the session runs.
+xsession_diagnose() {
+    [ -n "$XSESSION_DIR" ] && [ -e "$XSESSION_DIR/openbox.log" ] || return 0
+    echo "openbox restarts: $(xsession_wm_restarts); its log:"
+    tail -n 20 "$XSESSION_DIR/openbox.log"
 }
-
-# Polls a command for up to $1 tenths of a second; its output is dropped.
-xsession_wait_for() {
-    local tenths=$1 i
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
+CHECKS_DIAGNOSTICS+=(xsession_diagnose)
 
 # Runs a command when the session is torn down (last added runs first), for
 # example to stop the program under test before its X server goes away.
@@ -73,7 +61,6 @@ xsession_run_exit_hooks() {
 }
 
 xsession_stop() {
-    local pid
     trap - EXIT
     xsession_run_exit_hooks
     # Stop the respawn loop first, or it would start another openbox.
@@ -83,11 +70,11 @@ xsession_stop() {
         kill -- "-$XSESSION_WM_PID" 2>/dev/null
         XSESSION_WM_PID=
     fi
-    for pid in $XSESSION_XVFB_PID; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    XSESSION_XVFB_PID=
+    if [ -n "$XSESSION_XVFB_PID" ]; then
+        kill "$XSESSION_XVFB_PID" 2>/dev/null
+        wait "$XSESSION_XVFB_PID" 2>/dev/null
+        XSESSION_XVFB_PID=
+    fi
     [ -n "$XSESSION_DIR" ] && rm -rf "$XSESSION_DIR"
     XSESSION_DIR=
 }
@@ -98,10 +85,6 @@ xsession_wm_check_window() {
     local id
     id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
     [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1 && echo "$id"
-}
-
-xsession_wm_ready() {
-    [ -n "$(xsession_wm_check_window)" ]
 }
 
 # openbox has announced itself at least half a second ago: only then does a
@@ -125,7 +108,7 @@ xsession_wm_settled() {
 xsession_start() {
     local tool number
     for tool in Xvfb openbox xdpyinfo xprop xwininfo xdotool wmctrl setsid; do
-        command -v "$tool" >/dev/null || xsession_fail "$tool is not installed"
+        command -v "$tool" >/dev/null || fail "$tool is not installed"
     done
 
     XSESSION_DIR=$(mktemp -d)
@@ -148,11 +131,11 @@ xsession_start() {
     # is given up after 30 s.
     number=$(timeout 30 head -n 1 "$XSESSION_DIR/displayfd") || number=
     if [ -z "$number" ] || ! kill -0 "$XSESSION_XVFB_PID" 2>/dev/null ||
-        ! xsession_wait_for 100 xdpyinfo -display ":$number"; then
+        ! wait_for 100 xdpyinfo -display ":$number"; then
         kill "$XSESSION_XVFB_PID" 2>/dev/null
         wait "$XSESSION_XVFB_PID" 2>/dev/null
         XSESSION_XVFB_PID=
-        xsession_fail "no X server could be started ($(cat "$XSESSION_DIR/xvfb.log"))"
+        fail "no X server could be started ($(cat "$XSESSION_DIR/xvfb.log"))"
     fi
     export DISPLAY=":$number"
 
@@ -171,23 +154,13 @@ xsession_start() {
             sleep 0.2
         done' >"$XSESSION_DIR/openbox.log" 2>&1 </dev/null &
     XSESSION_WM_PID=$!
-    xsession_wait_for 200 xsession_wm_settled ||
-        xsession_fail "openbox did not start ($(cat "$XSESSION_DIR/openbox.log"))"
+    wait_for 200 xsession_wm_settled ||
+        fail "openbox did not start ($(cat "$XSESSION_DIR/openbox.log"))"
 }
 
 # How often openbox had to be restarted so far (for a test's log).
 xsession_wm_restarts() {
     grep -c '^openbox ended' "$XSESSION_DIR/openbox.log" 2>/dev/null || true
-}
-
-# kill -0 alone would count a process that ended but was not reaped yet.
-xsession_pid_alive() {
-    local state
-    kill -0 "$1" 2>/dev/null || return 1
-    # The state follows the command name in parentheses, which may hold blanks;
-    # a process whose entry went away after kill -0 has just ended.
-    state=$(sed 's/.*) //; s/ .*//' "/proc/$1/stat" 2>/dev/null) || return 1
-    [ "$state" != Z ]
 }
 
 xsession_window_managed() {
@@ -218,7 +191,7 @@ xsession_wait_window() {
             echo "$window"
             return 0
         fi
-        if [ -n "$pid" ] && ! xsession_pid_alive "$pid"; then
+        if [ -n "$pid" ] && ! pid_alive "$pid"; then
             return 1
         fi
         sleep 0.1
@@ -233,7 +206,7 @@ xsession_window_is_active() {
 xsession_window_gone() {
     local window=$1 pid=$2
     if [ -n "$pid" ]; then
-        ! xsession_pid_alive "$pid"
+        ! pid_alive "$pid"
     else
         ! xwininfo -id "$window" 2>/dev/null | grep -q 'IsViewable'
     fi
@@ -250,14 +223,14 @@ xsession_close_window() {
     local window=$1 pid=${2:-} attempt
     for ((attempt = 0; attempt < 3; attempt++)); do
         xsession_window_gone "$window" "$pid" && return 0
-        xsession_wait_for 50 xsession_wm_settled
+        wait_for 50 xsession_wm_settled
         xdotool windowactivate "$window" >/dev/null 2>&1
-        if xsession_wait_for 50 xsession_window_is_active "$window"; then
+        if wait_for 50 xsession_window_is_active "$window"; then
             xdotool key --clearmodifiers alt+F4
-            xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
+            wait_for 50 xsession_window_gone "$window" "$pid" && return 0
         fi
         wmctrl -i -c "$window" >/dev/null 2>&1
-        xsession_wait_for 50 xsession_window_gone "$window" "$pid" && return 0
+        wait_for 50 xsession_window_gone "$window" "$pid" && return 0
     done
     xsession_window_gone "$window" "$pid"
 }
@@ -270,7 +243,7 @@ xsession_close_window() {
 xsession_run() {
     local attempt restarts status=1
     for ((attempt = 1; attempt <= 3; attempt++)); do
-        xsession_wait_for 200 xsession_wm_settled
+        wait_for 200 xsession_wm_settled
         restarts=$(xsession_wm_restarts)
         (
             XSESSION_EXIT_HOOKS=()
@@ -283,5 +256,23 @@ xsession_run() {
         [ "$(xsession_wm_restarts)" = "$restarts" ] && return "$status"
         echo "openbox was restarted during attempt $attempt; running the scenario again" >&2
     done
+    return "$status"
+}
+
+# Closes the test's program ($window, $app_pid) as a user does, through the
+# window manager, and returns its exit status. A program that would not
+# close is ended; that returns 125 and says so.
+close_program() {
+    local status
+    if ! xsession_close_window "$window" "$app_pid"; then
+        echo "the window did not close through the window manager (openbox restarts: $(xsession_wm_restarts))" >&2
+        kill "$app_pid" 2>/dev/null
+        wait "$app_pid" 2>/dev/null
+        app_pid=
+        return 125
+    fi
+    wait "$app_pid"
+    status=$?
+    app_pid=
     return "$status"
 }

@@ -24,7 +24,7 @@ trap cleanup EXIT
     source "$here/xsession.sh"
     xsession_start
     echo "$DISPLAY" >"$work/first.display"
-    xsession_wait_for 1200 test -e "$work/stop"
+    wait_for 1200 test -e "$work/stop"
 ) >"$work/first.log" 2>&1 &
 first_pid=$!
 for _ in $(seq 600); do
@@ -40,14 +40,14 @@ XSESSION_DISPLAYS=${first#:}
 source "$here/xsession.sh"
 xsession_start
 second=$DISPLAY
-[ "$second" != "$first" ] || xsession_fail "both sessions got display $first"
-xdpyinfo -display "$first" >/dev/null 2>&1 || xsession_fail "the first session's server is gone"
+[ "$second" != "$first" ] || fail "both sessions got display $first"
+xdpyinfo -display "$first" >/dev/null 2>&1 || fail "the first session's server is gone"
 # A window mapped here is seen here and not on the other server.
 xmessage -title xsession-probe probe &
 probe=$!
 xsession_at_exit "kill $probe"
-xsession_wait_window --name xsession-probe >/dev/null || xsession_fail "no managed window on $second"
+xsession_wait_window --name xsession-probe >/dev/null || fail "no managed window on $second"
 [ -z "$(DISPLAY=$first xdotool search --name xsession-probe 2>/dev/null)" ] ||
-    xsession_fail "the window showed up on the other session's display"
+    fail "the window showed up on the other session's display"
 touch "$work/stop"
 echo "sessions on $first and $second"

@@ -3,12 +3,14 @@
 
 #pragma once
 
-// Reading a PDF back as a person and a program would: poppler's tools give
-// the text with its place on the page and the pages as pixels. The switch
+// Reading a PDF's switch blocks back as a person would: the words with their
+// places on the page come from pdfwords.h, the pages as pixels from
+// pdftoppm. The switch
 // blocks are found from the text alone (the switch numbers are the smallest
 // print on a page, evenly spaced from 1), and the lever above each number is
 // read from the pixels.
 
+#include "pdfwords.h"
 #include "programrun.h"
 
 #include <algorithm>
@@ -22,42 +24,6 @@
 #include <QStringList>
 
 namespace velmarit::test {
-
-// A word of the page's text; coordinates in points from the top left.
-struct Word
-{
-    QString text;
-    double xMin = 0;
-    double yMin = 0;
-    double xMax = 0;
-    double yMax = 0;
-
-    double height() const { return yMax - yMin; }
-    double xMiddle() const { return (xMin + xMax) / 2; }
-    double yMiddle() const { return (yMin + yMax) / 2; }
-};
-
-// The words of every page, from `pdftotext -bbox`.
-inline QList<QList<Word>> wordsOfPages(const QString &pdf)
-{
-    const ProgramRun run = runProgram(QStringLiteral("pdftotext"),
-                                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    QList<QList<Word>> pages;
-    static const QRegularExpression wordLine(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">(.*)</word>"));
-    for (const QString &line : run.out.split(u'\n')) {
-        if (line.trimmed().startsWith(QStringLiteral("<page ")))
-            pages.append(QList<Word>());
-        const auto match = wordLine.match(line);
-        if (match.hasMatch() && !pages.isEmpty()) {
-            pages.last().append({match.captured(5), match.captured(1).toDouble(),
-                                 match.captured(2).toDouble(), match.captured(3).toDouble(),
-                                 match.captured(4).toDouble()});
-        }
-    }
-    return pages;
-}
 
 // A page rendered in grey by pdftoppm.
 struct GreyPage

@@ -33,9 +33,9 @@ env -u QT_QPA_PLATFORM QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_
 app_pid=$!
 xsession_at_exit "kill $app_pid; wait $app_pid"
 window=$(xsession_wait_window --pid "$app_pid" --timeout 300) ||
-    xsession_fail "the program's window did not appear ($(cat "$XSESSION_DIR/app.log"))"
+    fail "the program's window did not appear ($(cat "$XSESSION_DIR/app.log"))"
 
 /usr/bin/python3 "$here/screenreader_atspi.py" "$app_pid" ||
-    xsession_fail "the window read over AT-SPI differs (program log: $(tail -n 5 "$XSESSION_DIR/app.log"))"
+    fail "the window read over AT-SPI differs (program log: $(tail -n 5 "$XSESSION_DIR/app.log"))"
 /usr/bin/python3 "$here/contextmenu_atspi.py" "$app_pid" "$window" ||
-    xsession_fail "the context menu read over AT-SPI differs (program log: $(tail -n 5 "$XSESSION_DIR/app.log"))"
+    fail "the context menu read over AT-SPI differs (program log: $(tail -n 5 "$XSESSION_DIR/app.log"))"

@@ -26,11 +26,11 @@ publisher=${4:?$usage}
 later_setup=${5:?$usage}
 later_version=${6:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/winesupport.sh"
+source "$here/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 source "$here/../support/xsession.sh"
-XSESSION_DISPLAYS="70 71 72 73 74 75 76 77 78 79" xsession_start
+xsession_start
 work="$XSESSION_DIR/work"
 mkdir -p "$work/zip"
 app_pid=
@@ -101,7 +101,7 @@ if reg_key_exists; then
     run_quiet_uninstall
 fi
 rm -rf "$install_dir" "$start_menu_link" "$desktop_link"
-(cd "$work/zip" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+(cd "$work/zip" && cmake -E tar xf "$zip") || fail "could not unpack $zip"
 
 # --- silent install
 check "the installer ends with status 0 on /S" run_silently "$setup" /S
@@ -154,7 +154,7 @@ start_program() {
     (cd "$work" && exec wine "$program") >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
-        die "the installed program showed no window ($(cat "$work/app.log"))"
+        fail "the installed program showed no window ($(cat "$work/app.log"))"
     sleep 1
 }
 

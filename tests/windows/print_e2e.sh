@@ -12,17 +12,20 @@
 # back as it was: the only one, active, in its place, the turnout box with
 # its address and the keyboard, its result unchanged.
 #
-# Usage: print_e2e.sh Velmarit-<version>-win64.zip LINUX-VELMARIT-TABELLE
+# Usage: print_e2e.sh Velmarit-<version>-win64.zip LINUX-VELMARIT-TABELLE VERSION
+# VERSION is the one the build gave the programs.
 set -uo pipefail
 
-zip=${1:?usage: $0 ZIP LINUX-VELMARIT-TABELLE}
-tabelle=${2:?usage: $0 ZIP LINUX-VELMARIT-TABELLE}
+usage="usage: $0 ZIP LINUX-VELMARIT-TABELLE VERSION"
+zip=${1:?$usage}
+tabelle=${2:?$usage}
+version=${3:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/winesupport.sh"
+source "$here/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 source "$here/../support/xsession.sh"
-source "$here/../support/privatecups.sh"
+source "$here/../support/cups.sh"
 xsession_start
 work="$XSESSION_DIR/work"
 folder="$work/Jürgen Müller/Modellbahn/Velmarit"
@@ -40,13 +43,13 @@ privatecups_start "$work"
 # belongs to the display it was started on.
 wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
-(cd "$folder" && cmake -E tar xf "$zip") || xsession_fail "could not unpack $zip"
+(cd "$folder" && cmake -E tar xf "$zip") || fail "could not unpack $zip"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 (cd "$folder" && exec wine "$folder/velmarit.exe") >"$work/app.log" 2>&1 &
 app_pid=$!
 window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
-    xsession_fail "the window did not appear ($(cat "$work/app.log"))"
+    fail "the window did not appear ($(cat "$work/app.log"))"
 sleep 1
 xdotool windowactivate --sync "$window" >/dev/null 2>&1
 
@@ -78,7 +81,7 @@ save_through_dialog() {
     local attempt active
     for ((attempt = 1; attempt <= 3; attempt++)); do
         xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
-        xsession_wait_for 100 xsession_window_is_active "$dialog" || continue
+        wait_for 100 xsession_window_is_active "$dialog" || continue
         sleep 1
         # The name goes in through the clipboard: typed keys for umlauts
         # are remapped on the fly, which a loaded Wine can read too late.
@@ -87,7 +90,7 @@ save_through_dialog() {
         sleep 0.5
         started=$(now_ms)
         xdotool key Return
-        xsession_wait_for 150 test -s "$target" && return 0
+        wait_for 150 test -s "$target" && return 0
         xsession_window_gone "$dialog" "" && return 1
         active=$(xdotool getactivewindow 2>/dev/null)
         [ -n "$active" ] && [ "$active" != "$dialog" ] && xdotool key Return
@@ -102,8 +105,8 @@ check "the PDF is written into '$(basename "$(dirname "$documents")")/$(basename
 
 # Every row, as the command-line program writes it; only the program line at
 # the top of each page names its own program.
-"$tabelle" --pdf "$work/tabelle.pdf" || xsession_fail "velmarit-tabelle --pdf failed"
-text_layer() { pdftotext -layout "$1" - 2>/dev/null | sed -E 's/(velmarit-tabelle|Velmarit) [0-9.]+$/PROGRAMM/; s/ +/ /g'; }
+"$tabelle" --pdf "$work/tabelle.pdf" || fail "velmarit-tabelle --pdf failed"
+text_layer() { pdftotext -layout "$1" - 2>/dev/null | sed -E "s/(velmarit-tabelle|Velmarit) ${version//./\\.}\$/PROGRAMM/; s/ +/ /g"; }
 rows_match() {
     diff <(text_layer "$work/tabelle.pdf") <(text_layer "$target") >"$work/text.diff" && return 0
     head -n 10 "$work/text.diff" >&2
@@ -134,12 +137,12 @@ check "Windows' printers include the print service's queue" wine_has_printer
 if [ -n "$print_dialog" ]; then
     xdotool windowactivate --sync "$print_dialog" >/dev/null 2>&1
     xdotool key Escape
-    xsession_wait_for 100 window_gone '^(Print|Drucken)$'
+    wait_for 100 window_gone '^(Print|Drucken)$'
     check "cancelling closes it" window_gone '^(Print|Drucken)$'
 fi
 sleep 2
 check "cancelling prints nothing" test -z "$(ls "$PRIVATECUPS_JOBS")"
-check "the program is still running" xsession_pid_alive "$app_pid"
+check "the program is still running" pid_alive "$app_pid"
 # What the user goes on with: no window but Velmarit's left on the desktop,
 # Velmarit's the active one, in its place, the address still in the box that
 # has the keyboard, and its result unchanged.
@@ -150,13 +153,13 @@ only_velmarit() {
     done < <(wmctrl -l)
 }
 check "no dialog is left: Velmarit's is the only window ($(wmctrl -l | cut -d' ' -f5- | tr '\n' '|'))" only_velmarit
-check "Velmarit's window is the active one again" xsession_wait_for 50 xsession_window_is_active "$window"
+check "Velmarit's window is the active one again" wait_for 50 xsession_window_is_active "$window"
 check "the window is where it was ($corner_before)" test "$(corner)" = "$corner_before"
 # The box's text through the clipboard: select all and copy, as a user would.
 box_text() {
     printf 'leer' | xclip -selection clipboard -i
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    xsession_wait_for 30 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != leer ]'
+    wait_for 30 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" != leer ]'
     xclip -o -selection clipboard 2>/dev/null
 }
 typed=$(box_text)

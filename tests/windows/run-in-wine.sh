@@ -5,6 +5,6 @@
 # Runs a Windows console program under Wine in the build tree's prefix and
 # passes its exit status on.  Usage: run-in-wine.sh PROGRAM.exe [ARGS...]
 set -euo pipefail
-source "$(dirname "$0")/winesupport.sh"
+source "$(dirname "$0")/../support/wine.sh"
 ensure_wine_prefix
 exec env -u DISPLAY wine "$@"

@@ -24,11 +24,11 @@ zip=${2:?usage: $0 session-end|dpi150 ZIP PROBE.exe [SCREENSHOT.png]}
 probe=${3:?usage: $0 session-end|dpi150 ZIP PROBE.exe [SCREENSHOT.png]}
 screenshot=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/winesupport.sh"
+source "$here/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 source "$here/../support/xsession.sh"
-XSESSION_DISPLAYS="60 61 62 63 64 65 66 67 68 69" xsession_start
+xsession_start
 work="$XSESSION_DIR/work"
 folder="$work/Velmarit"
 app_pid=
@@ -43,7 +43,7 @@ wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
 
 mkdir -p "$folder"
-(cd "$folder" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+(cd "$folder" && cmake -E tar xf "$zip") || fail "could not unpack $zip"
 exe="$folder/velmarit.exe"
 ini="$folder/Velmarit.ini"
 title=' Velmarit für märklin-Digital'
@@ -53,7 +53,7 @@ start_program() {
     (cd "$folder" && exec wine "$exe") >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(xsession_wait_window --name "^$title\$" --timeout 300) ||
-        die "the window did not appear within 30 s ($(cat "$work/app.log"))"
+        fail "the window did not appear within 30 s ($(cat "$work/app.log"))"
     sleep 1
 }
 # What Windows says of the window: "window L T R B client L T W H dpi D".
@@ -66,7 +66,7 @@ session_end() {
     start_program
     xdotool windowmove --sync "$window" 200 150 >/dev/null 2>&1
     sleep 1
-    close_program || die "Alt+F4 did not close the window"
+    close_program || fail "Alt+F4 did not close the window"
     cp "$ini" "$work/closed.ini"
 
     # Reopened there, the session ends under it. Every completed write of
@@ -78,7 +78,7 @@ session_end() {
     wine wineboot --end-session >"$work/wineboot.log" 2>&1
     local ended=no i
     for ((i = 0; i < 150; i++)); do
-        if ! xsession_pid_alive "$app_pid"; then
+        if ! pid_alive "$app_pid"; then
             ended=yes
             break
         fi
@@ -100,7 +100,7 @@ session_end() {
 dpi150() {
     # A prefix of its own, so that no other test ever sees 150 %.
     export WINEPREFIX="$work/prefix-144"
-    ensure_wine_prefix || die "could not make a Wine prefix at 144 dpi"
+    ensure_wine_prefix || fail "could not make a Wine prefix at 144 dpi"
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
     wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
     wineserver -w
@@ -127,13 +127,13 @@ dpi150() {
     # manager would pull it back in when it reopens.
     xdotool windowmove --sync "$window" 90 30 >/dev/null 2>&1
     sleep 1
-    close_program || die "Alt+F4 did not close the window"
+    close_program || fail "Alt+F4 did not close the window"
     cp "$ini" "$work/first.ini"
     start_program
     xdotool windowmove --sync "$window" 240 180 >/dev/null 2>&1
     sleep 1
     rect=$(win32_rect)
-    close_program || die "Alt+F4 did not close the window"
+    close_program || fail "Alt+F4 did not close the window"
     cp "$ini" "$work/moved.ini"
     local x1 y1 x2 y2
     read -r x1 y1 < <(tr -d '\r' <"$work/first.ini" | sed -n '2,3p' | tr '\n' ' ')
@@ -155,6 +155,6 @@ dpi150() {
 case $scenario in
     session-end) session_end ;;
     dpi150) dpi150 ;;
-    *) die "unknown scenario $scenario" ;;
+    *) fail "unknown scenario $scenario" ;;
 esac
 checks_done "$scenario under Wine"

@@ -15,7 +15,7 @@ set -uo pipefail
 linux=${1:?usage: $0 LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]}
 windows=${2:?usage: $0 LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]}
 shift 2
-source "$(dirname "$0")/winesupport.sh"
+source "$(dirname "$0")/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 work=$(mktemp -d)

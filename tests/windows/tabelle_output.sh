@@ -16,7 +16,7 @@ set -uo pipefail
 linux=${1:?usage: $0 LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]}
 windows=${2:?usage: $0 LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]}
 shift 2
-source "$(dirname "$0")/winesupport.sh"
+source "$(dirname "$0")/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 [ -x "$linux" ] || { echo "FAIL: no Linux build at $linux" >&2; exit 1; }
@@ -28,14 +28,9 @@ linux_status=$?
 env -u DISPLAY wine "$windows" "$@" >"$work/win.out" 2>"$work/win.err"
 win_status=$?
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 [ "$win_status" -eq "$linux_status" ] ||
-    fail "exit status $win_status under Wine, $linux_status on Linux"
+    failure "exit status $win_status under Wine, $linux_status on Linux"
 
 csv=no
 help=no
@@ -49,15 +44,15 @@ for stream in out err; do
     expect_mark=no
     [ "$stream" = out ] && [ "$csv" = yes ] && [ "$linux_status" -eq 0 ] && expect_mark=yes
     if [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' \n')" = "efbbbf" ]; then
-        [ "$expect_mark" = yes ] || fail "std$stream starts with a byte order mark"
+        [ "$expect_mark" = yes ] || failure "std$stream starts with a byte order mark"
         tail -c +4 "$file" >"$file.body"
     else
-        [ "$expect_mark" = no ] || fail "std$stream has no byte order mark"
+        [ "$expect_mark" = no ] || failure "std$stream has no byte order mark"
         cp "$file" "$file.body"
     fi
     # Line ends: no LF without its CR, and no CR doubled in front of one.
     bare_lf=$(/usr/bin/python3 -c 'import sys; b = open(sys.argv[1], "rb").read(); print(b.count(b"\n") - b.count(b"\r\n"), b.count(b"\r\r\n"))' "$file.body")
-    [ "$bare_lf" = "0 0" ] || fail "std$stream: line ends not all single CR LF (bare LF, CR CR LF: $bare_lf)"
+    [ "$bare_lf" = "0 0" ] || failure "std$stream: line ends not all single CR LF (bare LF, CR CR LF: $bare_lf)"
     sed 's/\r$//' "$file.body" >"$file.unix"
     if [ "$help" = yes ]; then
         for f in "$file.unix" "$work/linux.$stream"; do
@@ -65,12 +60,12 @@ for stream in out err; do
         done
     fi
     if ! cmp -s "$work/linux.$stream" "$file.unix"; then
-        fail "std$stream differs from the Linux build:"
+        failure "std$stream differs from the Linux build:"
         diff "$work/linux.$stream" "$file.unix" | head -n 10 >&2
     fi
 done
 
-if [ "$failures" -eq 0 ]; then
+if [ "$CHECKS_FAILED" -eq 0 ]; then
     echo "velmarit-tabelle $*: same as on Linux ($(wc -c <"$work/win.out") bytes)"
 fi
-[ "$failures" -eq 0 ]
+[ "$CHECKS_FAILED" -eq 0 ]

@@ -11,7 +11,7 @@
 # Usage: tabelle_own_console.sh WINDOWS-PROGRAM.exe
 set -uo pipefail
 windows=${1:?usage: $0 WINDOWS-PROGRAM.exe}
-source "$(dirname "$0")/winesupport.sh"
+source "$(dirname "$0")/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 work=$(mktemp -d)
@@ -22,11 +22,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 # The keyboard: whatever is written into the FIFO reaches the console.
 mkfifo "$work/keys"
@@ -46,11 +41,11 @@ done
 text=$(seen)
 for words in 'velmarit-tabelle' 'Eingabeaufforderung' 'velmarit.exestartenundStrg+Pdrücken' \
     'Codiertabellen' 'WeitermiteinerbeliebigenTaste'; do
-    [[ $text == *"$words"* ]] || fail "the console does not show \"$words\""
+    [[ $text == *"$words"* ]] || failure "the console does not show \"$words\""
 done
 # The note, not the tables: those run to hundreds of lines.
 lines=$(sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' "$work/console" | grep -c '[[:alnum:]]')
-[ "$lines" -lt 15 ] || fail "the console shows $lines lines, more than the note"
+[ "$lines" -lt 15 ] || failure "the console shows $lines lines, more than the note"
 
 sleep 1.5
 if kill -0 "$pid" 2>/dev/null; then
@@ -60,18 +55,18 @@ if kill -0 "$pid" 2>/dev/null; then
         sleep 0.1
     done
     if kill -0 "$pid" 2>/dev/null; then
-        fail "still running 10 s after a key was pressed"
+        failure "still running 10 s after a key was pressed"
     else
         wait "$pid"
         status=$?
         pid=
-        [ "$status" -eq 0 ] || fail "ended with status $status after the key"
+        [ "$status" -eq 0 ] || failure "ended with status $status after the key"
     fi
 else
-    fail "ended without waiting for a key"
+    failure "ended without waiting for a key"
 fi
 
-if [ "$failures" -ne 0 ]; then
+if [ "$CHECKS_FAILED" -ne 0 ]; then
     sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' "$work/console" | head -n 20 >&2
     exit 1
 fi

@@ -19,13 +19,13 @@ zip=${1:?usage: $0 ZIP [LINUX-VELMARIT [PROBE.exe]]}
 linux_program=${2:-}
 probe=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/winesupport.sh"
+source "$here/../support/wine.sh"
 ensure_wine_prefix || exit 1
 
 # The X session (Xvfb, openbox kept alive) from the shared helper, on this
 # test's own display numbers.
 source "$here/../support/xsession.sh"
-XSESSION_DISPLAYS="80 81 82 83 84 85 86 87 88 89" xsession_start
+xsession_start
 work="$XSESSION_DIR/work"
 folder="$work/Jürgen Müller/Modellbahn/Velmarit"
 app_pid=
@@ -37,7 +37,6 @@ cleanup() {
     wineserver -k 2>/dev/null
 }
 xsession_at_exit cleanup
-wait_for() { xsession_wait_for "$@"; }
 
 # Wine's desktop process belongs to the display it was started on.
 wineserver -k 2>/dev/null
@@ -45,7 +44,7 @@ wineserver -w 2>/dev/null
 
 # --- unpack the download
 mkdir -p "$work" "$folder"
-(cd "$folder" && cmake -E tar xf "$zip") || die "could not unpack $zip"
+(cd "$folder" && cmake -E tar xf "$zip") || fail "could not unpack $zip"
 exe="$folder/velmarit.exe"
 ini="$folder/Velmarit.ini"
 appdata_ini="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Velmarit/Velmarit.ini"
@@ -61,7 +60,7 @@ start_program() {
     (cd "$folder" && exec wine "$exe") >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(xsession_wait_window --name '^ Velmarit für märklin-Digital$' --timeout 300) ||
-        die "the window did not appear within 30 s ($(cat "$work/app.log"))"
+        fail "the window did not appear within 30 s ($(cat "$work/app.log"))"
     startup=$(echo "$(date +%s.%N) - $started" | bc)
     startups+=("$(printf '%.2f' "$startup")")
     sleep 1

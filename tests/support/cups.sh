@@ -7,16 +7,18 @@
 # with CUPS_SERVER pointing at it, and a default queue "velmarit-test" whose
 # backend keeps each job as a file job-<id>.pdf in PRIVATECUPS_JOBS.
 #
-# Source tests/support/xsession.sh first (for its wait, fail and exit-hook
-# helpers), then call `privatecups_start DIR`. Needs cups-daemon and
+# Source tests/support/xsession.sh first (the daemon is stopped by one of
+# its exit hooks), then call `privatecups_start DIR`. Needs cups-daemon and
 # cups-client.
 # shellcheck shell=bash
+
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 privatecups_start() {
     local cups=$1/cups part
     PRIVATECUPS_JOBS=$1/jobs
     command -v /usr/sbin/cupsd lpadmin lpstat >/dev/null ||
-        xsession_fail "cups-daemon and cups-client are needed"
+        fail "cups-daemon and cups-client are needed"
     mkdir -p "$cups"/{spool/tmp,cache,state,log,bin/backend} "$PRIVATECUPS_JOBS"
     # Backends run as user lp: they must reach their program and the job folder.
     chmod 755 "$1" "$cups" "$cups/bin" "$cups/bin/backend"
@@ -76,8 +78,8 @@ CONF
     PRIVATECUPS_PID=$!
     xsession_at_exit "kill $PRIVATECUPS_PID; wait $PRIVATECUPS_PID"
     export CUPS_SERVER=$cups/cups.sock
-    xsession_wait_for 100 lpstat -r ||
-        xsession_fail "the test's CUPS did not start ($(cat "$cups/log/cupsd.out" "$cups/log/error_log" 2>/dev/null | tail -n 5))"
+    wait_for 100 lpstat -r ||
+        fail "the test's CUPS did not start ($(cat "$cups/log/cupsd.out" "$cups/log/error_log" 2>/dev/null | tail -n 5))"
     # The scheduler may answer before it takes changes: set up the queue
     # until it is there.
     privatecups_add_queue() {
@@ -85,8 +87,8 @@ CONF
             lpadmin -d velmarit-test 2>>"$1/lpadmin.log" &&
             [ "$(lpstat -d 2>&1)" = "system default destination: velmarit-test" ]
     }
-    xsession_wait_for 100 privatecups_add_queue "$1" ||
-        xsession_fail "no default queue: $(cat "$1/lpadmin.log"; lpstat -d 2>&1; tail -n 5 "$cups/log/error_log" 2>/dev/null)"
+    wait_for 100 privatecups_add_queue "$1" ||
+        fail "no default queue: $(cat "$1/lpadmin.log"; lpstat -d 2>&1; tail -n 5 "$cups/log/error_log" 2>/dev/null)"
 }
 
 # The first job that arrives, within about a minute; prints its path.
