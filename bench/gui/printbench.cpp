@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How long the window's printing commands take on their first use in a
-// run, which is when the printing module, Qt's print support and the print
-// service's plugin are loaded:
+// run, which is when the print service's plugin is loaded and Qt's print
+// support sets itself up:
 //
 //   velmarit_print_bench print    # Ctrl+P to the print dialog shown
 //   velmarit_print_bench preview  # "Druckvorschau…" to the first page shown

@@ -4,21 +4,25 @@
 #pragma once
 
 #include "print/tablechoice.h"
-#include "print/tableprinter.h"
 #include "sheets/sheetpainter.h"
 
 class QPrinter;
+class QWidget;
 
 namespace velmarit {
 
 // The printing commands behind the window's context menu. The table choice
 // made in one dialog is offered again in the next, for the rest of the run.
-class PrintCommands : public TablePrinter
+class PrintCommands
 {
 public:
-    void print(QWidget *parent) override;
-    void preview(QWidget *parent) override;
-    void savePdf(QWidget *parent) override;
+    // The print dialog, with a choice of tables, then the print service.
+    void print(QWidget *parent);
+    // The preview of exactly the pages that would print; it can print them.
+    void preview(QWidget *parent);
+    // A file dialog for the name, then the PDF, complete or not at all; a
+    // failure is shown in a message box.
+    void savePdf(QWidget *parent);
 
     TableChoice choice() const { return m_choice; }
     void setChoice(TableChoice choice) { m_choice = choice; }

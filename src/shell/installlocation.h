@@ -12,9 +12,9 @@ namespace velmarit {
 // the folder this build's install rules name) rather than started from a
 // folder of its own (a build tree, an unpacked copy). Such a folder belongs
 // to the system and is shared by every user: an installed program keeps
-// nothing there, not even when run by the superuser, who could write it, and
-// finds its parts in the install's own folders. Defined once per platform;
-// on Windows every program keeps to its own folder.
+// nothing there, not even when run by the superuser, who could write it.
+// Defined once per platform; on Windows every program keeps to its own
+// folder.
 bool isSystemInstallation(const QString &programDir);
 
 // The rule behind isSystemInstallation, with the folder the install rules

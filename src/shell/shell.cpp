@@ -3,13 +3,12 @@
 
 #include "shell/shell.h"
 
-#include "print/tableprinter.h"
+#include "print/printcommands.h"
 #include "shell/displayplatform.h"
 #include "shell/infobox.h"
 #include "shell/positionfilelocation.h"
 #include "shell/programinfo.h"
 #include "shell/sessionsignals.h"
-#include "shell/tableprinterloader.h"
 #include "shell/windowplacement.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
@@ -18,7 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 
 namespace velmarit {
@@ -52,6 +50,8 @@ Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &conf
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Shell::endSession);
     watchSessionSignals(this, [this] { endSession(); });
 }
+
+Shell::~Shell() = default;
 
 void Shell::Form_Load()
 {
@@ -111,36 +111,26 @@ void Shell::endSession()
     m_window->close();
 }
 
-TablePrinter *Shell::tablePrinter()
+PrintCommands &Shell::printCommands()
 {
-    QString failure;
-    TablePrinter *printer = loadTablePrinter(&failure);
-    if (printer == nullptr) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Codiertabellen drucken"),
-                        QStringLiteral("Drucken ist nicht möglich.\n\n%1").arg(failure),
-                        QMessageBox::Ok, m_window);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-    }
-    return printer;
+    if (!m_printCommands)
+        m_printCommands = std::make_unique<PrintCommands>();
+    return *m_printCommands;
 }
 
 void Shell::printTables()
 {
-    if (TablePrinter *printer = tablePrinter())
-        printer->print(m_window);
+    printCommands().print(m_window);
 }
 
 void Shell::previewTables()
 {
-    if (TablePrinter *printer = tablePrinter())
-        printer->preview(m_window);
+    printCommands().preview(m_window);
 }
 
 void Shell::saveTablesAsPdf()
 {
-    if (TablePrinter *printer = tablePrinter())
-        printer->savePdf(m_window);
+    printCommands().savePdf(m_window);
 }
 
 void Shell::Form_DblClick()

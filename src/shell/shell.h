@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 namespace velmarit {
 
 class FrmVelmarit;
-class TablePrinter;
+class PrintCommands;
 
 // Start-up and shut-down of the window, and its information box.
 //
@@ -34,6 +36,7 @@ public:
     explicit Shell(FrmVelmarit *window);
     // The same with the two directories given, for tests.
     Shell(FrmVelmarit *window, const QString &programDir, const QString &configDir);
+    ~Shell() override;
 
     void Form_Load();
     void Form_Unload();
@@ -52,9 +55,9 @@ public:
     WindowPosition savedPosition() const { return m_saved; }
 
 private:
-    // The printing commands, loaded on first use; a message box says so
-    // when they cannot be.
-    TablePrinter *tablePrinter();
+    // The printing commands, made on first use: a start pays nothing for
+    // them, and the table choice lasts for the rest of the run.
+    PrintCommands &printCommands();
 
     FrmVelmarit *m_window;
     QString m_programDir;
@@ -62,6 +65,7 @@ private:
     QString m_positionFilePath;
     WindowPosition m_saved;
     bool m_unloaded = false;
+    std::unique_ptr<PrintCommands> m_printCommands;
 };
 
 } // namespace velmarit

@@ -3,7 +3,6 @@
 
 #include "shell/installlocation.h"
 #include "shell/positionfilelocation.h"
-#include "shell/tableprinterloader.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,8 +17,6 @@ class InstallLocationTest : public QObject
 private slots:
     void systemProgramDir_data();
     void systemProgramDir();
-    void printModule_data();
-    void printModule();
     void positionFileOfInstalledProgram();
 };
 
@@ -50,30 +47,6 @@ void InstallLocationTest::systemProgramDir()
     QFETCH(QString, installBinDir);
     QFETCH(bool, system);
     QCOMPARE(velmarit::isSystemProgramDir(programDir, installBinDir), system);
-}
-
-void InstallLocationTest::printModule_data()
-{
-    QTest::addColumn<QString>("programDir");
-    QTest::addColumn<QString>("module");
-
-    // The install puts the module in LIBDIR/velmarit below its prefix.
-    const QString libDir = QStringLiteral(VELMARIT_TEST_LIBDIR);
-    QTest::newRow("distribution package")
-        << "/usr/bin" << "/usr/" + libDir + "/velmarit/velmarit-print.so";
-    QTest::newRow("local administrator's")
-        << "/usr/local/bin" << "/usr/local/" + libDir + "/velmarit/velmarit-print.so";
-    QTest::newRow("build tree")
-        << "/home/anna/Eigene Dateien/velmarit/build/dev/bin"
-        << "/home/anna/Eigene Dateien/velmarit/build/dev/bin/velmarit-print.so";
-    QTest::newRow("unpacked copy") << "/opt/velmarit" << "/opt/velmarit/velmarit-print.so";
-}
-
-void InstallLocationTest::printModule()
-{
-    QFETCH(QString, programDir);
-    QFETCH(QString, module);
-    QCOMPARE(velmarit::printModulePath(programDir), module);
 }
 
 // The superuser can write /usr/bin, yet an installed program keeps its
