@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QXmlStreamReader>
@@ -107,13 +106,4 @@ TEST(InstalledIcon, IcoIsTheWindowIconAtEverySize)
         }
         expectSamePixels(reduced, window);
     }
-}
-
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

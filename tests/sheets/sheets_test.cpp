@@ -7,7 +7,6 @@
 #include "sheets/pdffile.h"
 
 #include <gtest/gtest.h>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -68,13 +67,3 @@ TEST(SheetsPdf, RowsWithMissingOrSurplusCellsArePrinted)
 }
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    // The fonts need an application, which needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
