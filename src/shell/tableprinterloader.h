@@ -3,17 +3,25 @@
 
 #pragma once
 
+#include "print/tableprinter.h"
+
 #include <QString>
 
 namespace velmarit {
 
-class TablePrinter;
-
-// The printing commands, loaded on the first call and kept for the rest of
-// the run (tableprinterloader_unix.cpp: the module velmarit-print.so;
-// tableprinterloader_win.cpp: linked into the program). Nothing when they
-// cannot be loaded; `failure` then says why, in German.
+// The printing commands, kept for the rest of the run once loaded. Nothing
+// when they cannot be loaded; `failure` then says why, in German. The Linux
+// program loads the module velmarit-print.so on the first call
+// (tableprinterloader_unix.cpp); the Windows program is one static file with
+// the printing code linked in, and only its objects wait until first use.
+#ifdef VELMARIT_PRINTING_LINKED_IN
+inline TablePrinter *loadTablePrinter(QString * /*failure*/)
+{
+    return velmaritTablePrinter();
+}
+#else
 TablePrinter *loadTablePrinter(QString *failure);
+#endif
 
 // Unix: the printing module that the program in `programDir` loads. A
 // program installed in the system's folders (isSystemInstallation) takes it

@@ -3,8 +3,8 @@
 
 #include "shell/tableprinterloader.h"
 
+#include "position/installlocation.h"
 #include "print/tableprinter.h"
-#include "shell/installlocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
