@@ -6,7 +6,7 @@
 // window then opens at (0, 0)), and a position it gives is the numbers of
 // lines 2 and 3 rounded to whole twips.
 
-#include "shell/positionfile.h"
+#include "position/positionfile.h"
 
 #include "fuzzcheck.h"
 

@@ -23,8 +23,7 @@ int main(int argc, char *argv[])
     velmarit::installGermanQtTexts();
     const QTemporaryDir dir;
     velmarit::FrmVelmarit window;
-    auto *shell = new velmarit::Shell(&window, dir.path(), dir.path());
-    shell->Form_Load();
+    velmarit::attachShell(&window, dir.path(), dir.path());
     velmarit::bench::FirstPaintQuit quit;
     window.installEventFilter(&quit);
     window.show();

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "displaycheck.h"
-#include "shell/displayplatform.h"
+#include "platform/qtplatform.h"
 #include "shell/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
@@ -27,11 +26,7 @@ int main(int argc, char *argv[])
     // stay English where the catalogue is missing.
     velmarit::installGermanQtTexts();
     velmarit::FrmVelmarit window;
-    // The load step runs before the window is first shown; the shell, owned
-    // by the window, writes the position file when the window closes or the
-    // session ends.
-    auto *shell = new velmarit::Shell(&window);
-    shell->Form_Load();
+    velmarit::attachShell(&window);
     window.show();
     const int status = app.exec();
     if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName(),

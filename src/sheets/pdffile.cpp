@@ -3,6 +3,7 @@
 
 #include "sheets/pdffile.h"
 
+#include "atomicwrite/atomicwrite.h"
 #include "sheets/pdfcreationdate.h"
 #include "sheets/sheetmetrics.h"
 
@@ -12,7 +13,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace velmarit {
 
@@ -68,26 +68,13 @@ QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables
     if (!bytes)
         return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("„%1“ kann nicht angelegt werden (%2).")
-            .arg(nativePath(path), file.errorString());
-    }
-    // A short write is retried for the rest, which then fails with the
-    // system's reason (a full disk, a size limit).
-    qsizetype written = 0;
-    while (written < bytes->size()) {
-        const qint64 count = file.write(bytes->constData() + written, bytes->size() - written);
-        if (count <= 0)
-            break;
-        written += count;
-    }
-    if (written != bytes->size() || !file.flush() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (const auto failure = writeFileAtomically(path, *bytes)) {
+        if (!failure->opened)
+            return QStringLiteral("„%1“ kann nicht angelegt werden (%2).")
+                .arg(nativePath(path), failure->reason);
         return QStringLiteral("„%1“ konnte nicht vollständig geschrieben werden (%2); es wurde "
                               "nichts gespeichert.")
-            .arg(nativePath(path), reason);
+            .arg(nativePath(path), failure->reason);
     }
     return {};
 }

@@ -9,20 +9,11 @@
 
 namespace velmarit {
 
-QString infoBoxDisplayText(const QString &text)
-{
-    QString shown = text;
-    shown.replace(u'\r', u'\n');
-    return shown;
-}
-
 void showInfoBox(QWidget *parent)
 {
-    const QString text = infoBoxText();
-    QMessageBox box(QMessageBox::Information, infoBoxTitle(), infoBoxDisplayText(text),
+    QMessageBox box(QMessageBox::Information, programInfo().infoBoxTitle, programInfo().infoBoxText,
                     QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("infoBox"));
-    box.setProperty("sourceText", text);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -3,20 +3,12 @@
 
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace velmarit {
 
-// The text as the message box shows it: its carriage returns become line
-// feeds, because the box would run CR-separated lines together in some
-// styles.
-QString infoBoxDisplayText(const QString &text);
-
 // Shows the modal information box (information icon, OK only) over `parent`
-// and returns when the user has closed it. The box keeps the exact text in
-// its "sourceText" property.
+// and returns when the user has closed it.
 void showInfoBox(QWidget *parent);
 
 } // namespace velmarit

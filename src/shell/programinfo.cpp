@@ -7,62 +7,31 @@
 
 namespace velmarit {
 
-QString releaseCaption(int major, int minor, int revision)
+ProgramInfo makeProgramInfo(const QString &productName, int major, int minor, int revision,
+                            const QString &author, const QString &copyrightHolder,
+                            const QString &contact)
 {
-    return QStringLiteral("Rel. %1.%2.%3").arg(major).arg(minor).arg(revision);
+    const QString credit = QStringLiteral("programmed by ") + author;
+    // The box leaves the minor number out: release 2.0.3 is "2.3" there.
+    const QString boxText = QStringLiteral("Programm:     %1\n"
+                                           "Release :       %2.%3\n"
+                                           "\n"
+                                           "Copyright :     %4\n"
+                                           "\n"
+                                           "mailto :           %5")
+                                .arg(productName, QString::number(major), QString::number(revision),
+                                     copyrightHolder, contact);
+    return {QStringLiteral("Rel. %1.%2.%3").arg(major).arg(minor).arg(revision), credit,
+            u' ' + credit + u' ', QStringLiteral(" Info über ") + productName, boxText};
 }
 
-QString releaseCaption()
+const ProgramInfo &programInfo()
 {
-    return releaseCaption(version::kMajor, version::kMinor, version::kRevision);
-}
-
-QString creditText(const QString &author)
-{
-    return QStringLiteral("programmed by ") + author;
-}
-
-QString creditText()
-{
-    return creditText(QString::fromUtf8(version::kAuthor));
-}
-
-QString creditHoverText(const QString &author)
-{
-    return u' ' + creditText(author) + u' ';
-}
-
-QString creditHoverText()
-{
-    return creditHoverText(QString::fromUtf8(version::kAuthor));
-}
-
-QString infoBoxTitle(const QString &productName)
-{
-    return QStringLiteral(" Info über ") + productName;
-}
-
-QString infoBoxTitle()
-{
-    return infoBoxTitle(QString::fromUtf8(version::kProductName));
-}
-
-QString infoBoxText(const QString &productName, int major, int revision,
-                    const QString &copyrightHolder, const QString &contact)
-{
-    // The minor number is left out on purpose: the box has always shown
-    // "2.3" for release 2.0.3.
-    return QStringLiteral("Programm:     ") + productName + u'\r' +
-           QStringLiteral("Release :       %1.%2").arg(major).arg(revision) + u'\r' + u'\r' +
-           QStringLiteral("Copyright :     ") + copyrightHolder + u'\r' + u'\r' +
-           QStringLiteral("mailto :           ") + contact;
-}
-
-QString infoBoxText()
-{
-    return infoBoxText(QString::fromUtf8(version::kProductName), version::kMajor,
-                       version::kRevision, QString::fromUtf8(version::kCopyrightHolder),
-                       QString::fromUtf8(version::kContact));
+    static const ProgramInfo info = makeProgramInfo(
+        QString::fromUtf8(version::kProductName), version::kMajor, version::kMinor,
+        version::kRevision, QString::fromUtf8(version::kAuthor),
+        QString::fromUtf8(version::kCopyrightHolder), QString::fromUtf8(version::kContact));
+    return info;
 }
 
 } // namespace velmarit

@@ -3,15 +3,16 @@
 
 #include "shell/shell.h"
 
+#include "platform/qtplatform.h"
+#include "position/positionfilelocation.h"
+#include "position/windowplacement.h"
 #include "print/printcommands.h"
-#include "shell/displayplatform.h"
 #include "shell/infobox.h"
-#include "shell/positionfilelocation.h"
 #include "shell/programinfo.h"
 #include "shell/sessionsignals.h"
-#include "shell/windowplacement.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
+#include "ui/layout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,18 @@ QList<QRect> screenGeometries()
 }
 
 } // namespace
+
+Shell *attachShell(FrmVelmarit *window)
+{
+    return attachShell(window, defaultProgramDir(), defaultConfigDir());
+}
+
+Shell *attachShell(FrmVelmarit *window, const QString &programDir, const QString &configDir)
+{
+    auto *shell = new Shell(window, programDir, configDir);
+    shell->Form_Load();
+    return shell;
+}
 
 Shell::Shell(FrmVelmarit *window) : Shell(window, defaultProgramDir(), defaultConfigDir()) {}
 
@@ -62,7 +75,7 @@ void Shell::Form_Load()
     const QSize outerSize(layout::twipsToPixels(layout::outerWidthTwips),
                           layout::twipsToPixels(layout::outerHeightTwips));
 
-    m_window->showRelease(releaseCaption());
+    m_window->showRelease(programInfo().releaseCaption);
 
     const PositionFileLocation location = locatePositionFile(m_programDir, m_configDir);
     m_positionFilePath = location.writePath;
@@ -78,7 +91,7 @@ void Shell::Form_Load()
 
     m_window->subSchreibeListen();
 
-    m_window->showCredit(creditText(), creditHoverText());
+    m_window->showCredit(programInfo().creditText, programInfo().creditHoverText);
 }
 
 void Shell::Form_Unload()

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/positionfile.h"
+#include "position/positionfile.h"
 
 #include <QObject>
 #include <QString>
@@ -67,5 +67,12 @@ private:
     bool m_unloaded = false;
     std::unique_ptr<PrintCommands> m_printCommands;
 };
+
+// A window with its shell, as every start of the program puts them together:
+// the shell, owned by the window, runs the load step before the window is
+// first shown, and writes the position file when the window closes or the
+// session ends. The directories are the constructors'.
+Shell *attachShell(FrmVelmarit *window);
+Shell *attachShell(FrmVelmarit *window, const QString &programDir, const QString &configDir);
 
 } // namespace velmarit

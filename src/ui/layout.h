@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "position/twips.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -16,19 +18,7 @@
 // the program holds a position or a size.
 namespace velmarit::layout {
 
-inline constexpr int twipsPerPixel = 15; // at 96 dpi; Qt's scaling does the rest
-
-// Nearest logical pixel (halves away from zero).
-constexpr int twipsToPixels(int twips)
-{
-    const int half = twipsPerPixel / 2;
-    return twips >= 0 ? (twips + half) / twipsPerPixel : -((-twips + half) / twipsPerPixel);
-}
-
-constexpr int pixelsToTwips(int pixels)
-{
-    return pixels * twipsPerPixel;
-}
+using velmarit::twipsToPixels;
 
 inline constexpr int clientWidthTwips = 9435;
 inline constexpr int clientHeightTwips = 7425;

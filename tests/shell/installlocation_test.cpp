@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/installlocation.h"
-#include "shell/positionfilelocation.h"
+#include "position/installlocation.h"
+#include "position/positionfilelocation.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -17,9 +17,8 @@ struct Program
 {
     Program(const QString &programDir, const QString &configDir)
         : window(std::make_unique<velmarit::FrmVelmarit>()),
-          shell(new velmarit::Shell(window.get(), programDir, configDir))
+          shell(velmarit::attachShell(window.get(), programDir, configDir))
     {
-        shell->Form_Load();
     }
     bool show()
     {

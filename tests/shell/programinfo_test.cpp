@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/infobox.h"
 #include "shell/programinfo.h"
 
 #include <QtTest>
@@ -17,11 +16,21 @@ private slots:
     void infoBoxText();
 };
 
+namespace {
+
+velmarit::ProgramInfo infoFor(int major, int minor, int revision)
+{
+    return velmarit::makeProgramInfo("Velmarit", major, minor, revision, "Anna Beispiel",
+                                     QString::fromUtf8("Jörg Muster"), "info@example.org");
+}
+
+} // namespace
+
 void ProgramInfoTest::releaseCaption()
 {
-    QCOMPARE(velmarit::releaseCaption(2, 0, 3), QString("Rel. 2.0.3"));
+    QCOMPARE(infoFor(2, 0, 3).releaseCaption, QString("Rel. 2.0.3"));
     // Plain decimal: no padding to the resource's "2.00.0003" form.
-    QCOMPARE(velmarit::releaseCaption(12, 10, 117), QString("Rel. 12.10.117"));
+    QCOMPARE(infoFor(12, 10, 117).releaseCaption, QString("Rel. 12.10.117"));
 }
 
 void ProgramInfoTest::builtVersion()
@@ -30,35 +39,38 @@ void ProgramInfoTest::builtVersion()
     // minor number ("2.3" for 2.0.3).
     const QStringList numbers = QString(VELMARIT_VERSION).split('.');
     QCOMPARE(numbers.size(), 3);
-    QCOMPARE(velmarit::releaseCaption(), QString("Rel. " VELMARIT_VERSION));
-    QVERIFY(velmarit::infoBoxText().contains(
-        QString("\rRelease :       %1.%2\r\r").arg(numbers[0], numbers[2])));
-    QCOMPARE(velmarit::infoBoxTitle(), QString::fromUtf8(" Info \xc3\xbc"
-                                                         "ber Velmarit"));
-    QVERIFY(velmarit::infoBoxText().startsWith(QString("Programm:     Velmarit\r")));
+    const velmarit::ProgramInfo &info = velmarit::programInfo();
+    QCOMPARE(info.releaseCaption, QString("Rel. " VELMARIT_VERSION));
+    QVERIFY(info.infoBoxText.contains(
+        QString("\nRelease :       %1.%2\n\n").arg(numbers[0], numbers[2])));
+    QCOMPARE(info.infoBoxTitle, QString::fromUtf8(" Info \xc3\xbc"
+                                                  "ber Velmarit"));
+    QVERIFY(info.infoBoxText.startsWith(QString("Programm:     Velmarit\n")));
 }
 
 void ProgramInfoTest::creditTexts()
 {
-    QCOMPARE(velmarit::creditText("Anna Beispiel"), QString("programmed by Anna Beispiel"));
-    QCOMPARE(velmarit::creditHoverText("Anna Beispiel"), QString(" programmed by Anna Beispiel "));
+    QCOMPARE(infoFor(2, 0, 3).creditText, QString("programmed by Anna Beispiel"));
+    QCOMPARE(infoFor(2, 0, 3).creditHoverText, QString(" programmed by Anna Beispiel "));
 }
 
 void ProgramInfoTest::infoBoxText()
 {
-    const QString text = velmarit::infoBoxText("Velmarit", 2, 3, QString::fromUtf8("Jörg Muster"),
-                                               "info@example.org");
-    QCOMPARE(text, QString::fromUtf8("Programm:     Velmarit\r"
-                                     "Release :       2.3\r"
-                                     "\r"
-                                     "Copyright :     J\xc3\xb6rg Muster\r"
-                                     "\r"
-                                     "mailto :           info@example.org"));
-    // Single carriage returns only, no line feeds: six lines, two of them empty.
-    QVERIFY(!text.contains(u'\n'));
-    QCOMPARE(text.split(u'\r').size(), 6);
-    QCOMPARE(velmarit::infoBoxTitle("Velmarit"), QString::fromUtf8(" Info \xc3\xbc"
-                                                                   "ber Velmarit"));
+    const velmarit::ProgramInfo info = infoFor(2, 0, 3);
+    QCOMPARE(info.infoBoxText, QString::fromUtf8("Programm:     Velmarit\n"
+                                                 "Release :       2.3\n"
+                                                 "\n"
+                                                 "Copyright :     J\xc3\xb6rg Muster\n"
+                                                 "\n"
+                                                 "mailto :           info@example.org"));
+    QCOMPARE(info.infoBoxTitle, QString::fromUtf8(" Info \xc3\xbc"
+                                                  "ber Velmarit"));
+    // A value with a placeholder of its own is shown as it is.
+    const velmarit::ProgramInfo odd =
+        velmarit::makeProgramInfo("Velmarit", 2, 0, 3, "%1", "100%2 Muster", "%5@example.org");
+    QVERIFY(odd.infoBoxText.endsWith("Copyright :     100%2 Muster\n\nmailto :           "
+                                     "%5@example.org"));
+    QCOMPARE(odd.creditText, QString("programmed by %1"));
 }
 
 QTEST_GUILESS_MAIN(ProgramInfoTest)

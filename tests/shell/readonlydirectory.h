@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/positionfilelocation.h"
+#include "position/positionfilelocation.h"
 
 #include <QFile>
 #include <QString>

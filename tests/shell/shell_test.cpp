@@ -3,9 +3,8 @@
 
 #include "filebytes.h"
 #include "malformedpositionfiles.h"
+#include "position/positionfile.h"
 #include "program.h"
-#include "shell/infobox.h"
-#include "shell/positionfile.h"
 #include "shell/programinfo.h"
 #include "shell/shell.h"
 #include "ui/creditmark.h"
@@ -44,7 +43,6 @@ public:
     {
         QString title;
         QString text;
-        QString sourceText;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         bool modal;
@@ -66,12 +64,12 @@ private:
             return;
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box) {
-            boxes.append({modal->windowTitle(), {}, {}, QMessageBox::NoIcon, {}, true});
+            boxes.append({modal->windowTitle(), {}, QMessageBox::NoIcon, {}, true});
             modal->close();
             return;
         }
-        boxes.append({box->windowTitle(), box->text(), box->property("sourceText").toString(),
-                      box->icon(), box->standardButtons(), box->isModal()});
+        boxes.append(
+            {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->isModal()});
         box->button(QMessageBox::Ok)->click();
     }
 
@@ -112,8 +110,8 @@ void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
     const velmarit::testing::WindowControls controls(window);
     QCOMPARE(controls.lblRelease->text(), QString("Rel. " VELMARIT_VERSION));
     QCOMPARE(controls.lstDelta->count(), 15);
-    QCOMPARE(controls.lblCopyright->text(), velmarit::creditText());
-    QCOMPARE(controls.imgCopyright->toolTip(), velmarit::creditHoverText());
+    QCOMPARE(controls.lblCopyright->text(), velmarit::programInfo().creditText);
+    QCOMPARE(controls.imgCopyright->toolTip(), velmarit::programInfo().creditHoverText);
     QCOMPARE(window.size(), QSize(629, 495));
 }
 
@@ -283,8 +281,17 @@ void ShellTest::infoBoxOpens()
     const auto &box = catcher.boxes.first();
     QCOMPARE(box.title, QString::fromUtf8(" Info \xc3\xbc"
                                           "ber Velmarit"));
-    QCOMPARE(box.sourceText, velmarit::infoBoxText());
-    QCOMPARE(box.text, velmarit::infoBoxDisplayText(velmarit::infoBoxText()));
+    // Six lines, the release as major.revision.
+    const QStringList version = QString(VELMARIT_VERSION).split('.');
+    QCOMPARE(box.text,
+             QString::fromUtf8("Programm:     Velmarit\n"
+                               "Release :       %1.%2\n"
+                               "\n"
+                               "Copyright :     %3\n"
+                               "\n"
+                               "mailto :           %4")
+                 .arg(version[0], version[2], QString::fromUtf8(VELMARIT_TEST_COPYRIGHT_HOLDER),
+                      QString::fromUtf8(VELMARIT_TEST_CONTACT)));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box.modal);

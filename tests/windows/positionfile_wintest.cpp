@@ -5,10 +5,10 @@
 // umlauts and blanks, the Linux build's malformed files, the atomic replace
 // when another program holds the file open, the folder probe and %APPDATA%.
 
-#include "../shell/filebytes.h"
-#include "../shell/malformedpositionfiles.h"
-#include "shell/positionfile.h"
-#include "shell/positionfilelocation.h"
+#include "../position/filebytes.h"
+#include "../position/malformedpositionfiles.h"
+#include "position/positionfile.h"
+#include "position/positionfilelocation.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "pdfapplication.h"
 
-#include "pdfplatform.h"
+#include "platform/qtplatform.h"
 
 #include <QGuiApplication>
 #include <QHashSeed>

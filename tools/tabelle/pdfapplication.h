@@ -9,7 +9,7 @@
 namespace velmarit {
 
 // The application object for writing a PDF: fonts need a GUI application,
-// set up on a platform that needs no display (see pdfplatform.h). The text
+// set up on a platform that needs no display (see platform/qtplatform.h). The text
 // and CSV forms keep a plain QCoreApplication.
 std::unique_ptr<QCoreApplication> createPdfApplication(int &argc, char **argv);
 

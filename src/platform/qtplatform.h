@@ -7,7 +7,21 @@
 #include <QString>
 #include <QVersionNumber>
 
+#include <string>
+
+// Which Qt platform the programs ask for, and whether it can show a window.
+// What differs between the platforms (a display server to ask on Linux, a
+// desktop in every Windows session) is in qtplatform_unix.cpp and
+// qtplatform_win.cpp; CMake picks one.
 namespace velmarit {
+
+// Why no window can be shown, as one German line for the console, or an
+// empty text when one can. Qt aborts with a terse message when the display
+// it needs is missing or does not answer; the program asks first, the way
+// Qt will connect, and says what is missing. A platform the user names in
+// QT_QPA_PLATFORM is respected: one that needs no display (offscreen) is
+// never refused.
+std::string missingDisplay();
 
 // The Qt platform to ask for, from the environment the program starts in
 // (the values of QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY), or an empty
@@ -40,5 +54,11 @@ bool platformKnowsWindowPosition(const QString &platformName);
 // the Qt the program runs with (QLibraryInfo::version()), which a system
 // update can change without a rebuild; a Qt past the fault ends normally.
 bool platformNeedsQuickExit(const QString &platformName, const QVersionNumber &qtVersion);
+
+// Called before the application object exists. Writing a PDF needs fonts but
+// no screen: where the platform needs a display, pick one that does not, so
+// the PDF can be made on a console, over SSH or on a print server. A platform
+// the user chose (QT_QPA_PLATFORM, -platform) is kept.
+void preparePdfPlatform();
 
 } // namespace velmarit

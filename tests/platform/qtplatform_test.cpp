@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/displayplatform.h"
+#include "platform/qtplatform.h"
 
 #include <QtTest>
 
 using velmarit::preferredPlatform;
 
-class DisplayPlatformTest : public QObject
+class QtPlatformTest : public QObject
 {
     Q_OBJECT
 
@@ -18,7 +18,7 @@ private slots:
     void onWayland();
 };
 
-void DisplayPlatformTest::preferred_data()
+void QtPlatformTest::preferred_data()
 {
     QTest::addColumn<QByteArray>("qpaPlatform");
     QTest::addColumn<QByteArray>("display");
@@ -37,7 +37,7 @@ void DisplayPlatformTest::preferred_data()
         << QByteArray("offscreen") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
 }
 
-void DisplayPlatformTest::preferred()
+void QtPlatformTest::preferred()
 {
     QFETCH(QByteArray, qpaPlatform);
     QFETCH(QByteArray, display);
@@ -49,7 +49,7 @@ void DisplayPlatformTest::preferred()
 // Where the position is known and where the process must skip Qt's
 // teardown: only Wayland clients, and the quick exit only on the Qt series
 // whose Wayland teardown can deadlock.
-void DisplayPlatformTest::onWayland_data()
+void QtPlatformTest::onWayland_data()
 {
     QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("qtVersion");
@@ -70,7 +70,7 @@ void DisplayPlatformTest::onWayland_data()
                                << "6.4.2" << true << false;
 }
 
-void DisplayPlatformTest::onWayland()
+void QtPlatformTest::onWayland()
 {
     QFETCH(QString, platform);
     QFETCH(QString, qtVersion);
@@ -81,6 +81,6 @@ void DisplayPlatformTest::onWayland()
              quickExit);
 }
 
-QTEST_APPLESS_MAIN(DisplayPlatformTest)
+QTEST_APPLESS_MAIN(QtPlatformTest)
 
-#include "displayplatform_test.moc"
+#include "qtplatform_test.moc"

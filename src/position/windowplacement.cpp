@@ -1,39 +1,23 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/windowplacement.h"
+#include "position/windowplacement.h"
+
+#include "position/twips.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace velmarit {
 
-namespace {
-
-qint32 toTwips(int pixels)
-{
-    const std::int64_t twips = std::int64_t{pixels} * kTwipsPerPixel;
-    return static_cast<qint32>(std::clamp<std::int64_t>(twips, std::numeric_limits<qint32>::min(),
-                                                        std::numeric_limits<qint32>::max()));
-}
-
-int toPixels(qint32 twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-} // namespace
-
 WindowPosition positionFromPixels(QPoint topLeft)
 {
-    return {toTwips(topLeft.x()), toTwips(topLeft.y())};
+    return {pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y())};
 }
 
 QPoint pixelsFromPosition(WindowPosition position)
 {
-    return {toPixels(position.left), toPixels(position.top)};
+    return {twipsToPixels(position.left), twipsToPixels(position.top)};
 }
 
 bool isReachableOnAnyScreen(QPoint topLeft, QSize outerSize, const QList<QRect> &screens)

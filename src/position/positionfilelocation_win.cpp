@@ -3,7 +3,7 @@
 
 // Where the position file may live, on Windows.
 
-#include "shell/positionfilelocation.h"
+#include "position/positionfilelocation.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 // its own below Program Files or the user's programs, and whether it keeps
 // its file there is for the folder's access rules to say.
 
-#include "shell/installlocation.h"
+#include "position/installlocation.h"
 
 namespace velmarit {
 

@@ -3,7 +3,7 @@
 
 // Where the position file may live, on Linux and other Unix systems.
 
-#include "shell/positionfilelocation.h"
+#include "position/positionfilelocation.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // Which program folders belong to the system, on Linux and other Unix
 // systems.
 
-#include "shell/installlocation.h"
+#include "position/installlocation.h"
 
 #include <QDir>
 #include <QFileInfo>

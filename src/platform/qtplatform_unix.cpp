@@ -1,7 +1,12 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "displaycheck.h"
+// Where Qt's platform talks to a display server: X11 or Wayland.
+
+#include "platform/qtplatform.h"
+
+#include <QByteArray>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdlib>
@@ -171,6 +176,15 @@ std::string missingDisplay()
     for (std::size_t i = 0; i < problems.size(); ++i)
         message += (i == 0 ? "" : ", und ") + problems[i];
     return message + '.';
+}
+
+void preparePdfPlatform()
+{
+    // Without a platform the default one (xcb) would abort where there is no
+    // X display. The offscreen platform has the same fontconfig fonts and
+    // needs no display even where there is one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
 }
 
 } // namespace velmarit

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/windowplacement.h"
+#include "position/windowplacement.h"
+
+#include "position/twips.h"
 
 #include <QtTest>
 
@@ -12,9 +14,42 @@ class WindowPlacementTest : public QObject
     Q_OBJECT
 
 private slots:
+    void twips_data();
+    void twips();
     void reachable_data();
     void reachable();
 };
+
+void WindowPlacementTest::twips_data()
+{
+    QTest::addColumn<qint32>("twips");
+    QTest::addColumn<int>("pixels");
+
+    // 15 twips to the pixel: 1440 twips are an inch, 96 pixels.
+    QTest::newRow("an inch") << 1440 << 96;
+    QTest::newRow("7 twips, under half a pixel") << 7 << 0;
+    QTest::newRow("8 twips, over half a pixel") << 8 << 1;
+    QTest::newRow("minus 7 twips") << -7 << 0;
+    QTest::newRow("minus 8 twips") << -8 << -1;
+    QTest::newRow("the window's client width") << 9435 << 629;
+    // 2147483647 = 15 * 143165576 + 7; -2147483648 = -15 * 143165576 - 8.
+    QTest::newRow("largest") << INT_MAX << 143165576;
+    QTest::newRow("smallest") << INT_MIN << -143165577;
+}
+
+void WindowPlacementTest::twips()
+{
+    QFETCH(qint32, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(velmarit::pixelsFromPosition({twips, twips}), QPoint(pixels, pixels));
+    QCOMPARE(velmarit::twipsToPixels(twips), pixels);
+    // A whole pixel written and read again is the same pixel.
+    QCOMPARE(velmarit::pixelsFromPosition(velmarit::positionFromPixels({pixels, pixels})),
+             QPoint(pixels, pixels));
+    // Beyond the file's range the position is held at its ends.
+    QCOMPARE(velmarit::positionFromPixels({INT_MAX, INT_MIN}),
+             (velmarit::WindowPosition{INT_MAX, INT_MIN}));
+}
 
 void WindowPlacementTest::reachable_data()
 {
@@ -48,8 +83,7 @@ void WindowPlacementTest::reachable()
     QFETCH(QPoint, topLeft);
     QFETCH(QList<QRect>, screens);
     QFETCH(bool, reachable);
-    const QSize outer(velmarit::layout::twipsToPixels(velmarit::layout::outerWidthTwips),
-                      velmarit::layout::twipsToPixels(velmarit::layout::outerHeightTwips));
+    const QSize outer(637, 522);
     QCOMPARE(velmarit::isReachableOnAnyScreen(topLeft, outer, screens), reachable);
 }
 

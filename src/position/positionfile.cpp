@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/positionfile.h"
+#include "position/positionfile.h"
+
+#include "atomicwrite/atomicwrite.h"
+#include "codes/roundeddecimal.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cstdint>
 #include <limits>
+#include <string_view>
 
 namespace velmarit {
 
@@ -16,16 +18,6 @@ namespace {
 
 // Three short lines fit many times over; a longer file is only read this far.
 constexpr qint64 kMaxBytesRead = 64 * 1024;
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 QByteArray numberLine(qint32 value)
 {
@@ -44,53 +36,25 @@ QByteArray formatPositionFile(WindowPosition position)
 
 std::optional<qint32> parsePositionNumber(QByteArrayView line)
 {
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    while (i < n && isBlank(line[i]))
-        ++i;
-
-    bool negative = false;
-    if (i < n && (line[i] == '+' || line[i] == '-')) {
-        negative = line[i] == '-';
-        ++i;
-    }
-
-    // One past the largest magnitude that can still be in range; anything
-    // bigger is held there so that a long digit string cannot overflow.
-    constexpr std::int64_t kCap = std::int64_t{std::numeric_limits<qint32>::max()} + 2;
-    std::int64_t magnitude = 0;
-    int digits = 0;
-    for (; i < n && isDigit(line[i]); ++i, ++digits)
-        magnitude = std::min(kCap, magnitude * 10 + (line[i] - '0'));
-
-    if (i < n && line[i] == '.') {
-        ++i;
-        // Round to nearest, an exact half to the even neighbour: only the
-        // first fraction digit and whether any later digit is non-zero count.
-        int first = -1;
-        bool restNonZero = false;
-        for (; i < n && isDigit(line[i]); ++i, ++digits) {
-            if (first < 0)
-                first = line[i] - '0';
-            else if (line[i] != '0')
-                restNonZero = true;
-        }
-        const bool up = first > 5 || (first == 5 && (restNonZero || magnitude % 2 == 1));
-        if (up)
-            magnitude = std::min(kCap, magnitude + 1);
-    }
-    if (digits == 0)
+    const auto blank = [&](qsizetype i) { return line[i] == ' ' || line[i] == '\t'; };
+    qsizetype start = 0;
+    while (start < line.size() && blank(start))
+        ++start;
+    const std::string_view rest(line.data() + start, static_cast<std::size_t>(line.size() - start));
+    const RoundedDecimal number = readRoundedDecimal(rest);
+    if (!number.hasDigits)
         return std::nullopt;
 
-    while (i < n && isBlank(line[i]))
+    qsizetype i = start + static_cast<qsizetype>(number.end);
+    while (i < line.size() && blank(i))
         ++i;
-    if (i != n)
+    if (i != line.size())
         return std::nullopt;
 
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+    if (number.value < std::numeric_limits<qint32>::min() ||
+        number.value > std::numeric_limits<qint32>::max())
         return std::nullopt;
-    return static_cast<qint32>(value);
+    return static_cast<qint32>(number.value);
 }
 
 std::optional<WindowPosition> parsePositionFile(QByteArrayView bytes, bool truncated)
@@ -138,20 +102,7 @@ std::optional<WindowPosition> readPositionFile(const QString &path)
 
 bool writePositionFile(const QString &path, WindowPosition position)
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = formatPositionFile(position);
-    // QFileDevice buffers the write, and commit() in Qt 6.4 renames the file
-    // into place even when flushing that buffer failed (a full disk): flush
-    // here and give up while the old file is still untouched.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !path.isEmpty() && !writeFileAtomically(path, formatPositionFile(position));
 }
 
 } // namespace velmarit

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/positionfilelocation.h"
+#include "position/positionfilelocation.h"
 
-#include "shell/installlocation.h"
+#include "position/installlocation.h"
 
 #include <QCoreApplication>
 #include <QDir>

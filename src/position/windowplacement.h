@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "shell/positionfile.h"
-#include "ui/layout.h"
+#include "position/positionfile.h"
 
 #include <QList>
 #include <QPoint>
@@ -12,8 +11,6 @@
 #include <QSize>
 
 namespace velmarit {
-
-inline constexpr int kTwipsPerPixel = layout::twipsPerPixel;
 
 // Logical pixels to twips; saturates at the 32-bit range.
 WindowPosition positionFromPixels(QPoint topLeft);

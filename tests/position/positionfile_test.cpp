@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "filebytes.h"
-#include "shell/positionfile.h"
+#include "position/positionfile.h"
 
 #include <QDir>
 #include <QFile>

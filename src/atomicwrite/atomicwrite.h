@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 the Velmarit developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace velmarit {
+
+// Why a file could not be replaced.
+struct AtomicWriteFailure
+{
+    // False when not even the temporary file beside the target could be made.
+    bool opened = false;
+    // The system's reason, in the language of the running Qt.
+    QString reason;
+};
+
+// Replaces the file at `path` with `bytes`, whole or not at all: the bytes go
+// to a temporary file beside it that is renamed over the old one, so a failed
+// or interrupted write (a full disk, a quota) leaves the old file as it was.
+// Nothing on success.
+std::optional<AtomicWriteFailure> writeFileAtomically(const QString &path, QByteArrayView bytes);
+
+} // namespace velmarit
