@@ -13,7 +13,7 @@
 // Prints the milliseconds; run it several times (a fresh process each) for
 // a median.
 
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"

@@ -8,7 +8,7 @@
 
 #include "firstpaintquit.h"
 
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 

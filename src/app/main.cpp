@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/qtplatform.h"
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 

@@ -9,7 +9,7 @@
 
 #include "sheets/pdffile.h"
 #include "print/printcommands.h"
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 #include "pdfwords.h"

@@ -6,7 +6,7 @@
 // reach every part of Qt the user meets (edit menu, message box buttons, the
 // print, preview and file dialogs).
 
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>

@@ -11,7 +11,7 @@
 #include "outputforms.h"
 #include "pdfapplication.h"
 #include "sheets/pdffile.h"
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 #include "tables/codingtable.h"
 
 #include <memory>

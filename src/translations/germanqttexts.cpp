@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/germanqttexts.h"
+#include "translations/germanqttexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
