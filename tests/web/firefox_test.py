@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Firefox cannot be driven here (no geckodriver), but it can take a
-headless screenshot. The one-file page is shot twice at phone width, with
-scripts on and with scripts off: only the WebAssembly fills the Delta list,
-so the first shot must show the list's text where the second shows an empty
-box. Usage: firefox_test.py --onefile FILE"""
+"""The one-file page in Firefox, driven through its built-in Marionette
+protocol (Debian has no geckodriver) and shot twice in its narrowest window
+(500 px): with scripts off, and with scripts on once the WebAssembly has
+filled the Delta list. Only the WebAssembly fills it, so the second shot
+must show the list's text where the first shows an empty box.
+Usage: firefox_test.py --onefile FILE"""
 
 import argparse
+import base64
+import json
 import pathlib
+import socket
 import struct
 import subprocess
 import sys
 import tempfile
+import time
 import zlib
 
 
@@ -55,18 +60,93 @@ def read_png(path):
     return width, height, rows
 
 
-def shot(page, folder, scripts, attempt=0):
-    profile = pathlib.Path(folder) / (f"on{attempt}" if scripts else "off")
+class Marionette:
+    """Firefox's own remote protocol (built in; Debian has no geckodriver):
+    each message is its length in decimal, a colon and a JSON array."""
+
+    def __init__(self, port, timeout=60):
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                self.sock = socket.create_connection(("127.0.0.1", port), timeout=60)
+                break
+            except OSError:
+                if time.monotonic() > deadline:
+                    raise
+                time.sleep(0.2)
+        self.pending = b""
+        self.last_id = 0
+        self.read()  # the greeting
+
+    def read(self):
+        while b":" not in self.pending:
+            self.pending += self.receive()
+        length, _, rest = self.pending.partition(b":")
+        while len(rest) < int(length):
+            rest += self.receive()
+        self.pending = rest[int(length):]
+        return json.loads(rest[:int(length)])
+
+    def receive(self):
+        data = self.sock.recv(65536)
+        if not data:
+            raise ConnectionError("Firefox closed the Marionette connection")
+        return data
+
+    def call(self, command, params):
+        self.last_id += 1
+        message = json.dumps([0, self.last_id, command, params]).encode()
+        self.sock.sendall(str(len(message)).encode() + b":" + message)
+        _kind, _id, error, result = self.read()
+        if error:
+            raise RuntimeError(f"{command}: {error}")
+        return result
+
+
+def shot(page, folder, scripts):
+    """A screenshot of the page in a window as narrow as Firefox makes one.
+    With scripts, it is taken once the WebAssembly has filled the Delta list:
+    that starts asynchronously and may finish after the load event, so the
+    test waits for the list rather than shooting at load. None when the list
+    never fills."""
+    profile = pathlib.Path(folder) / ("on" if scripts else "off")
     profile.mkdir()
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    prefs = f'user_pref("marionette.port", {port});\n'
     if not scripts:
-        (profile / "user.js").write_text('user_pref("javascript.enabled", false);\n')
-    out = pathlib.Path(folder) / f"{profile.name}.png"
-    subprocess.run(["firefox-esr", "--headless", "--no-remote", "--profile", str(profile),
-                    "--window-size=360,740", "--screenshot", str(out),
-                    pathlib.Path(page).resolve().as_uri()],
-                   check=True, timeout=120, capture_output=True,
-                   env={"HOME": folder, "PATH": "/usr/bin:/bin", "MOZ_HEADLESS": "1"})
-    return read_png(out)
+        prefs += 'user_pref("javascript.enabled", false);\n'
+    (profile / "user.js").write_text(prefs)
+    firefox = subprocess.Popen(["firefox-esr", "--headless", "--no-remote", "--marionette",
+                                "--profile", str(profile)],
+                               env={"HOME": folder, "PATH": "/usr/bin:/bin", "MOZ_HEADLESS": "1"},
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        browser = Marionette(port)
+        browser.call("WebDriver:NewSession", {})
+        browser.call("WebDriver:SetWindowRect", {"width": 360, "height": 740})
+        browser.call("WebDriver:Navigate", {"url": pathlib.Path(page).resolve().as_uri()})
+        if scripts:
+            deadline = time.monotonic() + 60
+            while time.monotonic() < deadline:
+                rows = browser.call("WebDriver:ExecuteScript", {
+                    "script": "const list = document.getElementById('lstDelta');"
+                              "return list ? list.children.length : 0;", "args": []})["value"]
+                if rows:
+                    break
+                time.sleep(0.1)
+            else:
+                return None
+            print(f"firefox: the Delta list holds {rows} rows")
+        png = browser.call("WebDriver:TakeScreenshot", {"full": False})["value"]
+        out = profile.with_suffix(".png")
+        out.write_bytes(base64.b64decode(png))
+        browser.call("WebDriver:DeleteSession", {})
+        return read_png(out)
+    finally:
+        firefox.kill()
+        firefox.wait()
 
 
 def dark_pixels(rows):
@@ -78,21 +158,17 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--onefile", required=True)
     args, _ = parser.parse_known_args()
-    # Firefox takes its screenshot at the load event, and the WebAssembly
-    # starts asynchronously: on a busy machine the shot can come before the
-    # list is filled. The page itself is the same each time, so a later
-    # shot in a fresh profile is taken; one must show the list.
     with tempfile.TemporaryDirectory(prefix="velmarit-firefox-") as folder:
-        _w, _h, without = shot(args.onefile, folder, False)
-        static = dark_pixels(without)
-        for attempt in range(3):
-            width, _height, with_scripts = shot(args.onefile, folder, True, attempt)
-            computed = dark_pixels(with_scripts)
-            print(f"firefox: {width} px wide; dark pixels: {computed} with scripts, "
-                  f"{static} without")
-            ok = width == 360 and computed > static + 1000
-            if ok:
-                break
+        static_width, _h, without = shot(args.onefile, folder, scripts=False)
+        with_scripts = shot(args.onefile, folder, scripts=True)
+        if with_scripts is None:
+            print("firefox: FAILED: the WebAssembly never filled the Delta list")
+            sys.exit(1)
+        width, _height, rows = with_scripts
+        static, computed = dark_pixels(without), dark_pixels(rows)
+        print(f"firefox: {width} px wide; dark pixels: {computed} with scripts, "
+              f"{static} without")
+        ok = width == static_width and computed > static + 1000
     print("firefox: the one-file page shows the list the WebAssembly filled" if ok else
           "firefox: FAILED: no computed result on the screenshot")
     sys.exit(0 if ok else 1)
