@@ -375,15 +375,10 @@ QString sheetDocumentTitle()
 
 QString sheetFontFamily()
 {
-#ifdef Q_OS_WIN
-    // Arial is on every Windows; Liberation Sans has the same metrics where
-    // someone installed it.
+    // Arial is on every Windows; Liberation Sans, with the same metrics,
+    // comes with the program's Debian package. Whichever is found first, the
+    // pages lay out alike.
     const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-#else
-    // Liberation Sans comes with the program's Debian package; Arial is the
-    // same design where it does not.
-    const QStringList families{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
-#endif
     for (const QString &family : families) {
         if (QFontDatabase::hasFamily(family))
             return family;
