@@ -9,7 +9,6 @@
 #include "program.h"
 #include "readonlydirectory.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,14 +49,5 @@ void ReadOnlyProgramDirTest::readOnlyProgramDirectory()
     QCOMPARE(again.window->pos(), QPoint(-20, 1));
 }
 
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    QApplication app(argc, argv);
-    ReadOnlyProgramDirTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ReadOnlyProgramDirTest)
 #include "readonlyprogramdir_test.moc"

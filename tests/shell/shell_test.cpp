@@ -397,15 +397,5 @@ void ShellTest::sessionEnd()
     QCOMPARE(fileBytes(path), QByteArray("untouched"));
 }
 
-int main(int argc, char *argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    QApplication app(argc, argv);
-    ShellTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(ShellTest)
 #include "shell_test.moc"
