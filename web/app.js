@@ -1,28 +1,18 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-import createVelmarit from './velmarit.js';
-
 // The page's handlers. Each reads one input control, asks the decoder codes
 // (the WebAssembly build of the C++ library) for the answer and writes one
 // result element; no conversion rule is written here. As in the window, no
 // handler writes an input, so the three results of a panel stay independent.
+//
+// The build writes into the page what differs between its languages and
+// what the markup was made from: the panels with their control names, the
+// words the codes write in this language, the tables' texts and messages.
 
+const data = JSON.parse(document.getElementById('velmaritData').textContent);
+const { panels } = data;
 const DELTA = 0;
-const LOK = 1;
-const WEICHEN = 2;
-
-// The panels in the window's order, with the window's control names.
-const panels = [
-  { kind: DELTA, switches: 'chkSwitchLokDelta', count: 4, typed: 'txtSwitchLokDelta',
-    fromTyped: 'lblAdresseLokDelta', fromTicked: 'lblAnzeigeLokDelta' },
-  { kind: LOK, switches: 'chkSwitchLok', count: 8, typed: 'txtSwitchLok',
-    fromTyped: 'lblAdresseLok', fromTicked: 'lblAnzeigeLok',
-    address: 'txtDigital', switchList: 'lblDelta' },
-  { kind: WEICHEN, switches: 'chkSwitchMA', count: 10, typed: 'txtSwitchMA',
-    fromTyped: 'lblAdresseMA', fromTicked: 'lblAnzeigeMA',
-    address: 'txtWeichen', switchList: 'lblWeichen' },
-];
 
 const byId = (id) => document.getElementById(id);
 const encoder = new TextEncoder();
@@ -119,8 +109,8 @@ function filterSwitchNumbers(panel) {
   });
 }
 
-function fillDeltaList() {
-  const list = byId('lstDelta');
+function fillDeltaList(panel) {
+  const list = byId(panel.list);
   const count = codes._vm_delta_row_count();
   for (let i = 0; i < count; i += 1) {
     const item = document.createElement('li');
@@ -129,7 +119,9 @@ function fillDeltaList() {
   }
 }
 
-// The coding tables: rows from the C++ tables, each with its switch block.
+// The coding tables: rows from the C++ tables, each with its switch block,
+// in a frame that scrolls sideways on a narrow screen while the first
+// column stays in view.
 function switchDrawing(bits, count) {
   const block = document.createElement('span');
   block.className = 'dip-print';
@@ -142,40 +134,60 @@ function switchDrawing(bits, count) {
   return block;
 }
 
-function codingTable(kind) {
-  const lines = getText(codes._vm_coding_table(kind)).split('\n');
-  const [title, note, switchLine, leadingLine, trailingLine] = lines;
-  const [count, switchHeading] = switchLine.split('\t');
-  const leading = leadingLine ? leadingLine.split('\t') : [];
-  const trailing = trailingLine ? trailingLine.split('\t') : [];
+function codingTable(panel) {
+  const lines = getText(codes._vm_coding_table(panel.kind)).split('\n');
+  let [title, note] = lines;
+  const [count, switchHeading] = lines[2].split('\t');
+  const leading = lines[3] ? lines[3].split('\t') : [];
+  const trailing = lines[4] ? lines[4].split('\t') : [];
+  let headings = [...leading, switchHeading, ...trailing];
+  // The library writes the tables' texts in German; another language
+  // brings its own, column for column.
+  const own = data.tables?.[panel.name];
+  if (own) {
+    if (own.columns.length !== headings.length) throw new Error(`columns of ${panel.name}`);
+    ({ title, note } = own);
+    headings = own.columns;
+  }
+  headings.splice(leading.length, 0, data.picture);
 
   const figure = document.createElement('section');
   figure.className = 'codingtable';
   const heading = document.createElement('h3');
+  heading.id = `h${panel.name}Table`;
   heading.textContent = title;
   const paragraph = document.createElement('p');
   paragraph.textContent = note;
+  const frame = document.createElement('div');
+  frame.className = 'tableframe';
+  // A frame that scrolls is reached and moved with the keyboard too.
+  frame.tabIndex = 0;
+  frame.setAttribute('role', 'region');
+  frame.setAttribute('aria-labelledby', heading.id);
   const table = document.createElement('table');
   const head = table.createTHead().insertRow();
-  for (const text of [...leading, 'Schalter', switchHeading, ...trailing]) {
+  for (const text of headings) {
     const cell = document.createElement('th');
     cell.scope = 'col';
     cell.textContent = text;
     head.append(cell);
   }
-  const body = table.createTBody();
+  // One body to each group (the four turnouts of a decoder), which the
+  // printed page keeps together.
+  let body = table.createTBody();
   for (const line of lines.slice(5)) {
     if (!line) continue;
     const [bits, startsGroup, onText, ...cells] = line.split('\t');
+    if (startsGroup === '1') body = table.createTBody();
     const row = body.insertRow();
-    if (startsGroup === '1') row.className = 'group';
     const add = (text) => { row.insertCell().textContent = text; };
     cells.slice(0, leading.length).forEach(add);
     row.insertCell().append(switchDrawing(Number(bits), Number(count)));
     add(onText);
     cells.slice(leading.length).forEach(add);
   }
-  figure.append(heading, paragraph, table);
+  frame.append(table);
+  figure.append(heading, paragraph, frame);
   return figure;
 }
 
@@ -183,8 +195,38 @@ let tablesBuilt = false;
 function buildTables() {
   if (tablesBuilt || !codes) return;
   tablesBuilt = true;
-  byId('tables').append(codingTable(LOK), codingTable(DELTA), codingTable(WEICHEN));
+  // The printed order: locomotive, Delta, turnout decoders.
+  const order = [panels[1], panels[0], panels[2]];
+  byId('tables').append(...order.map(codingTable));
   byId('tabellen').dataset.ready = '';
+}
+
+// A phone shows one decoder at a time; the bar (and #lok, #weichen,
+// #delta in the address) chooses it. A wide screen shows all three and
+// scrolls to the one asked for.
+const onePanel = window.matchMedia('(max-width: 719.98px), (max-height: 539.98px)');
+
+function choosePanel(fragment, scroll) {
+  const panel = panels.find((candidate) => candidate.fragment === fragment) ?? panels[1];
+  document.documentElement.dataset.panel = panel.fragment;
+  for (const link of document.querySelectorAll('.chooser a')) {
+    if (link.dataset.fragment === panel.fragment) link.setAttribute('aria-current', 'true');
+    else link.removeAttribute('aria-current');
+  }
+  if (scroll && !onePanel.matches) byId(`pnl${panel.name}`).scrollIntoView();
+}
+
+function connectChooser() {
+  for (const link of document.querySelectorAll('.chooser a')) {
+    link.addEventListener('click', (event) => {
+      event.preventDefault();
+      history.replaceState(null, '', `#${link.dataset.fragment}`);
+      choosePanel(link.dataset.fragment, true);
+    });
+  }
+  const fromAddress = () => choosePanel(location.hash.slice(1), true);
+  window.addEventListener('hashchange', fromAddress);
+  choosePanel(location.hash.slice(1), location.hash !== '');
 }
 
 function connectPanels() {
@@ -206,25 +248,48 @@ function connectInfo() {
   byId('cmdInfoOk').addEventListener('click', () => dialog.close());
 }
 
+// The German page offers a visitor whose browser puts English, Dutch or
+// French before German a link to that page; it never goes there by itself.
+function offerLanguage() {
+  for (const wanted of navigator.languages ?? []) {
+    const lang = wanted.slice(0, 2).toLowerCase();
+    if (lang === data.lang) return;
+    const offer = data.offers.find((candidate) => candidate.lang === lang);
+    if (offer) {
+      const link = document.createElement('a');
+      link.href = offer.href;
+      link.lang = offer.lang;
+      link.hreflang = offer.lang;
+      link.textContent = offer.text;
+      link.className = 'offer';
+      document.querySelector('.languages').append(link);
+      return;
+    }
+  }
+}
+
 // Whatever was typed or tapped while the codes were loading is shown once
-// they are there, as the handlers would have shown it.
+// they are there, as the handlers would have shown it. The Delta results
+// are never empty: all switches OFF is analog operation.
 function catchUp() {
   for (const panel of panels) {
-    if (switchBits(panel) !== 0) switchesClicked(panel);
-    if (byId(panel.typed).value) typedChanged(panel);
+    if (panel.kind === DELTA || switchBits(panel) !== 0) switchesClicked(panel);
+    if (panel.kind === DELTA || byId(panel.typed).value) typedChanged(panel);
     if (panel.address && byId(panel.address).value) addressChanged(panel);
   }
 }
 
-connectPanels();
-connectInfo();
-window.addEventListener('beforeprint', buildTables);
-
-createVelmarit().then((module) => {
+function started(module) {
   codes = module;
-  fillDeltaList();
+  if (data.words) {
+    putText(data.words.invalid + '\t' + data.words.analog + '\t' + data.words.noSwitchOn);
+    codes._vm_set_words();
+  }
+  for (const panel of panels) if (panel.list) fillDeltaList(panel);
   catchUp();
+  byId('msgStart').replaceChildren();
   document.documentElement.dataset.ready = '';
+  performance.mark('velmarit-ready');
   // The tables hold thousands of elements: they are built when someone
   // comes near them or prints, not while the panels load.
   const nearTables = new IntersectionObserver((entries) => {
@@ -235,8 +300,50 @@ createVelmarit().then((module) => {
   }, { rootMargin: '400px' });
   nearTables.observe(byId('tabellen'));
   window.matchMedia('print').addEventListener('change', (query) => query.matches && buildTables());
-});
+}
+
+// Without its codes the page can answer nothing: it says so, and what to
+// try, rather than leave boxes that take no key.
+function failed() {
+  if (codes) return;
+  const message = byId('msgStart');
+  const lines = [data.messages.startFailed];
+  if (!navigator.onLine) lines.push(data.messages.offline);
+  message.replaceChildren(...lines.map((text) => {
+    const line = document.createElement('p');
+    line.textContent = text;
+    return line;
+  }));
+  for (const input of document.querySelectorAll('.panel input')) input.disabled = true;
+}
+
+// A loader that neither answers nor fails (a stalled proxy, say) counts as
+// failed after a while; should it answer later, the page starts after all.
+const START_PATIENCE_MS = 20000;
+
+function start() {
+  const patience = setTimeout(failed, START_PATIENCE_MS);
+  import('./velmarit.js')
+    .then((loader) => loader.default())
+    .then((module) => {
+      clearTimeout(patience);
+      for (const input of document.querySelectorAll('.panel input')) input.disabled = false;
+      started(module);
+    })
+    .catch(() => {
+      clearTimeout(patience);
+      failed();
+    });
+}
+
+document.documentElement.classList.add('js');
+connectChooser();
+connectPanels();
+connectInfo();
+offerLanguage();
+window.addEventListener('beforeprint', buildTables);
+start();
 
 if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-  navigator.serviceWorker.register('sw.js');
+  navigator.serviceWorker.register(`${data.root}sw.js`);
 }

@@ -7,6 +7,8 @@
 // cache and drops the old one.
 const CACHE = '@CACHE@';
 const FILES = ['@FILES@'];
+// The folders of the pages in other languages than the root's.
+const PAGES = ['@PAGES@'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
@@ -29,9 +31,10 @@ self.addEventListener('fetch', (event) => {
     caches.open(CACHE).then(async (cache) => {
       const hit = await cache.match(request, { ignoreSearch: true });
       if (hit) return hit;
-      // Any page of the site's scope is the one page.
+      // Any page of the site's scope is its language's one page.
       if (request.mode === 'navigate') {
-        const page = await cache.match('./');
+        const path = request.url.slice(self.registration.scope.length);
+        const page = await cache.match(PAGES.find((folder) => path.startsWith(folder)) ?? './');
         if (page) return page;
       }
       return fetch(request);

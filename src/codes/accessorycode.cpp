@@ -24,13 +24,13 @@ int decoderAddressOf(int n)
 
 } // namespace
 
-std::string switchListMA(int n)
+std::string switchListMA(int n, const ResultWords &words)
 {
     if (n > maxTurnout)
-        return std::string(ternary::invalidText);
+        return std::string(words.invalid);
     const int a = decoderAddressOf(n);
     if (a == 0)
-        return std::string(ternary::invalidText);
+        return std::string(words.invalid);
     if (a < 0)
         return {};
 
@@ -67,9 +67,9 @@ AccessoryResult decodeSwitchMA(AccessoryPattern pattern)
     return n;
 }
 
-std::string addressTextMA(AccessoryResult result)
+std::string addressTextMA(AccessoryResult result, const ResultWords &words)
 {
-    return result ? ternary::addressDigits(*result) : std::string(ternary::invalidText);
+    return result ? ternary::addressDigits(*result) : std::string(words.invalid);
 }
 
 } // namespace velmarit

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "codes/switchpattern.h"
 
 #include <optional>
@@ -19,8 +20,9 @@ namespace velmarit {
 using AccessoryResult = std::optional<int>;
 
 // The switches to set ON for turnout `n`: the switch list with 9 and 10 for
-// 1 to 256, "ungültig" above 256 and for -3 to 0, the empty text below -3.
-std::string switchListMA(int n);
+// 1 to 256, the invalid word above 256 and for -3 to 0, the empty text
+// below -3.
+std::string switchListMA(int n, const ResultWords &words = germanWords);
 
 // Switch d (1 to 9) is ON when the digit d occurs anywhere in the text;
 // "0" stands for switch 10.
@@ -28,7 +30,7 @@ AccessoryPattern patternFromTextMA(std::string_view text);
 
 AccessoryResult decodeSwitchMA(AccessoryPattern pattern);
 
-// "01" to "256", or "ungültig".
-std::string addressTextMA(AccessoryResult result);
+// "01" to "256", or the invalid word ("ungültig").
+std::string addressTextMA(AccessoryResult result, const ResultWords &words = germanWords);
 
 } // namespace velmarit

@@ -36,9 +36,9 @@ DeltaResult decodeSwitchLokDelta(DeltaPattern pattern)
     return value == 0 ? ternary::maxCodeValue : value;
 }
 
-std::string addressTextLokDelta(DeltaResult result)
+std::string addressTextLokDelta(DeltaResult result, const ResultWords &words)
 {
-    return result ? ternary::addressDigits(*result) : std::string(analogText);
+    return result ? ternary::addressDigits(*result) : std::string(words.analog);
 }
 
 } // namespace velmarit

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "codes/switchpattern.h"
 
 #include <array>
@@ -18,8 +19,6 @@ namespace velmarit {
 // A Delta address (2 to 80), or nothing for analog mode. There is no invalid
 // Delta pattern.
 using DeltaResult = std::optional<int>;
-
-inline constexpr std::string_view analogText = "analog";
 
 // One row of the address table as the list shows it: the address padded to
 // two characters with a blank, and the ON switches separated by blanks.
@@ -57,7 +56,7 @@ DeltaPattern patternFromTextLokDelta(std::string_view text);
 
 DeltaResult decodeSwitchLokDelta(DeltaPattern pattern);
 
-// "02" to "80", or "analog".
-std::string addressTextLokDelta(DeltaResult result);
+// "02" to "80", or the analog word ("analog").
+std::string addressTextLokDelta(DeltaResult result, const ResultWords &words = germanWords);
 
 } // namespace velmarit

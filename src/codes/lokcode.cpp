@@ -11,10 +11,10 @@ namespace {
 constexpr int address80 = 80;
 }
 
-std::string switchListLok(std::int16_t a)
+std::string switchListLok(std::int16_t a, const ResultWords &words)
 {
     if (a == 0)
-        return std::string(ternary::invalidText);
+        return std::string(words.invalid);
     if (a >= 1 && a <= 79)
         return ternary::switchList(ternary::pairBits(a));
     if (a == address80)
@@ -35,9 +35,9 @@ LokResult decodeSwitchLok(LokPattern pattern)
     return *value == 0 ? address80 : *value;
 }
 
-std::string addressTextLok(LokResult result)
+std::string addressTextLok(LokResult result, const ResultWords &words)
 {
-    return result ? ternary::addressDigits(*result) : std::string(ternary::invalidText);
+    return result ? ternary::addressDigits(*result) : std::string(words.invalid);
 }
 
 } // namespace velmarit

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "codes/switchpattern.h"
 
 #include <cstdint>
@@ -20,16 +21,16 @@ using LokResult = std::optional<int>;
 
 // The switches to set ON for address `a`: the switch list for 1 to 79,
 // "1 3 5 7" for 80 (without the leading blank of the other lists: tables
-// and users read it in exactly that form), "ungültig" for 0 and the empty
-// text for anything else.
-std::string switchListLok(std::int16_t a);
+// and users read it in exactly that form), the invalid word for 0 and the
+// empty text for anything else.
+std::string switchListLok(std::int16_t a, const ResultWords &words = germanWords);
 
 // Switch n (1 to 8) is ON when the digit n occurs anywhere in the text.
 LokPattern patternFromTextLok(std::string_view text);
 
 LokResult decodeSwitchLok(LokPattern pattern);
 
-// "01" to "79", "80", or "ungültig".
-std::string addressTextLok(LokResult result);
+// "01" to "79", "80", or the invalid word ("ungültig").
+std::string addressTextLok(LokResult result, const ResultWords &words = germanWords);
 
 } // namespace velmarit

@@ -16,9 +16,6 @@ namespace velmarit::ternary {
 inline constexpr int pairCount = 4;
 inline constexpr int maxCodeValue = 80; // all four pairs at trit 2
 
-// What every decoder shows for a pattern or address without an answer.
-inline constexpr std::string_view invalidText = "ungültig";
-
 // The code value carried by switches 1 to 8 (bit n-1 is switch n; higher bits
 // are ignored), or nothing when a pair has both switches ON.
 std::optional<int> codeValue(unsigned bits);

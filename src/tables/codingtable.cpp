@@ -57,7 +57,7 @@ CodingTable lokTable()
     return table;
 }
 
-CodingTable deltaTable()
+CodingTable deltaTable(const ResultWords &words)
 {
     CodingTable table;
     table.title = "Delta-Decoder: die 15 Adressen";
@@ -71,7 +71,7 @@ CodingTable deltaTable()
         table.rows.push_back({{std::to_string(address)}, bits, {}, false});
     // All switches OFF is no address but analog operation, which a decoder
     // is set to as often as to an address.
-    table.rows.push_back({{addressTextLokDelta(std::nullopt)}, 0, {}, false});
+    table.rows.push_back({{addressTextLokDelta(std::nullopt, words)}, 0, {}, false});
     return table;
 }
 
@@ -138,7 +138,7 @@ int keyOfTurnout(int turnout)
     return (turnout - 1) % turnoutsPerKeyboard + 1;
 }
 
-CodingTable codingTable(TableKind kind)
+CodingTable codingTable(TableKind kind, const ResultWords &words)
 {
     CodingTable table;
     switch (kind) {
@@ -146,7 +146,7 @@ CodingTable codingTable(TableKind kind)
         table = lokTable();
         break;
     case TableKind::Delta:
-        table = deltaTable();
+        table = deltaTable(words);
         break;
     case TableKind::Weichen:
         table = weichenTable();
@@ -156,7 +156,7 @@ CodingTable codingTable(TableKind kind)
     return table;
 }
 
-std::string switchesOnText(unsigned onSwitches, int switchCount)
+std::string switchesOnText(unsigned onSwitches, int switchCount, const ResultWords &words)
 {
     std::string text;
     for (int sw = 1; sw <= switchCount; ++sw) {
@@ -166,7 +166,7 @@ std::string switchesOnText(unsigned onSwitches, int switchCount)
             text += std::to_string(sw);
         }
     }
-    return text.empty() ? "keiner (alle OFF)" : text;
+    return text.empty() ? std::string(words.noSwitchOn) : text;
 }
 
 } // namespace velmarit

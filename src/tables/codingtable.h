@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,11 +65,13 @@ struct CodingTable
 
 // Locomotive addresses 1 to 80; the fifteen Delta addresses in the order of
 // the window's list, then "analog" (all switches OFF); turnout addresses 1 to
-// 256 with decoder address, keyboard and key.
-CodingTable codingTable(TableKind kind);
+// 256 with decoder address, keyboard and key. The titles, notes and
+// headings are German; `words` gives the cells that are words.
+CodingTable codingTable(TableKind kind, const ResultWords &words = germanWords);
 
 // The switches that are ON, ascending, separated by blanks ("2 3 5 7");
-// "keiner (alle OFF)" when none is.
-std::string switchesOnText(unsigned onSwitches, int switchCount);
+// the no-switch word ("keiner (alle OFF)") when none is.
+std::string switchesOnText(unsigned onSwitches, int switchCount,
+                           const ResultWords &words = germanWords);
 
 } // namespace velmarit

@@ -17,9 +17,11 @@
 #include "codes/switchkeyrules.h"
 #include "tables/codingtable.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -30,6 +32,10 @@ enum Kind : int { Delta = 0, Lok = 1, Weichen = 2 };
 
 std::string g_text;
 std::string g_result;
+
+// The words of the page's language; German until the page sets its own.
+std::array<std::string, 3> g_wordTexts;
+ResultWords g_words = germanWords;
 
 const char *result(std::string text)
 {
@@ -48,7 +54,7 @@ std::string tableText(TableKind kind)
     // switch count with the heading of the switch column, the headings left
     // and right of the switches, then one line per row: its switch bits,
     // whether it starts a group, the switches as words, the cells.
-    const CodingTable table = codingTable(kind);
+    const CodingTable table = codingTable(kind, g_words);
     std::string out = table.title + '\n' + table.note + '\n' +
                       std::to_string(table.switchCount) + '\t' + table.switches.heading + '\n';
     const auto headings = [&out](const std::vector<TableColumn> &columns) {
@@ -60,7 +66,7 @@ std::string tableText(TableKind kind)
     headings(table.trailing);
     for (const TableRow &row : table.rows) {
         out += std::to_string(row.onSwitches) + '\t' + (row.startsGroup ? "1" : "0") + '\t' +
-               switchesOnText(row.onSwitches, table.switchCount);
+               switchesOnText(row.onSwitches, table.switchCount, g_words);
         for (const std::string &cell : row.leading)
             out += '\t' + cell;
         for (const std::string &cell : row.trailing)
@@ -82,6 +88,24 @@ char *vm_text(int length)
     return g_text.data();
 }
 
+// The page's words, from `vm_text`: the invalid word, the analog word and
+// the tables' no-switch word, apart by tabs. Returns 0, and keeps the words
+// it had, unless there are exactly three.
+int vm_set_words()
+{
+    std::vector<std::string_view> parts;
+    std::string_view rest = g_text;
+    for (std::size_t tab; (tab = rest.find('\t')) != std::string_view::npos;
+         rest.remove_prefix(tab + 1))
+        parts.push_back(rest.substr(0, tab));
+    parts.push_back(rest);
+    if (parts.size() != 3)
+        return 0;
+    g_wordTexts = {std::string(parts[0]), std::string(parts[1]), std::string(parts[2])};
+    g_words = {g_wordTexts[0], g_wordTexts[1], g_wordTexts[2]};
+    return 1;
+}
+
 int vm_number_from_text()
 {
     return numberFromText(text());
@@ -90,9 +114,9 @@ int vm_number_from_text()
 const char *vm_switch_list(int kind, int number)
 {
     if (kind == Lok)
-        return result(switchListLok(static_cast<std::int16_t>(number)));
+        return result(switchListLok(static_cast<std::int16_t>(number), g_words));
     if (kind == Weichen)
-        return result(switchListMA(number));
+        return result(switchListMA(number, g_words));
     return result({});
 }
 
@@ -114,11 +138,12 @@ const char *vm_address_text(int kind, unsigned bits)
 {
     switch (kind) {
     case Delta:
-        return result(addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits))));
+        return result(
+            addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)), g_words));
     case Lok:
-        return result(addressTextLok(decodeSwitchLok(LokPattern::fromBits(bits))));
+        return result(addressTextLok(decodeSwitchLok(LokPattern::fromBits(bits)), g_words));
     case Weichen:
-        return result(addressTextMA(decodeSwitchMA(AccessoryPattern::fromBits(bits))));
+        return result(addressTextMA(decodeSwitchMA(AccessoryPattern::fromBits(bits)), g_words));
     }
     return result({});
 }

@@ -6,6 +6,8 @@
 // addresses 0 to 300 and the 16-bit edges, the number texts of the library's
 // own tests, switch-number texts, key verdicts, the Delta list and the
 // coding tables. Texts go out as hex bytes, so NULs and broken UTF-8 survive.
+// Given three words (invalid, analog, no switch ON), it answers in them, as
+// the page in another language does.
 
 #include "codes/accessorycode.h"
 #include "codes/deltacode.h"
@@ -22,6 +24,8 @@
 using namespace velmarit;
 
 namespace {
+
+ResultWords words = germanWords;
 
 std::string hex(std::string_view text)
 {
@@ -44,13 +48,14 @@ struct Decoded
 Decoded decoded(int kind, unsigned bits)
 {
     if (kind == 0)
-        return {addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits))), false};
+        return {addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)), words),
+                false};
     if (kind == 1) {
         const LokResult r = decodeSwitchLok(LokPattern::fromBits(bits));
-        return {addressTextLok(r), !r || *r == 80};
+        return {addressTextLok(r, words), !r || *r == 80};
     }
     const AccessoryResult r = decodeSwitchMA(AccessoryPattern::fromBits(bits));
-    return {addressTextMA(r), !r};
+    return {addressTextMA(r, words), !r};
 }
 
 unsigned patternOf(int kind, std::string_view text)
@@ -72,12 +77,12 @@ int keyVerdict(int kind, std::string_view text, int key)
 std::string tableText(TableKind kind)
 {
     std::string out;
-    const CodingTable table = codingTable(kind);
+    const CodingTable table = codingTable(kind, words);
     out += table.title + '\n' + table.note + '\n';
     for (const TableRow &row : table.rows) {
         for (const auto &cell : row.leading)
             out += cell + '\t';
-        out += switchesOnText(row.onSwitches, table.switchCount);
+        out += switchesOnText(row.onSwitches, table.switchCount, words);
         for (const auto &cell : row.trailing)
             out += '\t' + cell;
         out += '\t' + std::to_string(row.onSwitches) + (row.startsGroup ? "\tG" : "") + '\n';
@@ -87,8 +92,10 @@ std::string tableText(TableKind kind)
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    if (argc == 4)
+        words = {argv[1], argv[2], argv[3]};
     const int switchCounts[] = {4, 8, 10};
     std::string out = "{\"patterns\":[";
     for (int kind = 0; kind < 3; ++kind) {
@@ -110,7 +117,8 @@ int main()
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         const int n = numbers[i];
         out += (i ? "," : "") + std::string("[") + std::to_string(n) + ',' +
-               hex(switchListLok(static_cast<std::int16_t>(n))) + ',' + hex(switchListMA(n)) +
+               hex(switchListLok(static_cast<std::int16_t>(n), words)) + ',' +
+               hex(switchListMA(n, words)) +
                ']';
     }
 

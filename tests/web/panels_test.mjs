@@ -4,17 +4,20 @@
 // The three panels on an emulated phone (360 x 740, touch) in Debian's
 // Chromium, against the native library's answers: taps, keys, text as an
 // on-screen keyboard inserts it, pastes, colours, the Delta list and the
-// information dialog. Usage: node panels_test.mjs --site DIR --expected HELPER
+// information dialog, in the page's language. Usage:
+// node panels_test.mjs --site DIR --expected HELPER [--lang LANG]
 
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { serve } from './server.mjs';
 import {
-  colours, hexText, launch, nativeAnswers, options, phone, ready, shown, watch,
+  colours, folder, hexText, launch, nativeAnswers, options, phone, ready, showPanel, shown, texts,
+  watch,
 } from './support.mjs';
 
 const opts = options();
-const native = nativeAnswers(opts.expected);
+const native = nativeAnswers(opts.expected, opts.lang);
+const own = texts(opts.lang);
 
 const panels = [
   { name: 'Delta', switches: 'chkSwitchLokDelta', count: 4, typed: 'txtSwitchLokDelta',
@@ -38,7 +41,7 @@ before(async () => {
   const context = await browser.newContext(phone);
   page = await context.newPage();
   seen = watch(page);
-  await page.goto(origin + '/');
+  await page.goto(`${origin}/${folder(opts.lang)}`);
   await ready(page);
 });
 
@@ -53,6 +56,7 @@ function expectedDecode(kind, bits) {
 }
 
 async function setBox(id, text) {
+  await showPanel(page, id);
   await page.fill(`#${id}`, '');
   await page.focus(`#${id}`);
   if (text) await page.keyboard.insertText(text);
@@ -63,7 +67,7 @@ for (const [kind, panel] of panels.entries()) {
     // A Gray code walk: each pattern differs from the one before in one
     // switch, so one tap reaches it; the last tap comes back to all OFF.
     // The finger lands on the middle of each switch as it is drawn.
-    await page.locator(`#${panel.switches}1`).scrollIntoViewIfNeeded();
+    await showPanel(page, `${panel.switches}1`);
     const middles = [];
     for (let n = 1; n <= panel.count; n += 1) {
       const box = await page.locator(`#${panel.switches}${n}`).boundingBox();
@@ -138,13 +142,18 @@ test('a composed character the key rule refuses does not stay in the box', async
 
 test('typed addresses encode as natively, in the window\'s colours', async () => {
   const wrong = [];
-  for (const [number, lokHex, weichenHex] of native.encode) {
+  await showPanel(page, 'txtWeichen');
+  for (const [number, , weichenHex] of native.encode) {
     const text = String(number);
     await page.fill('#txtWeichen', text);
     const weichen = await shown(page, 'lblWeichen');
     if (JSON.stringify(weichen) !== JSON.stringify({ text: hexText(weichenHex), ...colours.normal })) {
       wrong.push({ text, weichen });
     }
+  }
+  await showPanel(page, 'txtDigital');
+  for (const [number, lokHex] of native.encode) {
+    const text = String(number);
     if (text.length > 2) continue;
     await page.fill('#txtDigital', text);
     const lok = await shown(page, 'lblDelta');
@@ -158,6 +167,7 @@ test('typed addresses encode as natively, in the window\'s colours', async () =>
 });
 
 test('the Delta list holds the fifteen native rows', async () => {
+  await showPanel(page, 'lstDelta');
   const rows = await page.$$eval('#lstDelta > li', (items) => items.map((item) => item.textContent));
   assert.deepEqual(rows, native.deltaRows.map(hexText));
   assert.equal(await page.$eval('#lstDelta', (list) => getComputedStyle(list).whiteSpace), 'pre');
@@ -168,13 +178,19 @@ test('the information dialog shows the program, release, copyright and contact',
   assert.equal(await page.$eval('#dlgInfo', (dialog) => dialog.open), true);
   const title = await page.textContent('#dlgInfoTitle');
   const lines = (await page.textContent('#txtInfo')).split('\n');
-  assert.equal(title, ' Info über Velmarit');
+  assert.equal(title, own.info.title.replace('{product}', 'Velmarit'));
   assert.equal(lines.length, 6);
-  assert.equal(lines[0], 'Programm:     Velmarit');
-  assert.match(lines[1], /^Release : {7}\d+\.\d+$/);
+  assert.equal(lines[0], own.info.lines[0].replace('{product}', 'Velmarit'));
+  // The release without its minor number, as the window's box has it.
+  assert.match(lines[1], /\s\d+\.\d+$/);
+  assert.ok(lines[1].startsWith(own.info.lines[1].split('{')[0]), lines[1]);
   assert.deepEqual([lines[2], lines[4]], ['', '']);
-  assert.match(lines[3], /^Copyright : {5}\S/);
-  assert.match(lines[5], /^mailto : {11}\S+@\S+$/);
+  assert.ok(lines[3].startsWith(own.info.lines[3].split('{')[0]), lines[3]);
+  assert.ok(lines[5].startsWith(own.info.lines[5].split('{')[0]), lines[5]);
+  // The contact is an address to write to.
+  const contact = lines[5].trim().split(/\s+/).at(-1);
+  assert.match(contact, /^\S+@\S+$/);
+  assert.equal(await page.getAttribute('#txtInfo a', 'href'), `mailto:${contact}`);
   await page.keyboard.press('Escape');
   assert.equal(await page.$eval('#dlgInfo', (dialog) => dialog.open), false);
   await page.tap('#cmdInfo');
@@ -183,9 +199,10 @@ test('the information dialog shows the program, release, copyright and contact',
 });
 
 test('on the phone: no sideways scrolling, and every switch a finger-sized target over its lever', async () => {
-  assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 360);
   const small = [];
   for (const panel of panels) {
+    await showPanel(page, `${panel.switches}1`);
+    assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 360);
     for (let n = 1; n <= panel.count; n += 1) {
       const id = `${panel.switches}${n}`;
       const box = await page.locator(`#${id}`).boundingBox();

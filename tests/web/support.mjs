@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the browser tests share: the command line, the native library's
-// answers, Debian's Chromium on an emulated phone, and a record of every
-// request and console message a page makes.
+// What the browser tests share: the command line, the page's texts in each
+// language, the native library's answers in those words, Debian's Chromium
+// on an emulated phone, the decoder bar, and a record of every request and
+// console message a page makes.
 
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync } from 'node:fs';
+import { mkdtempSync, readFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
@@ -17,13 +18,39 @@ export function options() {
     const i = args.indexOf(name);
     return i >= 0 ? args[i + 1] : undefined;
   };
-  return { site: value('--site'), onefile: value('--onefile'), expected: value('--expected') };
+  return {
+    site: value('--site'),
+    onefile: value('--onefile'),
+    expected: value('--expected'),
+    lang: value('--lang') ?? 'de',
+  };
+}
+
+export const languages = ['de', 'en', 'nl', 'fr'];
+
+// A language's texts, as the build read them.
+export function texts(lang) {
+  const file = new URL(`../../web/texts/${lang}.json`, import.meta.url);
+  return JSON.parse(readFileSync(file, 'utf8'));
+}
+
+// Where a language's page is: the site's root, or the language's folder;
+// and its one-file page beside the German one.
+export const folder = (lang) => (lang === 'de' ? '' : `${lang}/`);
+export const onefileOf = (germanFile, lang) =>
+  (lang === 'de' ? germanFile : germanFile.replace(/\.html$/, `-${lang}.html`));
+
+// The words the codes write in a language; German unless it brings its own.
+export function words(lang) {
+  const own = texts(lang).library?.words;
+  return own ? [own.invalid, own.analog, own.noSwitchOn] : ['ungültig', 'analog', 'keiner (alle OFF)'];
 }
 
 export const hexText = (hex) => Buffer.from(hex, 'hex').toString('utf8');
 
-export function nativeAnswers(helper) {
-  return JSON.parse(execFileSync(helper, { maxBuffer: 1 << 28, encoding: 'utf8' }));
+// What the native library answers, in the words of `lang`.
+export function nativeAnswers(helper, lang = 'de') {
+  return JSON.parse(execFileSync(helper, words(lang), { maxBuffer: 1 << 28, encoding: 'utf8' }));
 }
 
 export const chromiumPath = process.env.VELMARIT_CHROMIUM ?? '/usr/bin/chromium';
@@ -64,6 +91,18 @@ export function watch(page) {
 
 export async function ready(page) {
   await page.waitForSelector('html[data-ready]');
+}
+
+// Brings a panel on screen as a person does: where the page shows one
+// decoder at a time, by its button in the decoder bar. `control` is the id
+// of any control in the panel.
+export async function showPanel(page, control) {
+  const fragment = await page.$eval(`#${control}`, (element) => element.closest('.panel').dataset.fragment);
+  const button = page.locator(`.chooser a[data-fragment="${fragment}"]`);
+  if (await button.isVisible() && await button.getAttribute('aria-current') === null) {
+    await button.click();
+  }
+  await page.locator(`#${control}`).scrollIntoViewIfNeeded();
 }
 
 // The text and colours a result element shows.
