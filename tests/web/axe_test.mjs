@@ -3,14 +3,15 @@
 
 // axe-core finds no violation of WCAG 2.2 A and AA, in every state a page
 // can show: at the start, with results in both colours, with the
-// information dialog open, and with the coding tables built.
-// Usage: node axe_test.mjs --site DIR
+// information dialog open, and with the coding tables built; on a phone,
+// with each decoder chosen in turn, and on a wide screen with all three.
+// Usage: node axe_test.mjs --site DIR [--lang LANG]
 
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { serve } from './server.mjs';
-import { launch, options, phone, ready } from './support.mjs';
+import { folder, launch, options, phone, ready, showPanel } from './support.mjs';
 
 const opts = options();
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
@@ -19,14 +20,23 @@ const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa']
 let server;
 let browser;
 let page;
+let url;
+
+// The page's policy would refuse the injected checker.
+async function open(device) {
+  const opened = await (await browser.newContext({ ...device, bypassCSP: true })).newPage();
+  await opened.goto(url);
+  await ready(opened);
+  await opened.addScriptTag({ path: axePath });
+  return opened;
+}
 
 before(async () => {
   server = await serve(opts.site);
+  url = `http://127.0.0.1:${server.address().port}/${folder(opts.lang)}`;
   browser = await launch();
-  // The page's policy would refuse the injected checker.
-  const context = await browser.newContext({ ...phone, bypassCSP: true });
-  page = await context.newPage();
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  page = await (await browser.newContext({ ...phone, bypassCSP: true })).newPage();
+  await page.goto(url);
   await ready(page);
   // The tables are built when they come near the screen.
   await page.locator('#tabellen').scrollIntoViewIfNeeded();
@@ -39,8 +49,8 @@ after(async () => {
   server?.close();
 });
 
-async function violations() {
-  const result = await page.evaluate((runOnly) => window.axe.run(document, {
+async function violations(on = page) {
+  const result = await on.evaluate((runOnly) => window.axe.run(document, {
     runOnly: { type: 'tag', values: runOnly },
   }), tags);
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
@@ -50,14 +60,26 @@ test('the page at the start', async () => {
   assert.deepEqual(await violations(), []);
 });
 
-test('results in the normal and the highlight colours', async () => {
+test('results in the normal and the highlight colours, each decoder chosen in turn', async () => {
+  await showPanel(page, 'chkSwitchLok1');
   await page.tap('#chkSwitchLok1');
-  await page.tap('#chkSwitchMA1');
   await page.fill('#txtSwitchLok', '12');
-  await page.fill('#txtSwitchMA', '2357');
   await page.fill('#txtDigital', '17');
+  assert.deepEqual(await violations(), []);
+  await showPanel(page, 'chkSwitchMA1');
+  await page.tap('#chkSwitchMA1');
+  await page.fill('#txtSwitchMA', '2357');
   await page.fill('#txtWeichen', '300');
   assert.deepEqual(await violations(), []);
+  await showPanel(page, 'chkSwitchLokDelta1');
+  await page.tap('#chkSwitchLokDelta1');
+  assert.deepEqual(await violations(), []);
+});
+
+test('a wide screen with all three decoders', async () => {
+  const wide = await open({ viewport: { width: 1280, height: 800 } });
+  assert.deepEqual(await violations(wide), []);
+  await wide.context().close();
 });
 
 test('the information dialog open', async () => {
@@ -67,11 +89,12 @@ test('the information dialog open', async () => {
 });
 
 test('every control is reached with the keyboard alone, in the window\'s order', async () => {
-  await page.focus('#txtSwitchLokDelta');
+  const wide = await open({ viewport: { width: 1280, height: 800 } });
+  await wide.focus('#txtSwitchLokDelta');
   const order = ['txtSwitchLokDelta'];
   for (let i = 0; i < 26; i += 1) {
-    await page.keyboard.press('Tab');
-    order.push(await page.evaluate(() => document.activeElement.id));
+    await wide.keyboard.press('Tab');
+    order.push(await wide.evaluate(() => document.activeElement.id));
   }
   const switches = (name, count) => Array.from({ length: count }, (_, i) => `${name}${i + 1}`);
   assert.deepEqual(order, [
@@ -79,7 +102,8 @@ test('every control is reached with the keyboard alone, in the window\'s order',
     'txtSwitchLok', ...switches('chkSwitchLok', 8), 'txtDigital',
     'txtSwitchMA', ...switches('chkSwitchMA', 10), 'txtWeichen',
   ]);
-  await page.focus('#chkSwitchLok3');
-  await page.keyboard.press('Space');
-  assert.equal(await page.isChecked('#chkSwitchLok3'), true);
+  await wide.focus('#chkSwitchLok3');
+  await wide.keyboard.press('Space');
+  assert.equal(await wide.isChecked('#chkSwitchLok3'), true);
+  await wide.context().close();
 });

@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The one-file page in Firefox, driven through its built-in Marionette
-protocol (Debian has no geckodriver) and shot twice in its narrowest window
-(500 px): with scripts off, and with scripts on once the WebAssembly has
-filled the Delta list. Only the WebAssembly fills it, so the second shot
-must show the list's text where the first shows an empty box.
+protocol (Debian has no geckodriver): its Delta list shot twice on a wide
+screen, with scripts off, and with scripts on once the WebAssembly has
+filled it. Only the WebAssembly fills it, so the second shot must show the
+list's text where the first shows an empty box.
 Usage: firefox_test.py --onefile FILE"""
 
 import argparse
@@ -104,8 +104,9 @@ class Marionette:
 
 
 def shot(page, folder, scripts):
-    """A screenshot of the page in a window as narrow as Firefox makes one.
-    With scripts, it is taken once the WebAssembly has filled the Delta list:
+    """A screenshot of the Delta list, on a wide screen where every panel
+    shows with scripts and without. With scripts, it is taken once the
+    WebAssembly has filled the list:
     that starts asynchronously and may finish after the load event, so the
     test waits for the list rather than shooting at load. None when the list
     never fills."""
@@ -125,8 +126,9 @@ def shot(page, folder, scripts):
     try:
         browser = Marionette(port)
         browser.call("WebDriver:NewSession", {})
-        browser.call("WebDriver:SetWindowRect", {"width": 360, "height": 740})
-        browser.call("WebDriver:Navigate", {"url": pathlib.Path(page).resolve().as_uri()})
+        browser.call("WebDriver:SetWindowRect", {"width": 1280, "height": 800})
+        browser.call("WebDriver:Navigate",
+                     {"url": pathlib.Path(page).resolve().as_uri() + "#delta"})
         if scripts:
             deadline = time.monotonic() + 60
             while time.monotonic() < deadline:
@@ -139,7 +141,10 @@ def shot(page, folder, scripts):
             else:
                 return None
             print(f"firefox: the Delta list holds {rows} rows")
-        png = browser.call("WebDriver:TakeScreenshot", {"full": False})["value"]
+        found = browser.call("WebDriver:FindElement",
+                             {"using": "css selector", "value": "#lstDelta"})["value"]
+        element = next(iter(found.values())) if isinstance(found, dict) else found
+        png = browser.call("WebDriver:TakeScreenshot", {"id": element, "full": False})["value"]
         out = profile.with_suffix(".png")
         out.write_bytes(base64.b64decode(png))
         browser.call("WebDriver:DeleteSession", {})
@@ -166,7 +171,7 @@ def main():
             sys.exit(1)
         width, _height, rows = with_scripts
         static, computed = dark_pixels(without), dark_pixels(rows)
-        print(f"firefox: {width} px wide; dark pixels: {computed} with scripts, "
+        print(f"firefox: the list is {width} px wide; dark pixels: {computed} with scripts, "
               f"{static} without")
         ok = width == static_width and computed > static + 1000
     print("firefox: the one-file page shows the list the WebAssembly filled" if ok else

@@ -3,15 +3,18 @@
 
 // Offline and installable: after one visit the service worker has the whole
 // site, so with the server stopped a reload and a new tab still compute;
-// Chromium finds nothing that keeps the site from being installed.
-// Usage: node offline_test.mjs --site DIR
+// Chromium finds nothing that keeps the site from being installed, in the
+// page's language. Usage: node offline_test.mjs --site DIR [--lang LANG]
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { serve } from './server.mjs';
-import { colours, launchPersistent, options, ready, scratchFolder, shown, watch } from './support.mjs';
+import { inflateSync } from 'node:zlib';
+import {
+  colours, folder, launchPersistent, options, ready, scratchFolder, showPanel, shown, texts, watch,
+} from './support.mjs';
 
 const opts = options();
 
@@ -27,11 +30,11 @@ async function controlled(page) {
 }
 
 test('with the server stopped, a reload and a new tab still work', async () => {
-  const folder = scratchFolder('offline');
+  const scratch = scratchFolder('offline');
   const server = await serve(opts.site);
   const { port } = server.address();
-  const url = `http://127.0.0.1:${port}/`;
-  const context = await launchPersistent(folder);
+  const url = `http://127.0.0.1:${port}/${folder(opts.lang)}`;
+  const context = await launchPersistent(scratch);
   try {
     const page = context.pages()[0] ?? await context.newPage();
     const seen = watch(page);
@@ -47,19 +50,24 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     await assert.rejects(page.request.get(url), 'the server is gone');
     await page.reload();
     await ready(page);
+    assert.equal(await page.getAttribute('html', 'lang'), opts.lang);
+    await showPanel(page, 'chkSwitchLok1');
     await page.tap('#chkSwitchLok1');
     assert.deepEqual(await shown(page, 'lblAnzeigeLok'), { text: '78', ...colours.normal });
 
     const second = await context.newPage();
-    await second.goto(url);
+    // Any address of the language's folder is its page, offline too.
+    await second.goto(`${url}index.html#weichen`);
     await ready(second);
+    assert.equal(await second.getAttribute('html', 'lang'), opts.lang);
+    await showPanel(second, 'txtWeichen');
     await second.fill('#txtWeichen', '256');
     assert.equal(await second.textContent('#lblWeichen'), ' 2 3 6');
     assert.deepEqual(seen.problems, []);
 
     // A new version on the same address: its worker takes over and its
     // cache replaces the old one.
-    const newer = path.join(folder, 'newer');
+    const newer = path.join(scratch, 'newer');
     cpSync(opts.site, newer, { recursive: true });
     const worker = path.join(newer, 'sw.js');
     const newName = 'velmarit-9.9.9-0123456789abcdef';
@@ -91,31 +99,74 @@ test('with the server stopped, a reload and a new tab still work', async () => {
   } finally {
     await context.close();
     server.close();
-    rmSync(folder, { recursive: true, force: true });
+    rmSync(scratch, { recursive: true, force: true });
   }
 });
 
-test('Chromium reports no installability errors', async () => {
-  const folder = scratchFolder('install');
+// The pixels of a PNG as the build writes them: 8-bit RGBA, no filter.
+function pixels(png) {
+  const width = png.readUInt32BE(16);
+  const height = png.readUInt32BE(20);
+  const chunks = [];
+  for (let at = 8; at < png.length;) {
+    const length = png.readUInt32BE(at);
+    if (png.toString('latin1', at + 4, at + 8) === 'IDAT') chunks.push(png.subarray(at + 8, at + 8 + length));
+    at += length + 12;
+  }
+  return { width, height, depth: png[24], type: png[25], raw: inflateSync(Buffer.concat(chunks)) };
+}
+
+test('Chromium reports no installability errors; the manifest and icons are an app\'s', async () => {
+  const scratch = scratchFolder('install');
   const server = await serve(opts.site);
-  const context = await launchPersistent(folder);
+  const context = await launchPersistent(scratch);
   try {
     const page = context.pages()[0] ?? await context.newPage();
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await page.goto(`http://127.0.0.1:${server.address().port}/${folder(opts.lang)}`);
     await ready(page);
     await controlled(page);
     const cdp = await context.newCDPSession(page);
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
-    const manifest = await (await page.request.get(new URL('manifest.webmanifest', page.url()).href)).json();
+    const manifestUrl = new URL('manifest.webmanifest', page.url());
+    const manifest = await (await page.request.get(manifestUrl.href)).json();
+    const get = async (src) => Buffer.from(await (await page.request.get(new URL(src, manifestUrl).href)).body());
     assert.equal(manifest.name, 'Velmarit');
-    assert.equal(manifest.lang, 'de');
+    assert.equal(manifest.lang, opts.lang);
     assert.equal(manifest.display, 'standalone');
-    assert.deepEqual(manifest.icons.map((icon) => icon.sizes).sort(), ['192x192', '512x512']);
-    assert.ok(manifest.icons.some((icon) => icon.purpose.split(' ').includes('maskable')));
+    assert.equal(new URL(manifest.id, manifestUrl).href, page.url());
+    // Tablets are held both ways.
+    assert.equal(manifest.orientation, undefined);
+    assert.deepEqual(manifest.icons.map((icon) => `${icon.sizes} ${icon.purpose}`).sort(),
+      ['192x192 any', '192x192 maskable', '512x512 any', '512x512 maskable']);
+    for (const icon of manifest.icons) {
+      const { width, height } = pixels(await get(icon.src));
+      assert.equal(`${width}x${height}`, icon.sizes, icon.src);
+    }
+    // Screenshots of the real page, narrow and wide, of the size they say.
+    assert.deepEqual(manifest.screenshots.map((shot) => shot.form_factor), ['narrow', 'wide']);
+    for (const shot of manifest.screenshots) {
+      const { width, height } = pixels(await get(shot.src));
+      assert.equal(`${width}x${height}`, shot.sizes, shot.src);
+    }
+    const own = texts(opts.lang);
+    assert.deepEqual(manifest.shortcuts.map((shortcut) => [shortcut.name, new URL(shortcut.url, manifestUrl).hash]),
+      [['lok', '#lok'], ['weichen', '#weichen'], ['delta', '#delta']]
+        .map(([name, hash]) => [own.manifest.shortcuts[name], hash]));
+    // iOS fills the transparent corners of a home-screen icon with black.
+    const touch = pixels(await get(await page.getAttribute('link[rel="apple-touch-icon"]', 'href')));
+    assert.deepEqual([touch.width, touch.height, touch.type], [180, 180, 6]);
+    const stride = 180 * 4 + 1;
+    const transparent = [];
+    for (let y = 0; y < 180; y += 1) {
+      for (let x = 0; x < 180; x += 1) {
+        if (touch.raw[y * stride + 1 + x * 4 + 3] !== 255) transparent.push([x, y]);
+      }
+    }
+    assert.deepEqual(transparent.slice(0, 3), []);
   } finally {
     await context.close();
     server.close();
-    rmSync(folder, { recursive: true, force: true });
+    rmSync(scratch, { recursive: true, force: true });
   }
 });

@@ -3,22 +3,25 @@
 
 // The one-file page opened from disk (file://) computes like the site, with
 // no service worker, no request beyond itself and no complaint of its
-// content policy. Usage: node onefile_test.mjs --onefile FILE --expected HELPER
+// content policy, in each language. Usage:
+// node onefile_test.mjs --onefile FILE --expected HELPER [--lang LANG]
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
-import { colours, hexText, launch, nativeAnswers, options, phone, ready, shown, watch } from './support.mjs';
+import {
+  colours, hexText, launch, nativeAnswers, onefileOf, options, phone, ready, showPanel, shown, watch,
+} from './support.mjs';
 
 const opts = options();
-const native = nativeAnswers(opts.expected);
+const native = nativeAnswers(opts.expected, opts.lang);
 
 test('the one-file page from file:// computes the native results', async () => {
   const browser = await launch();
   try {
     const page = await (await browser.newContext(phone)).newPage();
     const seen = watch(page);
-    const url = pathToFileURL(opts.onefile).href;
+    const url = pathToFileURL(onefileOf(opts.onefile, opts.lang)).href;
     await page.goto(url);
     await ready(page);
 
@@ -29,16 +32,19 @@ test('the one-file page from file:// computes the native results', async () => {
       ['chkSwitchMA', 2, 'lblAnzeigeMA', [2, 3, 5, 7, 9]],
     ];
     for (const [prefix, kind, output, on] of cases) {
+      await showPanel(page, `${prefix}1`);
       for (const sw of on) await page.tap(`#${prefix}${sw}`);
       const bits = on.reduce((sum, sw) => sum + (1 << (sw - 1)), 0);
       const [text, highlighted] = native.patterns[kind][bits];
       assert.deepEqual(await shown(page, output),
         { text: hexText(text), ...(highlighted ? colours.highlight : colours.normal) });
     }
+    await showPanel(page, 'txtWeichen');
     await page.fill('#txtWeichen', '9');
     const nine = native.encode.find(([n]) => n === 9);
     assert.equal(await page.textContent('#lblWeichen'), hexText(nine[2]));
     assert.equal(await page.$$eval('#lstDelta > li', (items) => items.length), 15);
+    assert.equal(await page.getAttribute('html', 'lang'), opts.lang);
 
     assert.equal(await page.evaluate(() => navigator.serviceWorker?.controller ?? null), null);
     assert.equal(await page.$('link[rel="manifest"]'), null);

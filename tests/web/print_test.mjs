@@ -4,7 +4,8 @@
 // Printing: the print style sheet puts the three coding tables on A4, with
 // their headings on every page and no row cut in two, and the PDF's text
 // reads each row as the native table has it: the address (and the other
-// cells) followed by the switch numbers apart. Usage:
+// cells) followed by the switch numbers apart; no page holds a lone row.
+// Usage:
 // node print_test.mjs --site DIR --expected HELPER
 
 import { test } from 'node:test';
@@ -61,6 +62,11 @@ test('the printed tables read row by row as the native tables', async () => {
       const first = pageText.split('\n').map((l) => l.trim()).filter(Boolean).slice(0, 4).join(' | ');
       assert.match(first, /Adresse|Weiche/, `page ${number + 1} starts with its heading row: ${first}`);
     }
+    // No page holds a lone row (the end of a table left over).
+    const rowCounts = pages.map((pageText) => pageText.split('\n')
+      .filter((line) => /^\s*(\d+|analog)\s{2,}\S/.test(line)).length).filter((count) => count > 0);
+    assert.ok(rowCounts.every((count) => count > 1), `rows on each page: ${rowCounts.join(', ')}`);
+    if (process.env.VELMARIT_SHOW_ROWS) console.log(rowCounts.join(' '));
     const size = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }).match(/Page size:\s+([\d.]+) x ([\d.]+)/);
     assert.deepEqual([Math.round(size[1]), Math.round(size[2])], [595, 842]);
   } finally {

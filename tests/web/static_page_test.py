@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page as it arrives, before any script runs: the site's index.html and
-the one-file page must hold every control the script looks up, each once
-and of the kind it expects, every name reference must lead to an element,
-and the two Delta results must read "analog" as the window's do.
+"""The pages as they arrive, before any script runs: every language's page
+on the site and as one file must hold every control of the panel list the
+build wrote into it, each once and of its kind, and every control the
+script looks up by name; every name reference must lead to an element; the
+page names its language, links the others on screen and in its head, and
+says in a <noscript> what it needs.
 
 Usage: static_page_test.py --site DIR --onefile FILE --app APP_JS"""
 import argparse
 import html.parser
+import json
 import pathlib
 import re
 import sys
 
 ID_REFERENCES = ("for", "aria-describedby", "aria-labelledby")
+LANGUAGES = ["de", "en", "nl", "fr"]
 
 
 class Page(html.parser.HTMLParser):
@@ -22,13 +26,19 @@ class Page(html.parser.HTMLParser):
         self.elements = {}  # id -> (tag, attributes)
         self.repeated = []
         self.references = []  # (id of the referring element, attribute, target)
-        self.texts = {}  # id -> text of an <output>
-        self._open_output = None
+        self.alternates = {}  # hreflang -> href
+        self.languages = []  # (hreflang, href) of the links on screen
+        self.lang = None
+        self.noscript = ""
+        self.data = ""
+        self._in = None
         self.feed(text)
 
     def handle_starttag(self, tag, attrs):
         attributes = dict(attrs)
         own = attributes.get("id")
+        if tag == "html":
+            self.lang = attributes.get("lang")
         if own is not None:
             if own in self.elements:
                 self.repeated.append(own)
@@ -36,36 +46,28 @@ class Page(html.parser.HTMLParser):
         for name in ID_REFERENCES:
             for target in (attributes.get(name) or "").split():
                 self.references.append((own, name, target))
-        if tag == "output":
-            self._open_output = own
-            self.texts[own] = ""
+        if tag == "link" and attributes.get("rel") == "alternate":
+            self.alternates[attributes.get("hreflang")] = attributes.get("href")
+        if tag == "a" and attributes.get("hreflang"):
+            self.languages.append((attributes["hreflang"], attributes.get("href")))
+        if tag == "noscript" or own == "velmaritData":
+            self._in = tag
 
     def handle_endtag(self, tag):
-        if tag == "output":
-            self._open_output = None
+        if tag == self._in:
+            self._in = None
 
     def handle_data(self, data):
-        if self._open_output is not None:
-            self.texts[self._open_output] += data
+        if self._in == "noscript":
+            self.noscript += data
+        elif self._in == "script":
+            self.data += data
 
 
-def script_panels(app):
-    """The panels as the script's table lists them: control names by role."""
-    table = re.search(r"const panels = \[(.*?)\];", app, re.S)
-    if table is None:
-        raise SystemExit("static_page_test: no panel table in the script")
-    panels = []
-    for entry in re.findall(r"\{(.*?)\}", table.group(1), re.S):
-        fields = dict(re.findall(r"(\w+): '([^']*)'", entry))
-        fields["count"] = int(re.search(r"count: (\d+)", entry).group(1))
-        panels.append(fields)
-    return panels
-
-
-def expected_controls(app):
+def expected_controls(panels, app):
     """(id, tag, input type or None) of everything the script looks up."""
     wanted = []
-    for panel in script_panels(app):
+    for panel in panels:
         for n in range(1, panel["count"] + 1):
             wanted.append((panel["switches"] + str(n), "input", "checkbox"))
         wanted.append((panel["typed"], "input", "text"))
@@ -74,17 +76,25 @@ def expected_controls(app):
         if "address" in panel:
             wanted.append((panel["address"], "input", "text"))
             wanted.append((panel["switchList"], "output", None))
+        if "list" in panel:
+            wanted.append((panel["list"], "ul", None))
     for name in re.findall(r"byId\('(\w+)'\)", app):
         wanted.append((name, None, None))
     return wanted
 
 
-def problems(page, wanted):
+def problems(page, lang, app, exists):
     found = [f"id {name} is given more than once" for name in page.repeated]
+    if page.lang != lang:
+        found.append(f"<html lang> is {page.lang!r}")
+    try:
+        panels = json.loads(page.data)["panels"]
+    except (ValueError, KeyError):
+        return found + ["no panel list in the page's data"]
     for own, attribute, target in page.references:
         if target not in page.elements:
             found.append(f"{own}: {attribute} names {target}, which is not on the page")
-    for name, tag, kind in wanted:
+    for name, tag, kind in expected_controls(panels, app):
         if name not in page.elements:
             found.append(f"{name} is not on the page")
             continue
@@ -93,9 +103,17 @@ def problems(page, wanted):
             found.append(f"{name} is a <{actual_tag}>, not a <{tag}>")
         if kind is not None and attributes.get("type") != kind:
             found.append(f"{name} is of type {attributes.get('type')}, not {kind}")
-    for name in ("lblAdresseLokDelta", "lblAnzeigeLokDelta"):
-        if page.texts.get(name) != "analog":
-            found.append(f"{name} reads {page.texts.get(name)!r}, not 'analog'")
+    if sorted(page.alternates) != sorted(LANGUAGES + ["x-default"]):
+        found.append(f"alternates for {sorted(page.alternates)}")
+    elif page.alternates["x-default"] != page.alternates["de"]:
+        found.append("x-default is not the German page")
+    if [hreflang for hreflang, _ in page.languages] != LANGUAGES:
+        found.append(f"languages on screen: {page.languages}")
+    for hreflang, href in list(page.alternates.items()) + page.languages:
+        if not exists(href):
+            found.append(f"the {hreflang} link {href} leads nowhere")
+    if not page.noscript.strip():
+        found.append("no <noscript> message")
     return found
 
 
@@ -105,15 +123,23 @@ def main():
     parser.add_argument("--onefile", required=True)
     parser.add_argument("--app", required=True)
     args = parser.parse_args()
-    wanted = expected_controls(pathlib.Path(args.app).read_text(encoding="utf-8"))
+    app = pathlib.Path(args.app).read_text(encoding="utf-8")
+    site = pathlib.Path(args.site)
+    onefile = pathlib.Path(args.onefile)
     failed = False
-    for path in (pathlib.Path(args.site) / "index.html", pathlib.Path(args.onefile)):
-        page = Page(path.read_text(encoding="utf-8"))
-        found = problems(page, wanted)
-        for problem in found:
-            print(f"{path.name}: {problem}")
-        print(f"{path.name}: {len(wanted)} controls looked for, {len(found)} problems")
-        failed = failed or bool(found)
+    for lang in LANGUAGES:
+        folder = site if lang == "de" else site / lang
+        single = onefile if lang == "de" else onefile.with_name(f"{onefile.stem}-{lang}.html")
+        for path in (folder / "index.html", single):
+            def exists(href, base=path.parent):
+                target = (base / href).resolve()
+                return (target / "index.html").is_file() if target.is_dir() else target.is_file()
+            found = problems(Page(path.read_text(encoding="utf-8")), lang, app, exists)
+            name = path.relative_to(path.parent.parent)
+            for problem in found:
+                print(f"{name}: {problem}")
+            print(f"{name}: {len(found)} problems")
+            failed = failed or bool(found)
     sys.exit(1 if failed else 0)
 
 

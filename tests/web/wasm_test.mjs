@@ -132,3 +132,30 @@ test('a text of many megabytes reads without harm', () => {
   putBytes(Buffer.from('12'));
   assert.equal(codes._vm_number_from_text(), 12);
 });
+
+test('in the words a page sets, every result reads as the native library writes it', () => {
+  const words = ['ongeldig', 'analoog', 'geen (alle OFF)'];
+  const native = JSON.parse(execFileSync(process.argv[separator + 1], words,
+    { maxBuffer: 1 << 28, encoding: 'utf8' }));
+  // Anything but three words keeps the words the page had.
+  for (const wrong of ['', 'a\tb', 'a\tb\tc\td']) {
+    putBytes(Buffer.from(wrong));
+    assert.equal(codes._vm_set_words(), 0);
+  }
+  putBytes(Buffer.from(words.join('\t')));
+  assert.equal(codes._vm_set_words(), 1);
+  for (const [kind] of kinds.entries()) {
+    compare(native.patterns[kind].map((row, bits) => [bits, row[0]]), ([bits, hexText]) => {
+      const got = getText(codes._vm_address_text(kind, bits));
+      return got === text(hexText) ? null : { kind, bits, got };
+    });
+  }
+  compare(native.encode, ([number, lok, weichen]) => {
+    const got = [getText(codes._vm_switch_list(1, number)), getText(codes._vm_switch_list(2, number))];
+    return got[0] === text(lok) && got[1] === text(weichen) ? null : { number, got };
+  });
+  const delta = getText(codes._vm_coding_table(0)).split('\n').filter(Boolean).at(-1).split('\t');
+  assert.deepEqual([delta[2], delta[3]], ['geen (alle OFF)', 'analoog']);
+  putBytes(Buffer.from(['ungültig', 'analog', 'keiner (alle OFF)'].join('\t')));
+  codes._vm_set_words();
+});

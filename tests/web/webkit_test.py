@@ -6,7 +6,9 @@ Debian's WebKitGTK driven by selenium, on the site over http://127.0.0.1
 and on the one-file page from file://, against the native library's
 answers; then a reload through the service worker with the server gone.
 Needs a display (xvfb-run). Usage:
-webkit_test.py --site DIR --onefile FILE --expected HELPER"""
+webkit_test.py --site DIR --onefile FILE --expected HELPER
+
+The panels are checked once more on the French page, with its words."""
 
 import argparse
 import json
@@ -24,7 +26,6 @@ from selenium.webdriver.support.ui import WebDriverWait
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 HERE = pathlib.Path(__file__).resolve().parent
 ARGS = None
-NATIVE = None
 
 NORMAL = ("rgb(0, 0, 0)", "rgb(0, 255, 255)")
 HIGHLIGHT = ("rgb(255, 0, 0)", "rgb(255, 255, 255)")
@@ -54,8 +55,18 @@ def browser():
     return webdriver.WebKitGTK(options=options)
 
 
+def show_panel(driver, ident):
+    """Where the page shows one decoder at a time, its button in the bar."""
+    fragment = driver.execute_script(
+        "return document.getElementById(arguments[0]).closest('.panel').dataset.fragment", ident)
+    button = driver.find_element(By.CSS_SELECTOR, f'.chooser a[data-fragment="{fragment}"]')
+    if button.is_displayed() and button.get_attribute("aria-current") is None:
+        button.click()
+
+
 class Panels:
     url = None
+    native = None
 
     @classmethod
     def setUpClass(cls):
@@ -74,7 +85,7 @@ class Panels:
             "return [e.textContent, s.backgroundColor, s.color];", ident))
 
     def expected(self, kind, bits):
-        result, highlighted = NATIVE["patterns"][kind][bits]
+        result, highlighted = self.native["patterns"][kind][bits]
         return (text(result),) + (HIGHLIGHT if highlighted else NORMAL)
 
     def test_switches(self):
@@ -83,6 +94,7 @@ class Panels:
         for kind, (prefix, count, _typed, _from_typed, from_ticked) in enumerate(PANELS):
             total = 1 << count
             wrong = []
+            show_panel(d, f"{prefix}1")
             for i in range(1, total + 1):
                 bits = (i % total) ^ ((i % total) >> 1)
                 before = (i - 1) ^ ((i - 1) >> 1)
@@ -96,8 +108,9 @@ class Panels:
     def test_typing(self):
         d = self.driver
         wrong = []
-        for kind, keys, box, result, highlighted in NATIVE["typed"]:
+        for kind, keys, box, result, highlighted in self.native["typed"]:
             _prefix, _count, typed, from_typed, _ = PANELS[kind]
+            show_panel(d, typed)
             element = d.find_element(By.ID, typed)
             # Emptied as a user empties it, so the box's result follows.
             element.send_keys(Keys.END + Keys.BACKSPACE * 8)
@@ -112,13 +125,14 @@ class Panels:
 
     def test_encode_and_list(self):
         d = self.driver
-        for number, _lok, weichen in NATIVE["encode"][::7]:
+        show_panel(d, "txtWeichen")
+        for number, _lok, weichen in self.native["encode"][::7]:
             box = d.find_element(By.ID, "txtWeichen")
             box.send_keys(Keys.END + Keys.BACKSPACE * 8 + str(number))
             self.assertEqual(self.shown("lblWeichen"), (text(weichen),) + NORMAL, number)
         rows = d.execute_script(
             "return [...document.querySelectorAll('#lstDelta > li')].map(e => e.textContent)")
-        self.assertEqual(rows, [text(row) for row in NATIVE["deltaRows"]])
+        self.assertEqual(rows, [text(row) for row in self.native["deltaRows"]])
 
 
 class SiteOverHttp(Panels, unittest.TestCase):
@@ -126,6 +140,10 @@ class SiteOverHttp(Panels, unittest.TestCase):
 
 
 class OneFileFromDisk(Panels, unittest.TestCase):
+    pass
+
+
+class FrenchSiteOverHttp(Panels, unittest.TestCase):
     pass
 
 
@@ -143,6 +161,7 @@ class OfflineReload(unittest.TestCase):
             d.refresh()
             WebDriverWait(d, 20).until(
                 lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+            show_panel(d, "chkSwitchLok2")
             d.find_element(By.ID, "chkSwitchLok2").click()
             self.assertEqual(d.execute_script(
                 "return document.getElementById('lblAnzeigeLok').textContent"), "79")
@@ -151,17 +170,27 @@ class OfflineReload(unittest.TestCase):
             server.kill()
 
 
+def native_answers(lang):
+    words = json.loads((HERE.parents[1] / "web" / "texts" / f"{lang}.json").read_text(
+        encoding="utf-8")).get("library", {}).get("words")
+    extra = [words["invalid"], words["analog"], words["noSwitchOn"]] if words else []
+    return json.loads(subprocess.run([ARGS.expected, *extra], capture_output=True,
+                                     check=True).stdout)
+
+
 def main():
-    global ARGS, NATIVE
+    global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
     parser.add_argument("--onefile", required=True)
     parser.add_argument("--expected", required=True)
     ARGS, rest = parser.parse_known_args()
-    NATIVE = json.loads(subprocess.run([ARGS.expected], capture_output=True, check=True).stdout)
     server, url = start_server()
     SiteOverHttp.url = url
     OneFileFromDisk.url = pathlib.Path(ARGS.onefile).resolve().as_uri()
+    FrenchSiteOverHttp.url = url + "fr/"
+    SiteOverHttp.native = OneFileFromDisk.native = native_answers("de")
+    FrenchSiteOverHttp.native = native_answers("fr")
     try:
         result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
     finally:
