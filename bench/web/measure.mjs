@@ -18,14 +18,13 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
+import { chromium } from 'playwright-core';
+import { serve } from '../../tests/web/server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
 const build = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
 const site = path.join(build, 'site');
-const tools = path.join(root, 'tests/web');
-const { chromium } = await import(path.join(tools, 'node_modules/playwright-core/index.mjs'));
-const { serve } = await import(path.join(tools, 'server.mjs'));
 
 const gz = (bytes) => gzipSync(bytes, { level: 9 }).length;
 const kib = (bytes) => (bytes / 1024).toFixed(1);
