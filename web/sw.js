@@ -9,7 +9,11 @@ const CACHE = '@CACHE@';
 const FILES = ['@FILES@'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+  // Straight from the server: hosts let browsers keep files for minutes,
+  // and a new cache filled from the browser's would hold the old release
+  // under the new name.
+  const fresh = FILES.map((url) => new Request(url, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)));
   self.skipWaiting();
 });
 

@@ -14,7 +14,7 @@
 
 import { execFile } from 'node:child_process';
 import { promisify } from 'node:util';
-import { readFileSync } from 'node:fs';
+import { readFileSync, readdirSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
@@ -55,7 +55,8 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
   }
   console.log(`page weight, gzip -9, everything the first visit loads: ${kib(total)} KiB`);
   console.log(rows.join('\n'));
-  console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, 'velmarit.wasm'))))} KiB;` +
+  const wasm = readdirSync(site).find((name) => name.endsWith('.wasm'));
+  console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, wasm))))} KiB;` +
     ` one-file page ${kib(gz(readFileSync(path.join(build, 'Velmarit.html'))))} KiB`);
   await context.close();
 }

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Puts the page together from web/ and the WebAssembly build:
 
-- site/: index.html, app.js, velmarit.css, velmarit.js + velmarit.wasm, the
-  manifest, the service worker and the icons, for any static web host;
+- site/: index.html, app.js, velmarit.css, velmarit.js +
+  velmarit-<hash>.wasm, the manifest, the service worker and the icons, for
+  any static web host;
 - Velmarit.html: the same page as one file that works from disk: style,
   scripts and WebAssembly inline, no manifest and no service worker;
 - Velmarit-<version>-web.zip (the site) and SHA256SUMS.
@@ -231,11 +232,21 @@ def main():
         "icons/velmarit-512.png": icon_png(plan, 512, 20, WINDOW_BLUE),
     }
 
+    # The WebAssembly's name carries its hash, and the loader asks for that
+    # name: a loader never runs another release's WebAssembly, whichever
+    # cache or host answers.
+    module = (wasm / "velmarit.wasm").read_bytes()
+    module_name = f"velmarit-{hashlib.sha256(module).hexdigest()[:16]}.wasm"
+    site_loader = (wasm / "velmarit.js").read_text(encoding="utf-8")
+    if '"velmarit.wasm"' not in site_loader:
+        raise SystemExit("assemble.py: the loader does not name velmarit.wasm")
+    site_loader = site_loader.replace('"velmarit.wasm"', json.dumps(module_name))
+
     files = {
         "app.js": (page / "app.js").read_bytes(),
         "velmarit.css": (page / "velmarit.css").read_bytes(),
-        "velmarit.js": (wasm / "velmarit.js").read_bytes(),
-        "velmarit.wasm": (wasm / "velmarit.wasm").read_bytes(),
+        "velmarit.js": site_loader.encode(),
+        module_name: module,
         **icons,
     }
     manifest = json.loads((page / "manifest.webmanifest").read_text(encoding="utf-8"))

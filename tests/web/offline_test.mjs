@@ -11,20 +11,11 @@ import assert from 'node:assert/strict';
 import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { serve } from './server.mjs';
-import { colours, launchPersistent, options, ready, scratchFolder, shown, watch } from './support.mjs';
+import {
+  colours, controlled, launchPersistent, options, ready, scratchFolder, shown, watch,
+} from './support.mjs';
 
 const opts = options();
-
-async function controlled(page) {
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => {
-        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
-      });
-    }
-  });
-}
 
 test('with the server stopped, a reload and a new tab still work', async () => {
   const folder = scratchFolder('offline');
