@@ -51,7 +51,7 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
     const file = path.join(site, name.endsWith('/') ? name + 'index.html' : name);
     const size = gz(readFileSync(file));
     total += size;
-    rows.push(`  ${name.padEnd(28)} ${String(size).padStart(6)} B`);
+    rows.push(`  ${name.padEnd(34)} ${String(size).padStart(6)} B`);
   }
   console.log(`page weight, gzip -9, everything the first visit loads: ${kib(total)} KiB`);
   console.log(rows.join('\n'));
