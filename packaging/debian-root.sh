@@ -103,6 +103,9 @@ deb $mirror bookworm main
 deb $mirror bookworm-updates main
 deb $(debian_security_mirror) bookworm-security main
 EOF
+    # debootstrap writes no hosts file; an installed system, or a container,
+    # names localhost in one (browser drivers connect to it by that name).
+    printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' >"$dir/etc/hosts"
     printf '#!/bin/sh\nexit 101\n' >"$dir/usr/sbin/policy-rc.d"
     chmod 755 "$dir/usr/sbin/policy-rc.d"
 }

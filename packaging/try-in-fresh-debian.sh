@@ -6,7 +6,7 @@
 # with nothing but git, in a clone of this tree's committed state in a
 # folder whose path has a blank and an umlaut.
 #
-#   sudo packaging/try-in-fresh-debian.sh run|test|package [root-dir]
+#   sudo packaging/try-in-fresh-debian.sh run|test|package|web [root-dir]
 #
 # The root is a copy of a minimal debootstrap of bookworm kept in
 # $VELMARIT_DEBIAN_BASE (default /var/tmp/velmarit-bookworm.base; made on the
@@ -17,7 +17,10 @@
 # window, checks that a first start opens in the top-left corner, moves the
 # window, closes it with Alt+F4 through the window manager and checks the
 # status and the position file beside the program. Each step's time is
-# printed; the status is the command's (1 when a check failed).
+# printed; the status is the command's (1 when a check failed). For "web"
+# the page's figures follow, as the README gives them (npm ci in bench/web,
+# then ./scripts/web --no-tests && node bench/web/measure.mjs), and the tool
+# names the node the root ran: Debian's own, the host's is never seen.
 #
 # VELMARIT_FRESH_CLONE sets another folder for the clone (one without a
 # blank, say, to tell a quoting fault from a missing package).
@@ -32,8 +35,8 @@ tree=$(cd "$(dirname "$0")/.." && pwd)
 source "$tree/packaging/debian-root.sh"
 
 case ${1:-} in
-    run | test | package) command=$1 ;;
-    *) echo "usage: $0 run|test|package [root-dir]" >&2; exit 2 ;;
+    run | test | package | web) command=$1 ;;
+    *) echo "usage: $0 run|test|package|web [root-dir]" >&2; exit 2 ;;
 esac
 root=${2:-/var/tmp/velmarit-fresh-$command}
 base=${VELMARIT_DEBIAN_BASE:-/var/tmp/velmarit-bookworm.base}
@@ -65,6 +68,15 @@ install_git() {
         { tail -n 20 "$log" | cut -c1-400; return 1; }
 }
 timed "apt-get install git" install_git || root_fail "could not install git (log $log)"
+
+# The host's own certificate authorities (a proxy that inspects TLS, say) go
+# where a site's administrator puts them: once a command installs
+# ca-certificates, the root reaches https hosts (npm's registry) as the host
+# does. Nothing of Velmarit's set-up comes with them.
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 
 # The committed tree, handed over as a bundle: the clone inside the root is
 # made by the root's own git, from nothing the root cannot see.
@@ -103,19 +115,33 @@ milestones() {
 }
 
 case $command in
-    test | package)
+    test | package | web)
         root_say "./scripts/$command in $clone (log $log)"
         status=0
         timed "./scripts/$command" readme_command || status=$?
         milestones
         if [ "$command" = test ]; then
             sed -n '/^\[[0-9:]*\] == summary ==/,$p' "$log"
+        elif [ "$command" = web ]; then
+            grep -a -E '^\[[0-9:]+\] (.*tests passed|Total Test time|The following tests FAILED|.*\*\*\*Failed|.*\(Failed\))' "$log" || true
         else
             sed -n '/^\[[0-9:]*\] velmarit: autopkgtest results:/,$p' "$log"
             grep -a -E '^\[[0-9:]+\] [EW]: ' "$log" || true
         fi
         [ "$status" -eq 0 ] || { tail -n 40 "$log" | cut -c1-400; root_fail "./scripts/$command ended with status $status (log $log)"; }
         root_say "OK: ./scripts/$command passed in a fresh Debian 12"
+        [ "$command" = web ] || exit 0
+        root_say "node in the root: $(root_run "$root" node --version)," \
+            "package nodejs $(root_run "$root" dpkg-query -W -f='${Version}' nodejs)"
+        figures() {
+            root_run "$root" bash -c 'cd "$1" && (cd bench/web && npm ci --no-audit --no-fund --loglevel=error) &&
+                ./scripts/web --no-tests && node bench/web/measure.mjs' figures "$clone" 2>&1 | stamp >>"$log"
+            return "${PIPESTATUS[0]}"
+        }
+        echo "== figures ==" >>"$log"
+        timed "the figures (npm ci in bench/web, ./scripts/web --no-tests, node bench/web/measure.mjs)" figures ||
+            { tail -n 40 "$log" | cut -c1-400; root_fail "the figures' command failed (log $log)"; }
+        sed -n '/^== figures ==$/,$p' "$log" | grep -a -E 'page weight|wasm alone|tap to result|Lighthouse'
         exit 0
         ;;
 esac

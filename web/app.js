@@ -344,6 +344,27 @@ offerLanguage();
 window.addEventListener('beforeprint', buildTables);
 start();
 
+// A new release reaches an open page through the service worker, which
+// takes over once the release is in its cache: the next load shows it. The
+// page then offers to reload, and never reloads on its own under a finger
+// about to tap. A page left open looks for a release whenever it is shown
+// again.
+function offerNewRelease(registered) {
+  const button = byId('newRelease').querySelector('button');
+  button.addEventListener('click', () => location.reload());
+  // A first visit's worker taking over brings no new release.
+  let served = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (served) button.hidden = false;
+    served = true;
+  });
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'visible') {
+      registered.then((registration) => registration.update()).catch(() => {});
+    }
+  });
+}
+
 if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-  navigator.serviceWorker.register(`${data.root}sw.js`);
+  offerNewRelease(navigator.serviceWorker.register(`${data.root}sw.js`));
 }

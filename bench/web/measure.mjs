@@ -14,18 +14,17 @@
 
 import { execFile } from 'node:child_process';
 import { promisify } from 'node:util';
-import { readFileSync } from 'node:fs';
+import { readFileSync, readdirSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
+import { chromium } from 'playwright-core';
+import { serve } from '../../tests/web/server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '../..');
 const build = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
 const site = path.join(build, 'site');
-const tools = path.join(root, 'tests/web');
-const { chromium } = await import(path.join(tools, 'node_modules/playwright-core/index.mjs'));
-const { serve } = await import(path.join(tools, 'server.mjs'));
 
 const gz = (bytes) => gzipSync(bytes, { level: 9 }).length;
 const kib = (bytes) => (bytes / 1024).toFixed(1);
@@ -52,11 +51,12 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
     const file = path.join(site, name.endsWith('/') ? name + 'index.html' : name);
     const size = gz(readFileSync(file));
     total += size;
-    rows.push(`  ${name.padEnd(28)} ${String(size).padStart(6)} B`);
+    rows.push(`  ${name.padEnd(34)} ${String(size).padStart(6)} B`);
   }
   console.log(`page weight, gzip -9, everything the first visit loads: ${kib(total)} KiB`);
   console.log(rows.join('\n'));
-  console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, 'velmarit.wasm'))))} KiB;` +
+  const wasm = readdirSync(site).find((name) => name.endsWith('.wasm'));
+  console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, wasm))))} KiB;` +
     ` one-file page ${kib(gz(readFileSync(path.join(build, 'Velmarit.html'))))} KiB`);
   await context.close();
 }

@@ -6,7 +6,7 @@ language of web/texts/ (German at the site's root, the others in a folder
 named for their language):
 
 - site/: each language's index.html and manifest, and once for all of them
-  app.js, velmarit.css, velmarit.js + velmarit.wasm, the service worker, the
+  app.js, velmarit.css, velmarit.js + velmarit-<hash>.wasm, the service worker, the
   icons and the screenshots the manifests show, for any static web host;
 - Velmarit.html, Velmarit-en.html, ...: each language's page as one file
   that works from disk: style, scripts and WebAssembly inline, no manifest
@@ -443,11 +443,22 @@ def main():
     icon_files = icons(plan)
     app = (page / "app.js").read_text(encoding="utf-8")
     style = (page / "velmarit.css").read_text(encoding="utf-8")
+
+    # The WebAssembly's name carries its hash, and the loader asks for that
+    # name: a loader never runs another release's WebAssembly, whichever
+    # cache or host answers.
+    module = (wasm / "velmarit.wasm").read_bytes()
+    module_name = f"velmarit-{hashlib.sha256(module).hexdigest()[:16]}.wasm"
+    site_loader = (wasm / "velmarit.js").read_text(encoding="utf-8")
+    if '"velmarit.wasm"' not in site_loader:
+        raise SystemExit("assemble.py: the loader does not name velmarit.wasm")
+    site_loader = site_loader.replace('"velmarit.wasm"', json.dumps(module_name))
+
     files = {
         "app.js": app.encode(),
         "velmarit.css": style.encode(),
-        "velmarit.js": (wasm / "velmarit.js").read_bytes(),
-        "velmarit.wasm": (wasm / "velmarit.wasm").read_bytes(),
+        "velmarit.js": site_loader.encode(),
+        module_name: module,
         **icon_files,
     }
 
@@ -462,7 +473,7 @@ def main():
         (out / Site.onefile(lang)).write_text(one, encoding="utf-8")
         onefiles.append(Site.onefile(lang))
 
-    # Not in the service worker's list: only an installing browser asks.
+    # Not kept by the service worker: only an installing browser asks.
     shots = {}
     for lang in LANGUAGES:
         shots[lang] = []
@@ -471,7 +482,9 @@ def main():
             files[name] = screenshot(args.chromium, out / Site.onefile(lang), lang, width, height,
                                      scale, fragment, out / "screenshot-cache")
             shots[lang].append((form, name, width * scale, height * scale))
-    offline = [name for name in files if not name.startswith("screenshots/")]
+    # What every language's page needs offline; each language's page and
+    # manifest the service worker keeps from its first visit on.
+    shared = sorted(name for name in files if not name.startswith("screenshots/"))
 
     for lang in LANGUAGES:
         folder = Site.folder(lang)
@@ -479,8 +492,8 @@ def main():
             manifest(lang, all_texts[lang], values, shots[lang]),
             ensure_ascii=False, indent=2) + "\n").encode()
         files[folder + "index.html"] = replace_once(
-            page_html(template, lang, all_texts, panels, values, onefile=False), "@CSP@", SITE_CSP).encode()
-        offline += [folder + "manifest.webmanifest"]
+            page_html(template, lang, all_texts, panels, values, onefile=False), "@CSP@",
+            SITE_CSP).encode()
 
     # The cache name changes with every byte of the site, so a new version
     # replaces the old cache instead of mixing with it.
@@ -491,8 +504,8 @@ def main():
     pages = [Site.folder(lang) or "./" for lang in LANGUAGES]
     worker = (page / "sw.js").read_text(encoding="utf-8")
     worker = replace_once(worker, "'@CACHE@'", json.dumps(cache))
-    worker = replace_once(worker, "['@FILES@']", json.dumps(pages + sorted(offline)))
-    worker = replace_once(worker, "['@PAGES@']", json.dumps(pages[1:]))
+    worker = replace_once(worker, "['@FILES@']", json.dumps(shared))
+    worker = replace_once(worker, "['@PAGES@']", json.dumps(pages))
     files["sw.js"] = worker.encode()
 
     site = out / "site"

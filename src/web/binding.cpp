@@ -21,7 +21,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -93,15 +92,13 @@ char *vm_text(int length)
 // it had, unless there are exactly three.
 int vm_set_words()
 {
-    std::vector<std::string_view> parts;
-    std::string_view rest = g_text;
-    for (std::size_t tab; (tab = rest.find('\t')) != std::string_view::npos;
-         rest.remove_prefix(tab + 1))
-        parts.push_back(rest.substr(0, tab));
-    parts.push_back(rest);
-    if (parts.size() != 3)
+    const std::size_t first = g_text.find('\t');
+    const std::size_t second = g_text.find('\t', first + 1);
+    if (first == std::string::npos || second == std::string::npos ||
+        g_text.find('\t', second + 1) != std::string::npos)
         return 0;
-    g_wordTexts = {std::string(parts[0]), std::string(parts[1]), std::string(parts[2])};
+    g_wordTexts = {g_text.substr(0, first), g_text.substr(first + 1, second - first - 1),
+                   g_text.substr(second + 1)};
     g_words = {g_wordTexts[0], g_wordTexts[1], g_wordTexts[2]};
     return 1;
 }

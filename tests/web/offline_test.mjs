@@ -13,21 +13,11 @@ import path from 'node:path';
 import { serve } from './server.mjs';
 import { inflateSync } from 'node:zlib';
 import {
-  colours, folder, launchPersistent, options, ready, scratchFolder, showPanel, shown, texts, watch,
+  colours, controlled, folder, launchPersistent, options, ready, scratchFolder, showPanel, shown, texts,
+  watch,
 } from './support.mjs';
 
 const opts = options();
-
-async function controlled(page) {
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => {
-        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
-      });
-    }
-  });
-}
 
 test('with the server stopped, a reload and a new tab still work', async () => {
   const scratch = scratchFolder('offline');
@@ -44,6 +34,14 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     const cacheNames = await page.evaluate(() => caches.keys());
     assert.equal(cacheNames.length, 1);
     assert.match(cacheNames[0], /^velmarit-\d+\.\d+\.\d+-[0-9a-f]{16}$/);
+
+    // Another language, shown once while online, is kept as well.
+    const other = opts.lang === 'de' ? 'fr' : 'de';
+    const otherUrl = `http://127.0.0.1:${port}/${folder(other)}`;
+    const visit = await context.newPage();
+    await visit.goto(otherUrl);
+    await ready(visit);
+    await visit.close();
 
     await new Promise((resolve) => server.close(resolve));
     server.closeAllConnections?.();
@@ -63,6 +61,9 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     await showPanel(second, 'txtWeichen');
     await second.fill('#txtWeichen', '256');
     assert.equal(await second.textContent('#lblWeichen'), ' 2 3 6');
+    await second.goto(otherUrl);
+    await ready(second);
+    assert.equal(await second.getAttribute('html', 'lang'), other);
     assert.deepEqual(seen.problems, []);
 
     // A new version on the same address: its worker takes over and its

@@ -245,7 +245,7 @@ test('without scripts, the site and the one-file page say what they need', async
   }
 });
 
-for (const blocked of ['velmarit.wasm', 'velmarit.js']) {
+for (const blocked of ['*.wasm', 'velmarit.js']) {
   test(`without ${blocked}, the page says it could not start and takes no input`, async () => {
     const page = await open(screens[1]);
     await page.route(`**/${blocked}`, (route) => route.abort());

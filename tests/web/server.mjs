@@ -3,7 +3,9 @@
 
 // A static file server on 127.0.0.1 for the tests and for a look at the
 // site: the types a static host sends, nothing else. It serves one folder
-// and refuses every path that leaves it.
+// and refuses every path that leaves it. Browsers must ask again each time
+// unless a test lets them keep files for a while (`Cache-Control:
+// max-age=600`, as many static hosts do).
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -20,7 +22,7 @@ const types = {
   '.png': 'image/png',
 };
 
-export function serve(root, port = 0) {
+export function serve(root, port = 0, { cacheControl = 'no-cache' } = {}) {
   const base = path.resolve(root);
   const server = createServer(async (request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
@@ -35,7 +37,7 @@ export function serve(root, port = 0) {
       let body = await readFile(file);
       const headers = {
         'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
-        'Cache-Control': 'no-cache',
+        'Cache-Control': cacheControl,
         Vary: 'Accept-Encoding',
       };
       // Compressed as any static host compresses.

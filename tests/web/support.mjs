@@ -105,6 +105,18 @@ export async function showPanel(page, control) {
   await page.locator(`#${control}`).scrollIntoViewIfNeeded();
 }
 
+// Waits until the service worker controls the page.
+export async function controlled(page) {
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((resolve) => {
+        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+      });
+    }
+  });
+}
+
 // The text and colours a result element shows.
 export function shown(page, id) {
   return page.$eval(`#${id}`, (element) => {

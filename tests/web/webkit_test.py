@@ -150,24 +150,24 @@ class FrenchSiteOverHttp(Panels, unittest.TestCase):
 class OfflineReload(unittest.TestCase):
     def test_reload_without_the_server(self):
         server, url = start_server()
+        # The server goes whatever happens: one left running would hold the
+        # test's output open, and ctest would wait for it until its timeout.
+        self.addCleanup(server.kill)
         d = browser()
-        try:
-            d.get(url)
-            WebDriverWait(d, 20).until(lambda d: d.execute_script(
-                "return navigator.serviceWorker && navigator.serviceWorker.controller !== null"
-                " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"))
-            server.terminate()
-            server.wait()
-            d.refresh()
-            WebDriverWait(d, 20).until(
-                lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
-            show_panel(d, "chkSwitchLok2")
-            d.find_element(By.ID, "chkSwitchLok2").click()
-            self.assertEqual(d.execute_script(
-                "return document.getElementById('lblAnzeigeLok').textContent"), "79")
-        finally:
-            d.quit()
-            server.kill()
+        self.addCleanup(d.quit)
+        d.get(url)
+        WebDriverWait(d, 20).until(lambda d: d.execute_script(
+            "return navigator.serviceWorker && navigator.serviceWorker.controller !== null"
+            " || (navigator.serviceWorker.ready.then(() => location.reload()), false)"))
+        server.terminate()
+        server.wait()
+        d.refresh()
+        WebDriverWait(d, 20).until(
+            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+        show_panel(d, "chkSwitchLok2")
+        d.find_element(By.ID, "chkSwitchLok2").click()
+        self.assertEqual(d.execute_script(
+            "return document.getElementById('lblAnzeigeLok').textContent"), "79")
 
 
 def native_answers(lang):
