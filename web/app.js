@@ -134,7 +134,11 @@ function switchDrawing(bits, count) {
   return block;
 }
 
-function codingTable(panel) {
+// A table is built a group of rows at a time (a generator that yields
+// between them), so that building never holds up a tap for long.
+const ROWS_AT_A_TIME = 16;
+
+function* codingTable(panel, into) {
   const lines = getText(codes._vm_coding_table(panel.kind)).split('\n');
   let [title, note] = lines;
   const [count, switchHeading] = lines[2].split('\t');
@@ -172,11 +176,17 @@ function codingTable(panel) {
     cell.textContent = text;
     head.append(cell);
   }
+  frame.append(table);
+  figure.append(heading, paragraph, frame);
+  into.append(figure);
   // One body to each group (the four turnouts of a decoder), which the
   // printed page keeps together.
   let body = table.createTBody();
+  let built = 0;
   for (const line of lines.slice(5)) {
     if (!line) continue;
+    built += 1;
+    if (built % ROWS_AT_A_TIME === 0) yield;
     const [bits, startsGroup, onText, ...cells] = line.split('\t');
     if (startsGroup === '1') body = table.createTBody();
     const row = body.insertRow();
@@ -186,47 +196,29 @@ function codingTable(panel) {
     add(onText);
     cells.slice(leading.length).forEach(add);
   }
-  frame.append(table);
-  figure.append(heading, paragraph, frame);
-  return figure;
 }
 
-let tablesBuilt = false;
-function buildTables() {
-  if (tablesBuilt || !codes) return;
-  tablesBuilt = true;
+function* allTables() {
   // The printed order: locomotive, Delta, turnout decoders.
-  const order = [panels[1], panels[0], panels[2]];
-  byId('tables').append(...order.map(codingTable));
+  for (const panel of [panels[1], panels[0], panels[2]]) yield* codingTable(panel, byId('tables'));
   byId('tabellen').dataset.ready = '';
 }
 
-// A phone shows one decoder at a time; the bar (and #lok, #weichen,
-// #delta in the address) chooses it. A wide screen shows all three and
-// scrolls to the one asked for.
-const onePanel = window.matchMedia('(max-width: 719.98px), (max-height: 539.98px)');
-
-function choosePanel(fragment, scroll) {
-  const panel = panels.find((candidate) => candidate.fragment === fragment) ?? panels[1];
-  document.documentElement.dataset.panel = panel.fragment;
-  for (const link of document.querySelectorAll('.chooser a')) {
-    if (link.dataset.fragment === panel.fragment) link.setAttribute('aria-current', 'true');
-    else link.removeAttribute('aria-current');
+// Built when someone comes near the tables, a part in each task; all at
+// once before printing.
+let tables = null;
+function buildTables(atOnce) {
+  if (!codes) return;
+  if (!tables) {
+    tables = allTables();
+    if (!atOnce) {
+      const step = () => {
+        if (!tables.next().done) setTimeout(step);
+      };
+      step();
+    }
   }
-  if (scroll && !onePanel.matches) byId(`pnl${panel.name}`).scrollIntoView();
-}
-
-function connectChooser() {
-  for (const link of document.querySelectorAll('.chooser a')) {
-    link.addEventListener('click', (event) => {
-      event.preventDefault();
-      history.replaceState(null, '', `#${link.dataset.fragment}`);
-      choosePanel(link.dataset.fragment, true);
-    });
-  }
-  const fromAddress = () => choosePanel(location.hash.slice(1), true);
-  window.addEventListener('hashchange', fromAddress);
-  choosePanel(location.hash.slice(1), location.hash !== '');
+  if (atOnce) while (!tables.next().done);
 }
 
 function connectPanels() {
@@ -246,26 +238,6 @@ function connectInfo() {
   const dialog = byId('dlgInfo');
   byId('cmdInfo').addEventListener('click', () => dialog.showModal());
   byId('cmdInfoOk').addEventListener('click', () => dialog.close());
-}
-
-// The German page offers a visitor whose browser puts English, Dutch or
-// French before German a link to that page; it never goes there by itself.
-function offerLanguage() {
-  for (const wanted of navigator.languages ?? []) {
-    const lang = wanted.slice(0, 2).toLowerCase();
-    if (lang === data.lang) return;
-    const offer = data.offers.find((candidate) => candidate.lang === lang);
-    if (offer) {
-      const link = document.createElement('a');
-      link.href = offer.href;
-      link.lang = offer.lang;
-      link.hreflang = offer.lang;
-      link.textContent = offer.text;
-      link.className = 'offer';
-      document.querySelector('.languages').append(link);
-      return;
-    }
-  }
 }
 
 // Whatever was typed or tapped while the codes were loading is shown once
@@ -291,15 +263,17 @@ function started(module) {
   document.documentElement.dataset.ready = '';
   performance.mark('velmarit-ready');
   // The tables hold thousands of elements: they are built when someone
-  // comes near them or prints, not while the panels load.
+  // scrolls to them (their place reaches the upper half of the screen) or
+  // prints, not while the panels load, nor because their heading shows
+  // below a phone's panel.
   const nearTables = new IntersectionObserver((entries) => {
     if (entries.some((entry) => entry.isIntersecting)) {
       nearTables.disconnect();
-      buildTables();
+      buildTables(false);
     }
-  }, { rootMargin: '400px' });
-  nearTables.observe(byId('tabellen'));
-  window.matchMedia('print').addEventListener('change', (query) => query.matches && buildTables());
+  }, { rootMargin: '0px 0px -50% 0px' });
+  nearTables.observe(byId('tables'));
+  window.matchMedia('print').addEventListener('change', (query) => query.matches && buildTables(true));
 }
 
 // Without its codes the page can answer nothing: it says so, and what to
@@ -337,11 +311,9 @@ function start() {
 }
 
 document.documentElement.classList.add('js');
-connectChooser();
 connectPanels();
 connectInfo();
-offerLanguage();
-window.addEventListener('beforeprint', buildTables);
+window.addEventListener('beforeprint', () => buildTables(true));
 start();
 
 // A new release reaches an open page through the service worker, which

@@ -3,13 +3,14 @@
 
 // The page's figures, measured (a benchmark, not a test: it passes no
 // judgement and fails only when it cannot measure):
-// - page weight: every byte the site's first visit loads, gzipped (-9),
-//   and the one-file page gzipped;
+// - page weight: every byte the first visit of each language loads,
+//   gzipped (-9), and the one-file pages gzipped;
 // - tap to result: 1,000 taps on an emulated phone in Debian's Chromium,
 //   from the tap's pointerdown to the start of the frame that shows the
 //   result, and the Event Timing API's duration (input to next paint);
 // - Lighthouse 12.8.2, mobile: performance, accessibility, best practices,
-//   first contentful paint (the first results are on screen with it).
+//   first and largest contentful paint, for each language, and for the
+//   German page from a server that does not compress.
 // Usage: node bench/web/measure.mjs [BUILD_DIR]   (default build/web)
 
 import { execFile } from 'node:child_process';
@@ -29,19 +30,21 @@ const site = path.join(build, 'site');
 const gz = (bytes) => gzipSync(bytes, { level: 9 }).length;
 const kib = (bytes) => (bytes / 1024).toFixed(1);
 const chromiumPath = '/usr/bin/chromium';
+const languages = ['de', 'en', 'nl', 'fr'];
+const folder = (lang) => (lang === 'de' ? '' : `${lang}/`);
 
 const server = await serve(site);
 const url = `http://127.0.0.1:${server.address().port}/`;
 const browser = await chromium.launch({ executablePath: chromiumPath });
 
-// Page weight: what the first visit fetches, the service worker's copies
-// included once.
-{
+// Page weight: what the first visit of each language fetches, the service
+// worker's copies included once.
+for (const lang of languages) {
   const context = await browser.newContext();
   const page = await context.newPage();
   const loaded = new Set();
   context.on('request', (request) => loaded.add(new URL(request.url()).pathname));
-  await page.goto(url);
+  await page.goto(url + folder(lang));
   await page.waitForSelector('html[data-ready]');
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForTimeout(500);
@@ -53,13 +56,14 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
     total += size;
     rows.push(`  ${name.padEnd(34)} ${String(size).padStart(6)} B`);
   }
-  console.log(`page weight, gzip -9, everything the first visit loads: ${kib(total)} KiB`);
+  console.log(`page weight (${lang}), gzip -9, everything the first visit loads: ${kib(total)} KiB`);
   console.log(rows.join('\n'));
-  const wasm = readdirSync(site).find((name) => name.endsWith('.wasm'));
-  console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, wasm))))} KiB;` +
-    ` one-file page ${kib(gz(readFileSync(path.join(build, 'Velmarit.html'))))} KiB`);
   await context.close();
 }
+const wasm = readdirSync(site).find((name) => name.endsWith('.wasm'));
+console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, wasm))))} KiB; one-file pages ` +
+  languages.map((lang) => `${lang} ${kib(gz(readFileSync(path.join(build,
+    lang === 'de' ? 'Velmarit.html' : `Velmarit-${lang}.html`))))}`).join(', ') + ' KiB');
 
 // Tap to result.
 {
@@ -67,7 +71,7 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
     viewport: { width: 360, height: 740 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true,
   });
   const page = await context.newPage();
-  await page.goto(url);
+  await page.goto(url + '#weichen');
   await page.waitForSelector('html[data-ready]');
   await page.evaluate(() => {
     window.tapTimes = [];
@@ -133,22 +137,27 @@ const browser = await chromium.launch({ executablePath: chromiumPath });
 }
 await browser.close();
 
-// Lighthouse, mobile profile (its default).
-{
+// Lighthouse, mobile profile (its default), for each language's page; the
+// German page once more from a server that does not compress.
+const plain = await serve(site, 0, { compress: false });
+const targets = [...languages.map((lang) => [lang, url + folder(lang)]),
+  ['de, not compressed', `http://127.0.0.1:${plain.address().port}/`]];
+for (const [name, target] of targets) {
   const lighthouse = path.join(here, 'node_modules/lighthouse/cli/index.js');
   // Run apart from this process, whose event loop serves the site.
-  const { stdout } = await promisify(execFile)('node', [lighthouse, url, '--quiet', '--output=json',
+  const { stdout } = await promisify(execFile)('node', [lighthouse, target, '--quiet', '--output=json',
     '--only-categories=performance,accessibility,best-practices',
     '--chrome-flags=--headless=new --no-sandbox --disable-dev-shm-usage'], {
     encoding: 'utf8', maxBuffer: 1 << 28, env: { ...process.env, CHROME_PATH: chromiumPath },
   });
   const report = JSON.parse(stdout);
-  const score = (name) => Math.round(report.categories[name].score * 100);
-  const audit = (name) => report.audits[name].displayValue;
-  console.log(`Lighthouse ${report.lighthouseVersion}, mobile: performance ${score('performance')},` +
-    ` accessibility ${score('accessibility')}, best practices ${score('best-practices')};` +
-    ` first contentful paint ${audit('first-contentful-paint')},` +
+  const score = (category) => Math.round(report.categories[category].score * 100);
+  const audit = (audit) => report.audits[audit].displayValue;
+  console.log(`Lighthouse ${report.lighthouseVersion}, mobile, ${name}: performance` +
+    ` ${score('performance')}, accessibility ${score('accessibility')}, best practices` +
+    ` ${score('best-practices')}; first contentful paint ${audit('first-contentful-paint')},` +
     ` largest contentful paint ${audit('largest-contentful-paint')},` +
     ` total blocking time ${audit('total-blocking-time')}`);
 }
+plain.close();
 server.close();

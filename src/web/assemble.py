@@ -42,9 +42,9 @@ import zlib
 # German first: it is the site's root and the x-default of every page.
 LANGUAGES = ["de", "en", "nl", "fr"]
 
-SITE_CSP = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-            "img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; "
-            "object-src 'none'; base-uri 'none'; form-action 'none'")
+SITE_CSP = ("default-src 'self'; script-src 'self' @HEAD@ 'wasm-unsafe-eval'; "
+            "style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; "
+            "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
 
 # Where app.js fetches the loader on the site; the one-file page has it inline.
 LOADER_IMPORT = "import('./velmarit.js')"
@@ -122,7 +122,8 @@ aria-labelledby="{{id.switchList}}Caption" aria-describedby="{{id.switchList}}De
       </fieldset>
 """
 
-# The decoder bar of a phone, in the order an operator reaches for them.
+# The decoder bar of a phone, in the order an operator reaches for them; the
+# first is shown when the address names none.
 TAB_ORDER = ["lok", "weichen", "delta"]
 
 PLACEHOLDER = re.compile(r"\{\{(=?)([\w.]+)\}\}")
@@ -233,6 +234,16 @@ def language_links(lang, all_texts, href):
     return '\n  <span aria-hidden="true">·</span>\n'.join(links) + "\n"
 
 
+def offers(lang, all_texts, href):
+    """The German root's offers of the page in a visitor's own language;
+    the head's script shows the one the browser prefers."""
+    if lang != LANGUAGES[0]:
+        return ""
+    return "".join(f'  <a class="offer" href="{html.escape(href(other))}" hreflang="{other}" '
+                   f'lang="{other}">{html.escape(all_texts[other]["offer"])}</a>\n'
+                   for other in LANGUAGES[1:])
+
+
 def alternates(href):
     links = "".join(f'<link rel="alternate" hreflang="{lang}" href="{html.escape(href(lang))}">\n'
                     for lang in LANGUAGES)
@@ -240,7 +251,8 @@ def alternates(href):
                     f'href="{html.escape(href(LANGUAGES[0]))}">\n')
 
 
-def page_html(template, lang, all_texts, panels, values, onefile):
+def page_html(template, script, lang, all_texts, panels, values, onefile):
+    """A language's page; `script` is what runs in its head."""
     texts = filled(all_texts[lang], values)
     by_fragment = {panel["fragment"]: panel for panel in panels}
     tabs = "".join(
@@ -269,15 +281,11 @@ def page_html(template, lang, all_texts, panels, values, onefile):
         "tables": library.get("tables"),
         "picture": texts["tables"]["picture"],
         "messages": texts["messages"],
-        # The German root offers the page in a visitor's own language, and
-        # never goes there by itself.
-        "offers": [{"lang": other, "href": href(other), "text": all_texts[other]["offer"]}
-                   for other in LANGUAGES[1:]] if lang == LANGUAGES[0] else [],
     }
     extra = {
         "csp": "@CSP@",
-        "head": alternates(href) + head,
-        "languages": language_links(lang, all_texts, href),
+        "head": alternates(href) + f"<script>{script}</script>\n" + head,
+        "languages": language_links(lang, all_texts, href) + offers(lang, all_texts, href),
         "tabs": tabs,
         "panels": "".join(panel_html(panel, texts) for panel in panels),
         "infoText": info_html(all_texts[lang], values),
@@ -408,7 +416,7 @@ def csp_hash(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def onefile_page(page, loader, app, style, favicon):
+def onefile_page(page, head_script, loader, app, style, favicon):
     """The site's page with its style, scripts and WebAssembly inside."""
     script = replace_once(loader, LOADER_EXPORT, "") + "\n" + replace_once(
         app, LOADER_IMPORT, "Promise.resolve({ default: createVelmarit })")
@@ -416,7 +424,8 @@ def onefile_page(page, loader, app, style, favicon):
                         f'<link rel="icon" href="{favicon}">\n<style>{style}</style>\n'
                         f'<script type="module">{script}</script>\n</head>')
     # The loader first looks for its inline WebAssembly through fetch().
-    csp = (f"default-src 'none'; script-src {csp_hash(script)} 'wasm-unsafe-eval'; "
+    csp = (f"default-src 'none'; script-src {csp_hash(head_script)} {csp_hash(script)} "
+           "'wasm-unsafe-eval'; "
            f"style-src {csp_hash(style)}; img-src data:; connect-src data:; "
            "base-uri 'none'; form-action 'none'")
     return replace_once(page, "@CSP@", csp)
@@ -439,6 +448,9 @@ def main():
               "contact": args.contact}
 
     template = (page / "index.html").read_text(encoding="utf-8")
+    head_script = (page / "head.js").read_text(encoding="utf-8")
+    head_script = replace_once(head_script, "['@FRAGMENTS@']", json.dumps(TAB_ORDER))
+    head_script = replace_once(head_script, "['@LANGUAGES@']", json.dumps(LANGUAGES))
     plan = load_icon_plan(args.icon_plan)
     icon_files = icons(plan)
     app = (page / "app.js").read_text(encoding="utf-8")
@@ -468,8 +480,9 @@ def main():
                + base64.b64encode(icon_files["icons/velmarit-192.png"]).decode())
     onefiles = []
     for lang in LANGUAGES:
-        one = onefile_page(page_html(template, lang, all_texts, panels, values, onefile=True),
-                           loader, app, style, favicon)
+        one = onefile_page(
+            page_html(template, head_script, lang, all_texts, panels, values, onefile=True),
+            head_script, loader, app, style, favicon)
         (out / Site.onefile(lang)).write_text(one, encoding="utf-8")
         onefiles.append(Site.onefile(lang))
 
@@ -492,8 +505,8 @@ def main():
             manifest(lang, all_texts[lang], values, shots[lang]),
             ensure_ascii=False, indent=2) + "\n").encode()
         files[folder + "index.html"] = replace_once(
-            page_html(template, lang, all_texts, panels, values, onefile=False), "@CSP@",
-            SITE_CSP).encode()
+            page_html(template, head_script, lang, all_texts, panels, values, onefile=False),
+            "@CSP@", SITE_CSP.replace("@HEAD@", csp_hash(head_script))).encode()
 
     # The cache name changes with every byte of the site, so a new version
     # replaces the old cache instead of mixing with it.

@@ -11,7 +11,9 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { serve } from './server.mjs';
-import { folder, launch, options, phone, ready, showPanel } from './support.mjs';
+import {
+  folder, launch, openTables, options, phone, ready, showPanel,
+} from './support.mjs';
 
 const opts = options();
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
@@ -39,8 +41,7 @@ before(async () => {
   await page.goto(url);
   await ready(page);
   // The tables are built when they come near the screen.
-  await page.locator('#tabellen').scrollIntoViewIfNeeded();
-  await page.waitForSelector('#tabellen[data-ready]');
+  await openTables(page);
   await page.addScriptTag({ path: axePath });
 });
 

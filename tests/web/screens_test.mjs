@@ -13,7 +13,9 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { serve } from './server.mjs';
-import { folder, launch, onefileOf, options, ready, showPanel, texts } from './support.mjs';
+import {
+  folder, launch, onefileOf, openTables, options, ready, showPanel, texts,
+} from './support.mjs';
 
 const opts = options();
 const own = texts(opts.lang);
@@ -184,8 +186,7 @@ for (const screen of screens.slice(0, 3)) {
     const page = await open(screen);
     await page.goto(url);
     await ready(page);
-    await page.locator('#tabellen').scrollIntoViewIfNeeded();
-    await page.waitForSelector('#tabellen[data-ready]');
+    await openTables(page);
     const report = await page.$$eval('.tableframe', (frames) => frames.map((frame) => {
       const table = frame.querySelector('table');
       const out = { cells: table.querySelectorAll('td, th').length, problems: [] };

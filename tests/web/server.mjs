@@ -5,7 +5,8 @@
 // site: the types a static host sends, nothing else. It serves one folder
 // and refuses every path that leaves it. Browsers must ask again each time
 // unless a test lets them keep files for a while (`Cache-Control:
-// max-age=600`, as many static hosts do).
+// max-age=600`, as many static hosts do). It compresses, as most hosts do,
+// unless told not to.
 
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -22,7 +23,7 @@ const types = {
   '.png': 'image/png',
 };
 
-export function serve(root, port = 0, { cacheControl = 'no-cache' } = {}) {
+export function serve(root, port = 0, { cacheControl = 'no-cache', compress = true } = {}) {
   const base = path.resolve(root);
   const server = createServer(async (request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
@@ -41,7 +42,7 @@ export function serve(root, port = 0, { cacheControl = 'no-cache' } = {}) {
         Vary: 'Accept-Encoding',
       };
       // Compressed as any static host compresses.
-      if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      if (compress && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
         body = gzipSync(body, { level: 9 });
         headers['Content-Encoding'] = 'gzip';
       }

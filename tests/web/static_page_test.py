@@ -48,7 +48,7 @@ class Page(html.parser.HTMLParser):
                 self.references.append((own, name, target))
         if tag == "link" and attributes.get("rel") == "alternate":
             self.alternates[attributes.get("hreflang")] = attributes.get("href")
-        if tag == "a" and attributes.get("hreflang"):
+        if tag == "a" and attributes.get("hreflang") and attributes.get("class") != "offer":
             self.languages.append((attributes["hreflang"], attributes.get("href")))
         if tag == "noscript" or own == "velmaritData":
             self._in = tag

@@ -105,6 +105,13 @@ export async function showPanel(page, control) {
   await page.locator(`#${control}`).scrollIntoViewIfNeeded();
 }
 
+// Goes to the coding tables as a person does, by the header's link, and
+// waits until they are built.
+export async function openTables(page) {
+  await page.click('.top .tablelink');
+  await page.waitForSelector('#tabellen[data-ready]');
+}
+
 // Waits until the service worker controls the page.
 export async function controlled(page) {
   await page.evaluate(async () => {
