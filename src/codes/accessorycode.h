@@ -31,4 +31,11 @@ AccessoryResult decodeSwitchMA(AccessoryPattern pattern);
 // "01" to "256", or "ungültig".
 std::string addressTextMA(AccessoryResult result);
 
+// Whether a decode result is shown in the highlight colours: the invalid
+// result alone.
+constexpr bool highlightedMA(AccessoryResult result)
+{
+    return !result;
+}
+
 } // namespace velmarit
