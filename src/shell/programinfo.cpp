@@ -3,7 +3,7 @@
 
 #include "shell/programinfo.h"
 
-#include "shell/velmaritversion.h"
+#include "version/velmaritversion.h"
 
 namespace velmarit {
 
