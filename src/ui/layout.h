@@ -17,9 +17,9 @@
 // controls are created, containers before their contents. Nothing else in
 // the program holds a position or a size.
 //
-// The controls' names are the window's own and stay, though some say
-// otherwise than what they hold. Per panel (Delta, Digital = locomotive,
-// Weichen = turnout decoder), "X" standing for LokDelta, Lok or MA:
+// The controls' names are the window's own and stay, though some mislead:
+// what each holds, "X" standing for LokDelta, Lok or MA (the Delta, the
+// locomotive and the turnout decoder):
 //
 //   pnlDelta, pnlDigital, pnlWeichen  the three decoder panels
 //   frmDelta(0), frmDigital(0), ...   the "decodieren" frame: switches to address

@@ -17,7 +17,8 @@
 class QLabel;
 
 // What the three decoder panels share: their rows of switch boxes, the
-// wiring of their handlers, and the way a decode result is shown.
+// wiring of their handlers, the names a screen reader gives their decode
+// halves, their tab order, and the way a decode result is shown.
 namespace velmarit {
 
 // A panel's switch boxes, indexed like the switches they stand for:
