@@ -33,4 +33,11 @@ AccessoryResult decodeSwitchMA(AccessoryPattern pattern);
 // "01" to "256", or the invalid word ("ungültig").
 std::string addressTextMA(AccessoryResult result, const ResultWords &words = germanWords);
 
+// Whether a decode result is shown in the highlight colours: the invalid
+// result alone.
+constexpr bool highlightedMA(AccessoryResult result)
+{
+    return !result;
+}
+
 } // namespace velmarit

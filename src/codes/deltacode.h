@@ -59,4 +59,11 @@ DeltaResult decodeSwitchLokDelta(DeltaPattern pattern);
 // "02" to "80", or the analog word ("analog").
 std::string addressTextLokDelta(DeltaResult result, const ResultWords &words = germanWords);
 
+// Whether a decode result is shown in the highlight colours: never, as every
+// Delta pattern has an answer (address 80 included, unlike a locomotive's).
+constexpr bool highlightedLokDelta(DeltaResult /*result*/)
+{
+    return false;
+}
+
 } // namespace velmarit

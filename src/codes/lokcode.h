@@ -33,4 +33,12 @@ LokResult decodeSwitchLok(LokPattern pattern);
 // "01" to "79", "80", or the invalid word ("ungültig").
 std::string addressTextLok(LokResult result, const ResultWords &words = germanWords);
 
+// Whether a decode result is shown in the highlight colours: the invalid
+// result, and address 80, so that its switches (1, 3, 5 and 7, a pattern
+// like no other address's) are not taken for an ordinary address.
+constexpr bool highlightedLok(LokResult result)
+{
+    return !result || *result == 80;
+}
+
 } // namespace velmarit

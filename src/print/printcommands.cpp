@@ -4,6 +4,7 @@
 #include "print/printcommands.h"
 
 #include "sheets/pdffile.h"
+#include "version/velmaritversion.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -60,7 +61,7 @@ QWidget *choiceTab(PrintCommands &commands)
 
 SheetHeading PrintCommands::heading()
 {
-    return {QStringLiteral("Velmarit %1").arg(QStringLiteral(VELMARIT_VERSION))};
+    return {QStringLiteral("Velmarit %1").arg(QLatin1String(version::kVersion))};
 }
 
 QString PrintCommands::suggestedPdfPath()

@@ -3,7 +3,12 @@
 
 #include "shell/programinfo.h"
 
-#include "shell/velmaritversion.h"
+#include "version/velmaritversion.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <utility>
 
 namespace velmarit {
 
@@ -13,16 +18,31 @@ ProgramInfo makeProgramInfo(const QString &productName, int major, int minor, in
 {
     const QString credit = QStringLiteral("programmed by ") + author;
     // The box leaves the minor number out: release 2.0.3 is "2.3" there.
-    const QString boxText = QStringLiteral("Programm:     %1\n"
-                                           "Release :       %2.%3\n"
-                                           "\n"
-                                           "Copyright :     %4\n"
-                                           "\n"
-                                           "mailto :           %5")
-                                .arg(productName, QString::number(major), QString::number(revision),
-                                     copyrightHolder, contact);
+    const QList<std::pair<QString, QString>> values = {
+        {QStringLiteral("{product}"), productName},
+        {QStringLiteral("{major}"), QString::number(major)},
+        {QStringLiteral("{revision}"), QString::number(revision)},
+        {QStringLiteral("{holder}"), copyrightHolder},
+        {QStringLiteral("{contact}"), contact}};
+    // One pass, so that a value is never read as a name.
+    const auto filled = [&values](const char *text) {
+        const QString from = QString::fromUtf8(text);
+        QString out;
+        for (qsizetype at = 0; at < from.size();) {
+            const auto found = std::find_if(values.begin(), values.end(), [&](const auto &value) {
+                return QStringView(from).sliced(at).startsWith(value.first);
+            });
+            if (found == values.end()) {
+                out += from[at++];
+            } else {
+                out += found->second;
+                at += found->first.size();
+            }
+        }
+        return out;
+    };
     return {QStringLiteral("Rel. %1.%2.%3").arg(major).arg(minor).arg(revision), credit,
-            u' ' + credit + u' ', QStringLiteral(" Info über ") + productName, boxText};
+            u' ' + credit + u' ', filled(version::kInfoBoxTitle), filled(version::kInfoBoxText)};
 }
 
 const ProgramInfo &programInfo()

@@ -46,15 +46,13 @@ Shell *attachShell(FrmVelmarit *window, const QString &programDir, const QString
     return shell;
 }
 
-Shell::Shell(FrmVelmarit *window) : Shell(window, defaultProgramDir(), defaultConfigDir()) {}
-
 Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &configDir)
     : QObject(window), m_window(window), m_programDir(programDir), m_configDir(configDir)
 {
     connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
     connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
     connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
-    connect(window, &FrmVelmarit::infoRequested, this, &Shell::Form_DblClick);
+    connect(window, &FrmVelmarit::infoRequested, this, &Shell::showProgramInfo);
     connect(window, &FrmVelmarit::printRequested, this, &Shell::printTables);
     connect(window, &FrmVelmarit::previewRequested, this, &Shell::previewTables);
     connect(window, &FrmVelmarit::savePdfRequested, this, &Shell::saveTablesAsPdf);
@@ -68,10 +66,9 @@ Shell::~Shell() = default;
 
 void Shell::Form_Load()
 {
-    // The outer size includes a frame that the window manager draws, so only
-    // the client area is ours to set: the layout's one fixed size. The outer
-    // size still tells whether a saved position can be reached.
-    m_window->setFixedSize(layout::clientWidth, layout::clientHeight);
+    // The window has its one fixed client size from the layout; the outer
+    // size, with the frame the window manager draws, tells whether a saved
+    // position can be reached.
     const QSize outerSize(layout::twipsToPixels(layout::outerWidthTwips),
                           layout::twipsToPixels(layout::outerHeightTwips));
 
@@ -146,9 +143,14 @@ void Shell::saveTablesAsPdf()
     printCommands().savePdf(m_window);
 }
 
-void Shell::Form_DblClick()
+void Shell::showProgramInfo()
 {
     showInfoBox(m_window);
+}
+
+void Shell::Form_DblClick()
+{
+    showProgramInfo();
 }
 
 void Shell::imgCopyright_Click()

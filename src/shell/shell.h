@@ -31,10 +31,8 @@ class Shell : public QObject
     Q_OBJECT
 
 public:
-    // Keeps the position file beside the program (or in the user's
-    // configuration directory when the program's directory is read-only).
-    explicit Shell(FrmVelmarit *window);
-    // The same with the two directories given, for tests.
+    // Keeps the position file in `programDir`, or in `configDir` when that
+    // cannot be written (see positionfilelocation.h).
     Shell(FrmVelmarit *window, const QString &programDir, const QString &configDir);
     ~Shell() override;
 
@@ -42,6 +40,10 @@ public:
     void Form_Unload();
     void Form_DblClick();
     void imgCopyright_Click();
+
+    // The information box: version, copyright and contact (also the window's
+    // "Info über Velmarit…").
+    void showProgramInfo();
 
     // Closes any open box and the window, as the session ends.
     void endSession();
@@ -71,7 +73,9 @@ private:
 // A window with its shell, as every start of the program puts them together:
 // the shell, owned by the window, runs the load step before the window is
 // first shown, and writes the position file when the window closes or the
-// session ends. The directories are the constructors'.
+// session ends. Without directories, the position file is kept beside the
+// program (or in the user's configuration directory when the program's
+// directory is read-only).
 Shell *attachShell(FrmVelmarit *window);
 Shell *attachShell(FrmVelmarit *window, const QString &programDir, const QString &configDir);
 

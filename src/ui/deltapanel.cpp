@@ -14,6 +14,15 @@
 
 namespace velmarit {
 
+namespace {
+
+void showDelta(QLabel *label, DeltaResult result)
+{
+    showDecodeResult(label, addressTextLokDelta(result), highlightedLokDelta(result));
+}
+
+} // namespace
+
 DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
 {
     namespace rows = layout::delta;
@@ -41,24 +50,15 @@ DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
     connectSwitchBoxes(this, m_chkSwitchLokDelta, &DeltaPanel::chkSwitchLokDelta_Click);
     connectKeyPress(this, m_txtSwitchLokDelta, &DeltaPanel::txtSwitchLokDelta_KeyPress);
 
-    m_txtSwitchLokDelta->setAccessibleName(
-        QStringLiteral("Delta-Decoder: Nummern der Schalter auf ON"));
     m_lstDelta->setAccessibleName(
         QStringLiteral("Delta-Decoder: Adressen und ihre Schalter auf ON"));
-    // A label's accessible name would replace its shown text, which is the
-    // result itself; the description says what it shows instead.
-    m_lblAdresseLokDelta->setAccessibleDescription(
-        QStringLiteral("Delta-Adresse aus den eingegebenen Schalternummern"));
-    m_lblAnzeigeLokDelta->setAccessibleDescription(
-        QStringLiteral("Delta-Adresse aus den angekreuzten Schaltern"));
+    describeDecodeHalf(QStringLiteral("Delta-Decoder"), QStringLiteral("Delta-Adresse"),
+                       m_txtSwitchLokDelta, m_lblAdresseLokDelta, m_lblAnzeigeLokDelta);
 }
 
 std::vector<QWidget *> DeltaPanel::focusOrder() const
 {
-    std::vector<QWidget *> order{m_txtSwitchLokDelta};
-    order.insert(order.end(), m_chkSwitchLokDelta.begin() + 1, m_chkSwitchLokDelta.end());
-    order.push_back(m_lstDelta);
-    return order;
+    return panelFocusOrder(m_txtSwitchLokDelta, m_chkSwitchLokDelta, m_lstDelta);
 }
 
 void DeltaPanel::subSchreibeListen()
@@ -69,16 +69,14 @@ void DeltaPanel::subSchreibeListen()
 
 void DeltaPanel::chkSwitchLokDelta_Click(int /*index*/)
 {
-    const DeltaResult result =
-        decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta)));
-    m_lblAnzeigeLokDelta->setText(fromStd(addressTextLokDelta(result)));
+    showDelta(m_lblAnzeigeLokDelta,
+              decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta))));
 }
 
 void DeltaPanel::txtSwitchLokDelta_Change()
 {
-    const DeltaResult result =
-        decodeSwitchLokDelta(patternFromTextLokDelta(textOf(m_txtSwitchLokDelta)));
-    m_lblAdresseLokDelta->setText(fromStd(addressTextLokDelta(result)));
+    showDelta(m_lblAdresseLokDelta,
+              decodeSwitchLokDelta(patternFromTextLokDelta(textOf(m_txtSwitchLokDelta))));
 }
 
 void DeltaPanel::txtSwitchLokDelta_KeyPress(int &keyAscii)

@@ -3,26 +3,45 @@
 
 #pragma once
 
-#include "ui/switchpanel.h"
+#include "ui/bevelpanel.h"
+#include "ui/panelparts.h"
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
 
 namespace velmarit {
+
+class FrmVelmarit;
 
 // The locomotive (Digital) decoder panel, pnlDigital: eight switches decoded
 // from ticks or from typed switch numbers, and an address encoded into the
 // switches to set ON. A decode result is highlighted when it is invalid, and
-// for address 80, whose switches look like no pattern of the other
-// addresses. Its handlers carry the names of the controls they answer.
-class DigitalPanel : public SwitchPanel
+// for address 80.
+class DigitalPanel : public BevelPanel
 {
     Q_OBJECT
 
 public:
-    explicit DigitalPanel(QWidget *parent = nullptr) : SwitchPanel(lokDecoder, parent) {}
+    explicit DigitalPanel(QWidget *parent = nullptr);
 
-    void txtDigital_Change() { address_Change(); }
-    void chkSwitchLok_Click(int index) { switchBox_Click(index); }
-    void txtSwitchLok_Change() { switchNumbers_Change(); }
-    void txtSwitchLok_KeyPress(int &keyAscii) { switchNumbers_KeyPress(keyAscii); }
+    void txtDigital_Change();
+    void chkSwitchLok_Click(int index);
+    void txtSwitchLok_Change();
+    void txtSwitchLok_KeyPress(int &keyAscii);
+
+private:
+    friend class FrmVelmarit;
+    // The controls the tab key visits, in order.
+    std::vector<QWidget *> focusOrder() const;
+
+    QLineEdit *m_txtDigital = nullptr;
+    QLabel *m_lblDelta = nullptr;
+    SwitchBoxes m_chkSwitchLok;
+    QLineEdit *m_txtSwitchLok = nullptr;
+    QLabel *m_lblAnzeigeLok = nullptr;
+    QLabel *m_lblAdresseLok = nullptr;
 };
 
 } // namespace velmarit

@@ -27,15 +27,15 @@ class WeichenPanel;
 // have a key filter that decides on a typed character before it reaches the
 // box.
 //
-// Each panel builds its controls from the layout rows and keeps them to
-// itself: DeltaPanel, and DigitalPanel and WeichenPanel, which are one
-// SwitchPanel set up by their decoders. The window builds the panels, its
-// release and credit captions and the credit picture, and joins the
-// panels' controls into one focus order.
+// Each panel (DeltaPanel, DigitalPanel, WeichenPanel) builds its controls
+// from its layout rows, in their order, and keeps them to itself; its
+// handlers carry the names of the controls they answer. The window builds
+// the panels, its release and credit captions and the credit picture, and
+// joins the panels' controls into one focus order. What each control's name
+// stands for: the key at the top of layout.h.
 //
 // The window's context menu (and Ctrl+P) only announces its commands as
-// signals; the shell answers them: the information box, and printing, whose
-// code it loads on first use.
+// signals; the shell answers them with the information box and printing.
 class FrmVelmarit : public QWidget
 {
     Q_OBJECT

@@ -16,6 +16,33 @@
 // the panel that holds them; within a group they are listed in the order the
 // controls are created, containers before their contents. Nothing else in
 // the program holds a position or a size.
+//
+// The controls' names are the window's own and stay, though some mislead:
+// what each holds, "X" standing for LokDelta, Lok or MA (the Delta, the
+// locomotive and the turnout decoder):
+//
+//   pnlDelta, pnlDigital, pnlWeichen  the three decoder panels
+//   frmDelta(0), frmDigital(0), ...   the "decodieren" frame: switches to address
+//   frmDelta(1), frmDigital(1), ...   the "codieren" frame: address to switches
+//   txtSwitchX                        the typed switch numbers
+//   chkSwitchX(n)                     switch n, ticked when ON
+//   lblAdresseX                       the address of the typed switch numbers
+//   lblAnzeigeX                       the address of the ticked switches
+//   txtDigital, txtWeichen            the address to encode
+//   lblDelta                          the switches ON for txtDigital's address
+//                                     (the locomotive panel's, not the Delta's)
+//   lblWeichen                        the switches ON for txtWeichen's address
+//   lstDelta                          the fifteen Delta addresses and their switches
+//   Label(n)                          a caption: heading, switch number,
+//                                     "Adresse", "Switch ON"
+//   lblRelease, lblCopyright          the release and the credit caption
+//   imgCopyright                      the credit picture (a click: information box)
+//
+// A handler is named for the control and event it answers: txtDigital_Change
+// runs when txtDigital's text changes, chkSwitchLok_Click when a switch box
+// is ticked, txtSwitchLok_KeyPress for each typed character; Form_Load,
+// Form_Unload and Form_DblClick answer the window's own (in the shell), and
+// subSchreibeListen fills lstDelta.
 namespace velmarit::layout {
 
 using velmarit::twipsToPixels;

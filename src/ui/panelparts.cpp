@@ -32,6 +32,25 @@ unsigned tickedBits(const SwitchBoxes &boxes)
     return bits;
 }
 
+void describeDecodeHalf(const QString &decoderName, const QString &resultName,
+                        QLineEdit *switchNumbers, QLabel *fromTyped, QLabel *fromTicked)
+{
+    switchNumbers->setAccessibleName(decoderName + QStringLiteral(": Nummern der Schalter auf ON"));
+    fromTyped->setAccessibleDescription(resultName +
+                                        QStringLiteral(" aus den eingegebenen Schalternummern"));
+    fromTicked->setAccessibleDescription(resultName +
+                                         QStringLiteral(" aus den angekreuzten Schaltern"));
+}
+
+std::vector<QWidget *> panelFocusOrder(QLineEdit *switchNumbers, const SwitchBoxes &boxes,
+                                       QWidget *encodeControl)
+{
+    std::vector<QWidget *> order{switchNumbers};
+    order.insert(order.end(), boxes.begin() + 1, boxes.end());
+    order.push_back(encodeControl);
+    return order;
+}
+
 std::string textOf(const QLineEdit *box)
 {
     return box->text().toStdString();

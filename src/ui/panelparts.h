@@ -17,7 +17,8 @@
 class QLabel;
 
 // What the three decoder panels share: their rows of switch boxes, the
-// wiring of their handlers, and the way a decode result is shown.
+// wiring of their handlers, the names a screen reader gives their decode
+// halves, their tab order, and the way a decode result is shown.
 namespace velmarit {
 
 // A panel's switch boxes, indexed like the switches they stand for:
@@ -51,6 +52,19 @@ void connectKeyPress(Panel *panel, QLineEdit *box, void (Panel::*handler)(int &)
     box->installEventFilter(
         new KeyPressFilter(box, [panel, handler](int &keyAscii) { (panel->*handler)(keyAscii); }));
 }
+
+// Names what a screen reader cannot read off the decode half: the
+// switch-number box of `decoderName` ("Delta-Decoder"), and the two results,
+// each a `resultName` ("Delta-Adresse"). A label's accessible name would
+// replace its shown text, which is the result itself, so the results get a
+// description instead.
+void describeDecodeHalf(const QString &decoderName, const QString &resultName,
+                        QLineEdit *switchNumbers, QLabel *fromTyped, QLabel *fromTicked);
+
+// A panel's tab order: the switch-number box, the switches, then the one
+// control of the encode half.
+std::vector<QWidget *> panelFocusOrder(QLineEdit *switchNumbers, const SwitchBoxes &boxes,
+                                       QWidget *encodeControl);
 
 std::string textOf(const QLineEdit *box);
 QString fromStd(const std::string &text);

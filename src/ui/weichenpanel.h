@@ -3,25 +3,45 @@
 
 #pragma once
 
-#include "ui/switchpanel.h"
+#include "ui/bevelpanel.h"
+#include "ui/panelparts.h"
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
 
 namespace velmarit {
+
+class FrmVelmarit;
 
 // The accessory (turnout, Weichen) decoder panel, pnlWeichen: ten switches
 // decoded from ticks or from typed switch numbers, and a turnout address
 // encoded into the switches to set ON. An invalid decode result is
-// highlighted. Its handlers carry the names of the controls they answer.
-class WeichenPanel : public SwitchPanel
+// highlighted.
+class WeichenPanel : public BevelPanel
 {
     Q_OBJECT
 
 public:
-    explicit WeichenPanel(QWidget *parent = nullptr) : SwitchPanel(accessoryDecoder, parent) {}
+    explicit WeichenPanel(QWidget *parent = nullptr);
 
-    void chkSwitchMA_Click(int index) { switchBox_Click(index); }
-    void txtSwitchMA_Change() { switchNumbers_Change(); }
-    void txtSwitchMA_KeyPress(int &keyAscii) { switchNumbers_KeyPress(keyAscii); }
-    void txtWeichen_Change() { address_Change(); }
+    void chkSwitchMA_Click(int index);
+    void txtSwitchMA_Change();
+    void txtSwitchMA_KeyPress(int &keyAscii);
+    void txtWeichen_Change();
+
+private:
+    friend class FrmVelmarit;
+    // The controls the tab key visits, in order.
+    std::vector<QWidget *> focusOrder() const;
+
+    QLineEdit *m_txtWeichen = nullptr;
+    QLabel *m_lblWeichen = nullptr;
+    QLineEdit *m_txtSwitchMA = nullptr;
+    SwitchBoxes m_chkSwitchMA;
+    QLabel *m_lblAdresseMA = nullptr;
+    QLabel *m_lblAnzeigeMA = nullptr;
 };
 
 } // namespace velmarit

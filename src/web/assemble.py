@@ -155,10 +155,9 @@ def dotted(tree):
 
 
 def fill(text, values):
-    """Puts the build's values ({version}, {author}, ...) into a text."""
-    for name, value in values.items():
-        text = text.replace("{" + name + "}", str(value))
-    return text
+    """Puts the build's values ({version}, {author}, ...) into a text, in one
+    pass, so that a value is never read as a name."""
+    return re.sub(r"\{(\w+)\}", lambda m: str(values.get(m.group(1), m.group(0))), text)
 
 
 def filled(tree, values):

@@ -54,8 +54,8 @@ std::string tableText(TableKind kind)
     // and right of the switches, then one line per row: its switch bits,
     // whether it starts a group, the switches as words, the cells.
     const CodingTable table = codingTable(kind, g_words);
-    std::string out = table.title + '\n' + table.note + '\n' +
-                      std::to_string(table.switchCount) + '\t' + table.switches.heading + '\n';
+    std::string out = table.title + '\n' + table.note + '\n' + std::to_string(table.switchCount) +
+                      '\t' + table.switches.heading + '\n';
     const auto headings = [&out](const std::vector<TableColumn> &columns) {
         for (std::size_t i = 0; i < columns.size(); ++i)
             out += (i ? "\t" : "") + columns[i].heading;
@@ -145,18 +145,17 @@ const char *vm_address_text(int kind, unsigned bits)
     return result({});
 }
 
-// 1 when the window shows the pattern's result in its highlight colours:
-// locomotive address 80, which looks like no other pattern, and every
-// invalid result. The Delta panel keeps its colours, as every pattern has an
-// answer there.
+// 1 when the pattern's result is shown in the highlight colours.
 int vm_highlighted(int kind, unsigned bits)
 {
-    if (kind == Lok) {
-        const LokResult r = decodeSwitchLok(LokPattern::fromBits(bits));
-        return !r || *r == 80;
+    switch (kind) {
+    case Delta:
+        return highlightedLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)));
+    case Lok:
+        return highlightedLok(decodeSwitchLok(LokPattern::fromBits(bits)));
+    case Weichen:
+        return highlightedMA(decodeSwitchMA(AccessoryPattern::fromBits(bits)));
     }
-    if (kind == Weichen)
-        return !decodeSwitchMA(AccessoryPattern::fromBits(bits)).has_value();
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
+#include "version/velmaritversion.h"
 #include "pdfwords.h"
 #include "windowcontrols.h"
 
@@ -140,7 +141,7 @@ QString withoutProgram(QString text)
 {
     static const QRegularExpression program(
         QStringLiteral("(velmarit-tabelle|Velmarit) ") +
-        QRegularExpression::escape(QStringLiteral(VELMARIT_VERSION)));
+        QRegularExpression::escape(QLatin1String(velmarit::version::kVersion)));
     text.replace(program, QStringLiteral("PROGRAMM"));
     return text;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/programinfo.h"
+#include "version/velmaritversion.h"
 
 #include <QtTest>
 
@@ -37,10 +38,11 @@ void ProgramInfoTest::builtVersion()
 {
     // The one version of the build is the project's; the box leaves out the
     // minor number ("2.3" for 2.0.3).
-    const QStringList numbers = QString(VELMARIT_VERSION).split('.');
+    const QString version = QString::fromLatin1(velmarit::version::kVersion);
+    const QStringList numbers = version.split('.');
     QCOMPARE(numbers.size(), 3);
     const velmarit::ProgramInfo &info = velmarit::programInfo();
-    QCOMPARE(info.releaseCaption, QString("Rel. " VELMARIT_VERSION));
+    QCOMPARE(info.releaseCaption, "Rel. " + version);
     QVERIFY(info.infoBoxText.contains(
         QString("\nRelease :       %1.%2\n\n").arg(numbers[0], numbers[2])));
     QCOMPARE(info.infoBoxTitle, QString::fromUtf8(" Info \xc3\xbc"

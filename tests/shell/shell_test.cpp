@@ -9,6 +9,7 @@
 #include "shell/shell.h"
 #include "ui/creditmark.h"
 #include "ui/frmvelmarit.h"
+#include "version/velmaritversion.h"
 #include "windowcontrols.h"
 
 #include <QApplication>
@@ -108,7 +109,8 @@ private:
 void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
 {
     const velmarit::testing::WindowControls controls(window);
-    QCOMPARE(controls.lblRelease->text(), QString("Rel. " VELMARIT_VERSION));
+    QCOMPARE(controls.lblRelease->text(),
+             "Rel. " + QString::fromLatin1(velmarit::version::kVersion));
     QCOMPARE(controls.lstDelta->count(), 15);
     QCOMPARE(controls.lblCopyright->text(), velmarit::programInfo().creditText);
     QCOMPARE(controls.imgCopyright->toolTip(), velmarit::programInfo().creditHoverText);
@@ -282,16 +284,16 @@ void ShellTest::infoBoxOpens()
     QCOMPARE(box.title, QString::fromUtf8(" Info \xc3\xbc"
                                           "ber Velmarit"));
     // Six lines, the release as major.revision.
-    const QStringList version = QString(VELMARIT_VERSION).split('.');
-    QCOMPARE(box.text,
-             QString::fromUtf8("Programm:     Velmarit\n"
-                               "Release :       %1.%2\n"
-                               "\n"
-                               "Copyright :     %3\n"
-                               "\n"
-                               "mailto :           %4")
-                 .arg(version[0], version[2], QString::fromUtf8(VELMARIT_TEST_COPYRIGHT_HOLDER),
-                      QString::fromUtf8(VELMARIT_TEST_CONTACT)));
+    const QStringList version = QString::fromLatin1(velmarit::version::kVersion).split('.');
+    QCOMPARE(box.text, QString::fromUtf8("Programm:     Velmarit\n"
+                                         "Release :       %1.%2\n"
+                                         "\n"
+                                         "Copyright :     %3\n"
+                                         "\n"
+                                         "mailto :           %4")
+                           .arg(version[0], version[2],
+                                QString::fromUtf8(velmarit::version::kCopyrightHolder),
+                                QString::fromUtf8(velmarit::version::kContact)));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box.modal);

@@ -8,6 +8,7 @@
 #include "programrun.h"
 #include "tables/codingtable.h"
 #include "tabletestsupport.h"
+#include "version/velmaritversion.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {lokTitle},
                 {}},
         CliCase{{"-h", "lok"}, 0, {"--csv"}, {lokTitle}, {}},
-        CliCase{{"--version"}, 0, {"velmarit-tabelle " VELMARIT_VERSION "\n"}, {}, {}},
+        CliCase{{"--version"},
+                0,
+                {"velmarit-tabelle " + QLatin1String(velmarit::version::kVersion) + "\n"},
+                {},
+                {}},
         CliCase{{"--bogus"}, 2, {}, {}, "Unbekannte Option „--bogus“"},
         CliCase{{"lok", "-q"}, 2, {}, {}, "Unbekannte Option „-q“"},
         // Qt's German catalogue words the parser's value errors.

@@ -13,6 +13,7 @@
 #include "sheets/pdffile.h"
 #include "translations/germanqttexts.h"
 #include "tables/codingtable.h"
+#include "version/velmaritversion.h"
 
 #include <memory>
 #include <QCoreApplication>
@@ -119,7 +120,7 @@ int main(int argc, char *argv[])
         velmarit::asksForPdf(arguments) ? velmarit::createPdfApplication(argc, argv)
                                         : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmarit-tabelle"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELMARIT_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1String(velmarit::version::kVersion));
     // The help and the parser's messages in German, as the window's dialogs.
     velmarit::installGermanQtTexts();
 

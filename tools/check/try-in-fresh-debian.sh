@@ -6,7 +6,7 @@
 # with nothing but git, in a clone of this tree's committed state in a
 # folder whose path has a blank and an umlaut.
 #
-#   sudo packaging/try-in-fresh-debian.sh run|test|package|web [root-dir]
+#   sudo tools/check/try-in-fresh-debian.sh run|test|package|web [root-dir]
 #
 # The root is a copy of a minimal debootstrap of bookworm kept in
 # $VELMARIT_DEBIAN_BASE (default /var/tmp/velmarit-bookworm.base; made on the
@@ -30,9 +30,9 @@
 set -euo pipefail
 
 ROOT_TOOL=try-in-fresh-debian
-tree=$(cd "$(dirname "$0")/.." && pwd)
-# shellcheck source=packaging/debian-root.sh
-source "$tree/packaging/debian-root.sh"
+tree=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=tools/check/debian-root.sh
+source "$tree/tools/check/debian-root.sh"
 
 case ${1:-} in
     run | test | package | web) command=$1 ;;

@@ -4,8 +4,8 @@
 
 # Tries the Debian package on a clean Debian 12, as a new user would.
 #
-#   sudo packaging/try-deb-in-chroot.sh build/package/velmarit_2.0.3_amd64.deb [root-dir]
-#   sudo packaging/try-deb-in-chroot.sh --build [root-dir]
+#   sudo tools/check/try-deb-in-chroot.sh build/package/velmarit_2.0.3_amd64.deb [root-dir]
+#   sudo tools/check/try-deb-in-chroot.sh --build [root-dir]
 #
 # With --build it first runs ./scripts/package on a copy of this tree in a
 # clean root of its own (which installs what the build needs) and tries the
@@ -19,7 +19,7 @@
 #
 # Each root is a fresh copy of a minimal debootstrap of bookworm kept in
 # $VELMARIT_DEBIAN_BASE (default /var/tmp/velmarit-bookworm.base), made
-# from the mirror the host's apt already uses (packaging/debian-root.sh).
+# from the mirror the host's apt already uses (tools/check/debian-root.sh).
 # Needs root, debootstrap, xvfb, openbox, xdotool, wmctrl and x11-utils on the host.
 set -euo pipefail
 
@@ -36,11 +36,11 @@ root=${1:-/tmp/velmarit-debroot}
 base=${VELMARIT_DEBIAN_BASE:-/var/tmp/velmarit-bookworm.base}
 display=
 user=tester
-tree=$(cd "$(dirname "$0")/.." && pwd)
+tree=$(cd "$(dirname "$0")/../.." && pwd)
 
 ROOT_TOOL=try-deb
-# shellcheck source=packaging/debian-root.sh
-source "$tree/packaging/debian-root.sh"
+# shellcheck source=tools/check/debian-root.sh
+source "$tree/tools/check/debian-root.sh"
 fail() { root_fail "$@"; }
 step() { root_say "$@"; }
 
