@@ -37,6 +37,25 @@ bool isDirectoryWritable(const QString &dir)
     return true;
 }
 
+bool isFileWritable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return false;
+    // Opening for writing answers for the read-only attribute and the access
+    // rules alike, and changes nothing as long as nothing is written. A
+    // program that holds the file open says nothing about who may write it.
+    const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+    const HANDLE handle =
+        CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(handle);
+    return true;
+}
+
 QString userSettingsBaseDir()
 {
     // %APPDATA%: settings roam with the user's profile.
