@@ -42,10 +42,14 @@ bool isFileWritable(const QString &path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
         return false;
-    // Opening for writing answers for the read-only attribute and the access
-    // rules alike, and changes nothing as long as nothing is written. A
-    // program that holds the file open says nothing about who may write it.
+    // The writer refuses a file with the read-only attribute, whoever runs
+    // it. The access rules only opening for writing can tell, which changes
+    // nothing as long as nothing is written. A program that holds the file
+    // open says nothing about who may write it.
     const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     const HANDLE handle =
         CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_WRITE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
