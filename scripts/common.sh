@@ -14,6 +14,12 @@ cd "$VELMARIT_ROOT"
 # Windows-named fonts resolve to.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
 
+# Whether a Debian package is installed. Only that counts, not what is to
+# become of it: a package held at its version reads "hold ok installed".
+package_installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
+
 # Installs the Debian packages that are missing; safe to run again.
 ensure_packages() {
     local missing=() pkg
@@ -22,9 +28,7 @@ ensure_packages() {
         return 1
     fi
     for pkg in "$@"; do
-        if [ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]; then
-            missing+=("$pkg")
-        fi
+        package_installed "$pkg" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 

@@ -224,22 +224,85 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+# Pushes 1 when the shortcut named on the stack starts a program in the
+# folder being uninstalled. Every install writes the same two shortcuts, so
+# an install elsewhere after this one has made them its own; they are then
+# that copy's to keep. The folder is compared as written and, while both
+# exist, by its short name, for one folder has many spellings.
+Function un.PointsHere
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $3 ""
+    # IShellLinkW through COM, which the installer's runtime has started:
+    # CLSID_ShellLink, IID_IShellLinkW, then IPersistFile::Load (vtable
+    # slot 5) and IShellLinkW::GetPath (slot 3).
+    System::Call "ole32::CoCreateInstance(g '{00021401-0000-0000-C000-000000000046}', p 0, i 1, g '{000214F9-0000-0000-C000-000000000046}', *p .r1) i .r2"
+    ${If} $2 = 0
+        System::Call "$1->0(g '{0000010B-0000-0000-C000-000000000046}', *p .r2) i .r3"
+        ${If} $3 = 0
+            System::Call "$2->5(w r0, i 0) i .r3"
+            ${If} $3 = 0
+                System::Call "$1->3(w .r3, i ${NSIS_MAX_STRLEN}, p 0, i 0)"
+            ${Else}
+                StrCpy $3 ""
+            ${EndIf}
+            System::Call "$2->2()"
+        ${Else}
+            StrCpy $3 ""
+        ${EndIf}
+        System::Call "$1->2()"
+    ${EndIf}
+    StrCpy $0 0
+    ${If} $3 != ""
+        ${un.GetParent} $3 $3
+        ${If} $3 == $INSTDIR
+            StrCpy $0 1
+        ${Else}
+            GetFullPathName /SHORT $1 $3
+            GetFullPathName /SHORT $2 $INSTDIR
+            ${If} $1 != ""
+            ${AndIf} $1 == $2
+                StrCpy $0 1
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+    Pop $3
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
+# Removes a shortcut this install made, when it still starts this copy.
+!macro REMOVE_LINK path
+    ${If} ${FileExists} "${path}"
+        Push "${path}"
+        Call un.PointsHere
+        Pop $1
+        ${If} $1 == 1
+            Delete "${path}"
+        ${EndIf}
+    ${EndIf}
+!macroend
+
 Section "Uninstall"
     SetShellVarContext current
+    # The shortcuts first, while the folder they may point to is whole.
+    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue"
+    ${If} $0 == 1
+    ${OrIfNot} ${FileExists} "$INSTDIR\${RECORD}"
+        !insertmacro REMOVE_LINK "$SMPROGRAMS\Velmarit.lnk"
+    ${EndIf}
+    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
+    ${If} $0 == 1
+        !insertmacro REMOVE_LINK "$DESKTOP\Velmarit.lnk"
+    ${EndIf}
     !insertmacro VELMARIT_FILES "${REMOVE_FILE}"
     # The window position lives in the program's folder; with the program
     # gone it would only keep the folder alive.
     Delete "$INSTDIR\Velmarit.ini"
     Delete "$INSTDIR\Deinstallieren.exe"
-    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue"
-    ${If} $0 == 1
-    ${OrIfNot} ${FileExists} "$INSTDIR\${RECORD}"
-        Delete "$SMPROGRAMS\Velmarit.lnk"
-    ${EndIf}
-    ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
-    ${If} $0 == 1
-        Delete "$DESKTOP\Velmarit.lnk"
-    ${EndIf}
     Delete "$INSTDIR\${RECORD}"
     # Without /r: whatever else the user put there stays, and so does the folder.
     RMDir "$INSTDIR"

@@ -15,12 +15,13 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::string missing = velmarit::missingDisplay(); !missing.empty()) {
+    // Qt's own options (-platform, -display) choose the display as well as
+    // the environment does; Qt takes them out of argv itself.
+    if (const std::string missing = velmarit::prepareDisplay(argc, argv); !missing.empty()) {
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
 
-    velmarit::choosePreferredPlatform();
     QApplication app(argc, argv);
     // Qt's own texts (edit menus, dialogs) in the program's language; they
     // stay English where the catalogue is missing.

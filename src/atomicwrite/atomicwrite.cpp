@@ -3,12 +3,21 @@
 
 #include "atomicwrite/atomicwrite.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace velmarit {
 
 std::optional<AtomicWriteFailure> writeFileAtomically(const QString &path, QByteArrayView bytes)
 {
+    // QSaveFile follows a symbolic link and renames its temporary file over
+    // the link's target: a link to /dev/null, the usual way to switch a file
+    // off, would replace the device itself for the superuser, and a pipe or
+    // a device would become a plain file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return AtomicWriteFailure{false, QStringLiteral("keine gewöhnliche Datei")};
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return AtomicWriteFailure{false, file.errorString()};

@@ -22,7 +22,10 @@ struct AtomicWriteFailure
 // Replaces the file at `path` with `bytes`, whole or not at all: the bytes go
 // to a temporary file beside it that is renamed over the old one, so a failed
 // or interrupted write (a full disk, a quota) leaves the old file as it was.
-// Nothing on success.
+// Only an ordinary file is replaced (a symbolic link to one keeps pointing to
+// it), or a new one made; anything else there (a folder, a device, a pipe, a
+// link to one of them) is left as it is and counts as a failure. Nothing on
+// success.
 std::optional<AtomicWriteFailure> writeFileAtomically(const QString &path, QByteArrayView bytes);
 
 } // namespace velmarit

@@ -5,6 +5,11 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
 namespace velmarit {
 
 namespace {
@@ -29,12 +34,50 @@ QByteArray preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &di
     return {};
 }
 
-void choosePreferredPlatform()
+DisplayOptions displayOptions(int argc, const char *const *argv)
 {
-    const QByteArray platform = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
-                                                  qgetenv("WAYLAND_DISPLAY"));
-    if (!platform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", platform);
+    // Qt's application object takes its options out first; those with a
+    // value take the next argument whatever it is. The X11 platform then
+    // reads what is left.
+    const auto name = [](const char *arg) {
+        const std::string_view view(arg);
+        return view.starts_with("--") ? view.substr(1) : view;
+    };
+    static constexpr std::string_view guiOptionsWithValue[] = {
+        "-platformpluginpath", "-platform",     "-platformtheme",
+        "-qwindowgeometry",    "-qwindowtitle", "-qwindowicon",
+        "-geometry",           "-title",        "-icon",
+    };
+    static constexpr std::string_view xcbOptionsWithValue[] = {"-display", "-name", "-visual"};
+
+    DisplayOptions options;
+    std::vector<int> left;
+    for (int i = 1; i < argc; ++i) {
+        if (!argv[i])
+            continue;
+        const std::string_view arg = name(argv[i]);
+        if (!arg.starts_with('-') ||
+            std::find(std::begin(guiOptionsWithValue), std::end(guiOptionsWithValue), arg) ==
+                std::end(guiOptionsWithValue)) {
+            left.push_back(i);
+            continue;
+        }
+        if (++i < argc && arg == "-platform") {
+            options.platform = argv[i];
+            options.platformValue = i;
+        }
+    }
+    for (std::size_t k = 0; k < left.size(); ++k) {
+        const std::string_view arg = name(argv[left[k]]);
+        if (std::find(std::begin(xcbOptionsWithValue), std::end(xcbOptionsWithValue), arg) ==
+                std::end(xcbOptionsWithValue) ||
+            k + 1 == left.size())
+            continue;
+        ++k;
+        if (arg == "-display")
+            options.display = argv[left[k]];
+    }
+    return options;
 }
 
 bool platformKnowsWindowPosition(const QString &platformName)

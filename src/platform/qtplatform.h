@@ -15,13 +15,33 @@
 // qtplatform_win.cpp; CMake picks one.
 namespace velmarit {
 
-// Why no window can be shown, as one German line for the console, or an
-// empty text when one can. Qt aborts with a terse message when the display
-// it needs is missing or does not answer; the program asks first, the way
-// Qt will connect, and says what is missing. A platform the user names in
-// QT_QPA_PLATFORM is respected: one that needs no display (offscreen) is
-// never refused.
-std::string missingDisplay();
+// Qt's own command-line options that choose the display, as Qt reads them:
+// -platform NAME, which every Qt program takes, and -display NAME, which
+// the X11 platform takes from what is left; "--platform" is "-platform",
+// and the last of each counts. Empty where not given; `platformValue` is the
+// index of -platform's value in argv (0 when there is none).
+struct DisplayOptions
+{
+    std::string platform;
+    int platformValue = 0;
+    std::string display;
+
+    friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
+};
+DisplayOptions displayOptions(int argc, const char *const *argv);
+
+// Called with the program's command line before the application object
+// exists. Qt aborts with a terse message when the display it needs is
+// missing, and waits for ever on an X server that accepts the connection
+// but never answers; the program asks first, the way Qt will connect, where
+// Qt will look (-platform or QT_QPA_PLATFORM, -display or DISPLAY,
+// WAYLAND_DISPLAY), and returns why no window can be shown as one German
+// line for the console. Otherwise it returns an empty text and has chosen
+// the platform: as preferredPlatform advises, and without an X server that
+// failed when a Wayland compositor answers instead. A platform the user
+// names is respected: one that needs no display (offscreen) is never
+// refused.
+std::string prepareDisplay(int argc, char **argv);
 
 // The Qt platform to ask for, from the environment the program starts in
 // (the values of QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY), or an empty
@@ -35,10 +55,6 @@ std::string missingDisplay();
 // platform the user names in QT_QPA_PLATFORM is always kept.
 QByteArray preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &display,
                              const QByteArray &waylandDisplay);
-
-// Sets QT_QPA_PLATFORM for this process as preferredPlatform advises; call
-// before the application object is created.
-void choosePreferredPlatform();
 
 // Whether the window's position on the screen is known on the platform Qt
 // runs on (QGuiApplication::platformName()). It is not on Wayland: the

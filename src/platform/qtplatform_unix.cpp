@@ -9,12 +9,18 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -28,30 +34,137 @@ std::string environment(const char *name)
     return value ? value : "";
 }
 
+// How long an X server may take to answer a new connection. A local one
+// answers within milliseconds, and one that a Wayland compositor starts on
+// the first connection (XWayland) within a second or two.
+constexpr auto xAnswerTime = std::chrono::seconds(5);
+
+enum class XAnswer {
+    Answers,
+    NoServer,
+    Refused,  // it answered, and turned the connection away
+    NoScreen, // it has no screen of the number DISPLAY names
+    Silent,   // it took the connection and said nothing in time
+};
+
+// What a test connection reports, as the exit status of the process that
+// made it.
+enum XConnectStatus {
+    xConnected = 0,
+    xFailed = 1,
+    xNoScreen = 2,
+};
+
 // Connects as Qt's X11 platform will, through libxcb (which that platform
-// loads anyway), so the answer includes the server's access control. The
-// library is opened here rather than linked: the program needs it only on X.
-bool xServerAnswers(const std::string &display)
+// loads anyway), so the answer includes the server's access control and
+// its screens. The library is opened here rather than linked: the program
+// needs it only on X.
+XConnectStatus connectToX(const std::string &display)
 {
     void *xcb = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
     if (!xcb)
-        return false;
+        return xFailed;
     using Connect = void *(*)(const char *, int *);
     using HasError = int (*)(void *);
-    using Disconnect = void (*)(void *);
     const auto connect = reinterpret_cast<Connect>(::dlsym(xcb, "xcb_connect"));
     const auto hasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
-    const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(xcb, "xcb_disconnect"));
-    bool answers = false;
-    if (connect && hasError && disconnect) {
-        // A failed connection is still an object that must be freed.
-        void *connection = connect(display.c_str(), nullptr);
-        answers = connection && hasError(connection) == 0;
-        if (connection)
-            disconnect(connection);
+    if (!connect || !hasError)
+        return xFailed;
+    // With a place for the screen number, libxcb also checks that the
+    // server has that screen (XCB_CONN_CLOSED_INVALID_SCREEN otherwise).
+    constexpr int invalidScreen = 6;
+    int screen = 0;
+    void *connection = connect(display.c_str(), &screen);
+    const int error = connection ? hasError(connection) : -1;
+    return error == 0 ? xConnected : error == invalidScreen ? xNoScreen : xFailed;
+}
+
+// The server's own words, one line of printable text.
+std::string serverWords(const std::string &said)
+{
+    std::string line = said.substr(0, std::min(said.find('\n'), std::size_t{200}));
+    for (char &c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+struct XProbe
+{
+    XAnswer answer = XAnswer::NoServer;
+    std::string reason; // what a server that refused said
+};
+
+// libxcb waits for the server's first answer with no time limit, so the
+// connection is tried in a child process that can be given up. A server
+// that refuses says why; libxcb writes that to standard error, which the
+// child hands back through a pipe.
+XProbe probeXServer(const std::string &display)
+{
+    int channel[2];
+    if (::pipe2(channel, O_CLOEXEC) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child < 0) {
+        ::close(channel[0]);
+        ::close(channel[1]);
+        return {};
     }
-    ::dlclose(xcb);
-    return answers;
+    if (child == 0) {
+        ::dup2(channel[1], STDERR_FILENO);
+        ::_exit(connectToX(display));
+    }
+    ::close(channel[1]);
+
+    std::string said;
+    bool ended = false;
+    const auto deadline = std::chrono::steady_clock::now() + xAnswerTime;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd ready = {channel[0], POLLIN, 0};
+        const int count = ::poll(&ready, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        char buffer[512];
+        const ssize_t got = ::read(channel[0], buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ended = true;
+            break;
+        }
+        if (said.size() < 4096)
+            said.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(channel[0]);
+    if (!ended)
+        ::kill(child, SIGKILL);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!ended)
+        return {XAnswer::Silent, {}};
+    const int result = WIFEXITED(status) ? WEXITSTATUS(status) : xFailed;
+    if (result == xConnected)
+        return {XAnswer::Answers, {}};
+    if (result == xNoScreen)
+        return {XAnswer::NoScreen, {}};
+    const std::string reason = serverWords(said);
+    return {reason.empty() ? XAnswer::NoServer : XAnswer::Refused, reason};
+}
+
+// The screen number in an X display name ("host:display.screen"); 0 when
+// it names none.
+std::string screenNumber(const std::string &display)
+{
+    const std::size_t colon = display.rfind(':');
+    const std::size_t dot = display.find('.', colon == std::string::npos ? 0 : colon);
+    return dot == std::string::npos ? "0" : display.substr(dot + 1);
 }
 
 // The compositor's socket, found the way the Wayland client library finds
@@ -79,17 +192,36 @@ bool compositorAnswers(const std::string &name)
     return answers;
 }
 
-// What one kind of display lacks, as a clause of the message; empty when it
-// answers.
-std::string xProblem(bool requested)
+// Where the program looks for a display: Qt's command-line options over
+// the environment.
+struct DisplayPlace
 {
-    const std::string display = environment("DISPLAY");
-    if (display.empty())
-        return requested ? "QT_QPA_PLATFORM verlangt einen X-Server, aber DISPLAY ist nicht gesetzt"
-                         : "";
-    if (xServerAnswers(display))
+    std::string platforms;       // the list of Qt platforms asked for; empty: Qt's choice
+    std::string platformsSource; // "-platform" or "QT_QPA_PLATFORM"
+    std::string x;               // the X display
+    std::string xSource;         // "-display :1" or "DISPLAY=:1"
+};
+
+// What an X server lacks, as a clause of the message; empty when it answers.
+std::string xProblem(const DisplayPlace &place, const XProbe &probe)
+{
+    switch (probe.answer) {
+    case XAnswer::Answers:
         return {};
-    return "an DISPLAY=" + display + " antwortet kein X-Server";
+    case XAnswer::Refused:
+        return "der X-Server an " + place.xSource + " verweigert den Zugriff (" + probe.reason +
+               "); XAUTHORITY muss auf seine Berechtigungsdatei zeigen, oder xhost muss den "
+               "Zugriff erlauben";
+    case XAnswer::NoScreen:
+        return "der X-Server an " + place.xSource + " hat keinen Bildschirm " +
+               screenNumber(place.x);
+    case XAnswer::Silent:
+        return "der X-Server an " + place.xSource + " antwortet nicht (nach " +
+               std::to_string(xAnswerTime.count()) + " Sekunden aufgegeben)";
+    case XAnswer::NoServer:
+        break;
+    }
+    return "an " + place.xSource + " antwortet kein X-Server";
 }
 
 std::string waylandProblem(bool requested)
@@ -123,59 +255,109 @@ bool isWayland(std::string_view platform)
     return platform.starts_with("wayland");
 }
 
+// The entries of a platform list ("xcb;wayland", "offscreen:fontconfig"),
+// and the platform each names.
+std::vector<std::string> platformEntries(const std::string &platforms)
+{
+    std::vector<std::string> entries;
+    std::string_view rest = platforms;
+    while (!rest.empty()) {
+        const std::string_view entry = rest.substr(0, rest.find(';'));
+        rest.remove_prefix(std::min(rest.size(), entry.size() + 1));
+        if (!entry.empty() && entry.front() != ':')
+            entries.emplace_back(entry);
+    }
+    return entries;
+}
+std::string_view platformOf(std::string_view entry)
+{
+    return entry.substr(0, entry.find(':'));
+}
+
 } // namespace
 
-std::string missingDisplay()
+std::string prepareDisplay(int argc, char **argv)
 {
-    // QT_QPA_PLATFORM is a list separated by semicolons, each entry a
-    // platform name with options after a colon; Qt takes the first that
-    // starts.
-    const std::string platforms = environment("QT_QPA_PLATFORM");
-    bool wantX = false;
-    bool wantWayland = false;
-    if (platforms.empty()) {
-        wantX = !environment("DISPLAY").empty();
-        wantWayland =
-            !environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty();
-        if (!wantX && !wantWayland)
+    const DisplayOptions options = displayOptions(argc, argv);
+    DisplayPlace place;
+    place.platforms = options.platform.empty() ? environment("QT_QPA_PLATFORM") : options.platform;
+    place.platformsSource = options.platform.empty() ? "QT_QPA_PLATFORM" : "-platform";
+    place.x = options.display.empty() ? environment("DISPLAY") : options.display;
+    place.xSource = options.display.empty() ? "DISPLAY=" + place.x : "-display " + place.x;
+    const bool requested = !place.platforms.empty();
+
+    // The platforms in the order Qt tries them; without a list, the ones the
+    // environment offers, X11 first (preferredPlatform).
+    std::vector<std::string> entries = platformEntries(place.platforms);
+    if (!requested) {
+        if (!place.x.empty())
+            entries.emplace_back("xcb");
+        if (!environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty())
+            entries.emplace_back("wayland");
+        if (entries.empty())
             return "velmarit: Keine grafische Anzeige gefunden: weder DISPLAY noch "
                    "WAYLAND_DISPLAY ist gesetzt.";
-    } else {
-        std::string_view rest = platforms;
-        while (!rest.empty()) {
-            const std::string_view entry = rest.substr(0, rest.find(';'));
-            rest.remove_prefix(std::min(rest.size(), entry.size() + 1));
-            const std::string_view name = entry.substr(0, entry.find(':'));
-            if (name.empty())
-                continue;
-            if (isX(name))
-                wantX = true;
-            else if (isWayland(name))
-                wantWayland = true;
-            else
-                return {}; // offscreen, minimal, vnc, eglfs, ...: no display to ask
-        }
-        if (!wantX && !wantWayland)
-            return {};
     }
 
     std::vector<std::string> problems;
-    if (wantX) {
-        std::string problem = xProblem(!platforms.empty());
-        if (problem.empty())
-            return {};
+    bool xAsked = false;
+    bool xFailed = false;
+    bool found = false;
+    for (const std::string &entry : entries) {
+        const std::string_view platform = platformOf(entry);
+        std::string problem;
+        if (isX(platform)) {
+            if (xAsked)
+                continue;
+            xAsked = true;
+            problem = place.x.empty()
+                          ? place.platformsSource +
+                                " verlangt einen X-Server, aber DISPLAY ist nicht gesetzt"
+                          : xProblem(place, probeXServer(place.x));
+            xFailed = !problem.empty();
+        } else if (isWayland(platform)) {
+            problem = waylandProblem(requested);
+        }
+        // Any other platform (offscreen, minimal, vnc, eglfs, ...) needs no
+        // display to ask.
+        if (problem.empty()) {
+            found = true;
+            break;
+        }
         problems.push_back(std::move(problem));
     }
-    if (wantWayland) {
-        std::string problem = waylandProblem(!platforms.empty());
-        if (problem.empty())
-            return {};
-        problems.push_back(std::move(problem));
+
+    if (!found) {
+        std::string message = "velmarit: Keine grafische Anzeige gefunden: ";
+        for (std::size_t i = 0; i < problems.size(); ++i)
+            message += (i == 0 ? "" : ", und ") + problems[i];
+        return message + '.';
     }
-    std::string message = "velmarit: Keine grafische Anzeige gefunden: ";
-    for (std::size_t i = 0; i < problems.size(); ++i)
-        message += (i == 0 ? "" : ", und ") + problems[i];
-    return message + '.';
+
+    // Qt would try an X server that failed again, and wait for ever on one
+    // that does not answer: the list it gets names what was found instead.
+    std::string chosen;
+    if (xFailed) {
+        for (const std::string &entry : entries) {
+            if (!isX(platformOf(entry)))
+                chosen += (chosen.empty() ? "" : ";") + entry;
+        }
+    } else if (!requested) {
+        chosen =
+            preferredPlatform({}, QByteArray::fromStdString(place.x), qgetenv("WAYLAND_DISPLAY"))
+                .toStdString();
+    }
+    if (chosen.empty())
+        return {};
+    if (options.platformValue > 0) {
+        // The value must outlive the application object, which keeps argv.
+        static std::string platformArgument;
+        platformArgument = chosen;
+        argv[options.platformValue] = platformArgument.data();
+    } else {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(chosen));
+    }
+    return {};
 }
 
 void preparePdfPlatform()

@@ -9,7 +9,7 @@
 
 namespace velmarit {
 
-std::string missingDisplay()
+std::string prepareDisplay(int /*argc*/, char ** /*argv*/)
 {
     return {};
 }

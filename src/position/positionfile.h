@@ -44,7 +44,9 @@ std::optional<WindowPosition> readPositionFile(const QString &path);
 
 // Replaces the file at `path` with the position, atomically: the bytes go to
 // a temporary file beside it that is renamed over the old one, so a failed or
-// interrupted write leaves the old file as it was. Returns false on failure.
+// interrupted write leaves the old file as it was. Only an ordinary file is
+// replaced or made: a device, a pipe or a folder in its place (or a link to
+// one) is left exactly as it is. Returns false when nothing was written.
 bool writePositionFile(const QString &path, WindowPosition position);
 
 } // namespace velmarit

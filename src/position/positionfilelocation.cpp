@@ -18,7 +18,20 @@ QString fileIn(const QString &dir)
     return QDir(dir).filePath(QString::fromLatin1(kPositionFileName));
 }
 
+bool canKeepFileIn(const QString &dir)
+{
+    if (!isDirectoryWritable(dir))
+        return false;
+    const QString file = fileIn(dir);
+    return !QFileInfo(file).isFile() || isFileWritable(file);
+}
+
 } // namespace
+
+QString positionFileIn(const QString &dir)
+{
+    return dir.isEmpty() ? QString() : fileIn(dir);
+}
 
 PositionFileLocation choosePositionFileLocation(const QString &programDir, bool programDirWritable,
                                                 const QString &configDir, bool configFileExists)
@@ -38,8 +51,7 @@ PositionFileLocation locatePositionFile(const QString &programDir, const QString
     // there: one left by an earlier run as root would give every user root's
     // position.
     const QString ownDir = isSystemInstallation(programDir) ? QString() : programDir;
-    return choosePositionFileLocation(ownDir, isDirectoryWritable(ownDir), configDir,
-                                      configFileExists);
+    return choosePositionFileLocation(ownDir, canKeepFileIn(ownDir), configDir, configFileExists);
 }
 
 QString defaultProgramDir()

@@ -23,6 +23,13 @@ bool isDirectoryWritable(const QString &dir)
     return ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK | X_OK) == 0;
 }
 
+bool isFileWritable(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() &&
+           ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) == 0;
+}
+
 QString userSettingsBaseDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -37,6 +37,29 @@ bool isDirectoryWritable(const QString &dir)
     return true;
 }
 
+bool isFileWritable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return false;
+    // The writer refuses a file with the read-only attribute, whoever runs
+    // it. The access rules only opening for writing can tell, which changes
+    // nothing as long as nothing is written. A program that holds the file
+    // open says nothing about who may write it.
+    const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    const HANDLE handle =
+        CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(handle);
+    return true;
+}
+
 QString userSettingsBaseDir()
 {
     // %APPDATA%: settings roam with the user's profile.

@@ -61,6 +61,14 @@ QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables
         return QStringLiteral("Den Ordner „%1“ gibt es nicht.")
             .arg(nativePath(target.absolutePath()));
 
+    // Without a font for the text the pages would carry empty boxes, or no
+    // text at all.
+    if (!sheetFontFamily(tables))
+        return QStringLiteral("Für das PDF fehlt eine Schrift: weder %1 noch eine andere Schrift "
+                              "mit allen Zeichen der Tabellen ist installiert. Es wurde nichts "
+                              "gespeichert.")
+            .arg(sheetFontList().join(QStringLiteral(" noch ")));
+
     // The whole PDF (a few hundred KB) is made in memory first and written
     // with calls whose counts are checked: a short write (a full disk, a
     // quota) must never be committed as a finished file.

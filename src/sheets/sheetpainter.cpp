@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPageLayout>
@@ -115,6 +116,39 @@ struct TablePlan
 
 const QString blockHeading = QStringLiteral("Schalterblock");
 
+// Every character the pages of `tables` show, page numbers included.
+QString pageCharacters(const std::vector<CodingTable> &tables)
+{
+    QString text = sheetDocumentTitle() + legend + blockHeading +
+                   QStringLiteral(" (Fortsetzung) Seite 0123456789 von ON");
+    const auto add = [&text](const std::string &part) { text += fromStd(part); };
+    for (const CodingTable &table : tables) {
+        add(table.title);
+        add(table.note);
+        for (const TableColumn &column : table.leading)
+            add(column.heading);
+        add(table.switches.heading);
+        for (const TableColumn &column : table.trailing)
+            add(column.heading);
+        for (const TableRow &row : table.rows) {
+            for (const std::string &cell : row.leading)
+                add(cell);
+            text += onText(row, table);
+            for (const std::string &cell : row.trailing)
+                add(cell);
+        }
+    }
+    return text;
+}
+
+bool hasEveryCharacter(const QString &family, const QString &text)
+{
+    const QFontMetricsF metrics{QFont(family)};
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(),
+                       [&](uint c) { return QChar::isSpace(c) || metrics.inFontUcs4(c); });
+}
+
 qreal textWidth(const QFont &font, const QString &text)
 {
     return QFontMetricsF(font).horizontalAdvance(text);
@@ -167,10 +201,10 @@ struct DocumentPlan
     int pageCount = 0;
 };
 
-DocumentPlan planDocument(const std::vector<CodingTable> &tables)
+DocumentPlan planDocument(const std::vector<CodingTable> &tables, const QString &fontFamily)
 {
     const SheetMetrics::Page &page = metrics.page;
-    const Fonts fonts = fontsOf(sheetFontFamily());
+    const Fonts fonts = fontsOf(fontFamily);
     DocumentPlan document{fonts, SwitchBlock(unitsPerMm, fonts.label), {}, 0};
     const qreal contentWidth = mm(page.width - page.marginLeft - page.marginRight);
     const qreal blockGap = mm(metrics.rows.blockGap);
@@ -373,28 +407,48 @@ QString sheetDocumentTitle()
     return QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter");
 }
 
-QString sheetFontFamily()
+QStringList sheetFontList()
 {
     // Arial is on every Windows; Liberation Sans, with the same metrics,
     // comes with the program's Debian package. Whichever is found first, the
     // pages lay out alike.
-    const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-    for (const QString &family : families) {
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+}
+
+std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables)
+{
+    for (const QString &family : sheetFontList()) {
         if (QFontDatabase::hasFamily(family))
             return family;
     }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    // Without them a font that lacks a character would print it as an empty
+    // box, or print nothing at all where there is no font. The system's
+    // usual font is asked first.
+    const QStringList installed = QFontDatabase::families();
+    QStringList candidates = installed;
+    const QString usual = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+    if (installed.contains(usual))
+        candidates.prepend(usual);
+    const QString characters = pageCharacters(tables);
+    for (const QString &family : std::as_const(candidates)) {
+        if (hasEveryCharacter(family, characters))
+            return family;
+    }
+    return std::nullopt;
 }
 
 int sheetPageCount(const std::vector<CodingTable> &tables)
 {
-    return planDocument(tables).pageCount;
+    return planDocument(tables, sheetFontFamily(tables).value_or(QString())).pageCount;
 }
 
 bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tables,
                  const SheetHeading &heading, int first, int last)
 {
-    const DocumentPlan document = planDocument(tables);
+    const std::optional<QString> fontFamily = sheetFontFamily(tables);
+    if (!fontFamily)
+        return false;
+    const DocumentPlan document = planDocument(tables, *fontFamily);
     first = std::max(first, 1);
     last = last <= 0 ? document.pageCount : std::min(last, document.pageCount);
     if (first > last)

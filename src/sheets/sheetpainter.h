@@ -6,7 +6,9 @@
 #include "tables/codingtable.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -33,7 +35,8 @@ int sheetPageCount(const std::vector<CodingTable> &tables);
 // Paints the pages `first` to `last` (counted from 1 over all tables; a
 // `last` of 0 or beyond the end means the last page) onto `device`, which
 // must not have a painter yet. Needs a QGuiApplication for the fonts. False
-// when no page lies in the range or the device could not be painted on.
+// when no page lies in the range, no font can show the text or the device
+// could not be painted on.
 bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tables,
                  const SheetHeading &heading, int first = 1, int last = 0);
 
@@ -41,8 +44,14 @@ bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tabl
 // properties.
 QString sheetDocumentTitle();
 
-// The font family the pages are set in: the first of the platform's choices
-// that is installed.
-QString sheetFontFamily();
+// The font families the pages are designed for, the one asked for first
+// first.
+QStringList sheetFontList();
+
+// The font family the pages of `tables` are set in: the first of
+// sheetFontList() that is installed, else the first installed family with
+// every character the pages show (the system's usual font first). Nothing
+// when no font has them all.
+std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables);
 
 } // namespace velmarit

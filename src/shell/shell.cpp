@@ -15,6 +15,7 @@
 #include "ui/layout.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -30,6 +31,14 @@ QList<QRect> screenGeometries()
     for (const QScreen *screen : QGuiApplication::screens())
         rects.append(screen->geometry());
     return rects;
+}
+
+bool keepPosition(const QString &path, WindowPosition position)
+{
+    const QFileInfo target(path);
+    if (!path.isEmpty() && !target.dir().exists())
+        QDir().mkpath(target.absolutePath());
+    return writePositionFile(path, position);
 }
 
 } // namespace
@@ -100,12 +109,26 @@ void Shell::Form_Unload()
     // saved position is worth more than a guess: the file is left as it is.
     if (!platformKnowsWindowPosition(QGuiApplication::platformName()))
         return;
-    // Nothing here may keep the program from ending: a write that fails
-    // (a read-only disk, a directory in the file's place) is let go.
+    // Nothing here may keep the program from ending: a write that fails is
+    // let go once it has been said.
+    const WindowPosition position = positionFromPixels(m_window->frameGeometry().topLeft());
+    if (keepPosition(m_positionFilePath, position))
+        return;
+    // Something that is no file (a link to /dev/null, a pipe, a folder)
+    // switches the position off on purpose; with no place at all there is
+    // nothing to keep it in.
     const QFileInfo target(m_positionFilePath);
-    if (!m_positionFilePath.isEmpty() && !target.dir().exists())
-        QDir().mkpath(target.absolutePath());
-    writePositionFile(m_positionFilePath, positionFromPixels(m_window->frameGeometry().topLeft()));
+    if (m_positionFilePath.isEmpty() || (target.exists() && !target.isFile()))
+        return;
+    // The file beside the program was made unwritable during the run (by a
+    // run as root, say): the per-user file takes the position, as it does
+    // when that is so at the start.
+    const QString perUser = positionFileIn(m_configDir);
+    if (perUser != m_positionFilePath && keepPosition(perUser, position))
+        return;
+    qWarning().noquote() << QStringLiteral("velmarit: Die Fensterposition konnte nicht in „%1“ "
+                                           "gespeichert werden.")
+                                .arg(QDir::toNativeSeparators(m_positionFilePath));
 }
 
 void Shell::endSession()

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program started where no display answers: it must say in one German
-// line what is missing and end with status 1 before Qt can abort. A platform
-// named in QT_QPA_PLATFORM that needs no display starts as usual.
+// line what is missing and end with status 1 before Qt can abort or wait for
+// ever. A platform named in QT_QPA_PLATFORM or with Qt's -platform option
+// that needs no display starts as usual, and -display names the X server.
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <arpa/inet.h>
 #include <csignal>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -40,6 +44,36 @@ QString displayWithoutServer()
     return {};
 }
 
+// A TCP listener on an X server's port that takes connections (the system
+// completes them) and never says a word. Its X display name, or nothing.
+// The numbers are not displayWithoutServer()'s: libxcb tries TCP on the
+// same port when a display's local socket is missing.
+struct SilentXServer
+{
+    SilentXServer()
+    {
+        for (int n = 4811; n < 4911 && display.isEmpty(); ++n) {
+            fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_in address = {};
+            address.sin_family = AF_INET;
+            address.sin_port = htons(static_cast<uint16_t>(6000 + n));
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+                ::listen(fd, 16) == 0)
+                display = QStringLiteral("127.0.0.1:%1").arg(n);
+            else
+                ::close(fd);
+        }
+    }
+    ~SilentXServer()
+    {
+        if (!display.isEmpty())
+            ::close(fd);
+    }
+    int fd = -1;
+    QString display;
+};
+
 } // namespace
 
 class DisplayCheckTest : public QObject
@@ -54,6 +88,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_program;
+    SilentXServer m_silent;
 };
 
 void DisplayCheckTest::initTestCase()
@@ -67,11 +102,13 @@ void DisplayCheckTest::initTestCase()
     QVERIFY(QFile::setPermissions(m_dir.filePath("run"), QFile::ReadOwner | QFile::WriteOwner |
                                                              QFile::ExeOwner));
     QVERIFY(!displayWithoutServer().isEmpty());
+    QVERIFY(!m_silent.display.isEmpty());
 }
 
 void DisplayCheckTest::start_data()
 {
     QTest::addColumn<Variables>("variables");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
 
@@ -79,33 +116,58 @@ void DisplayCheckTest::start_data()
     const QString prefix = "velmarit: Keine grafische Anzeige gefunden: ";
     const QString noX = "an DISPLAY=" + x + " antwortet kein X-Server";
 
-    QTest::newRow("nothing set") << Variables{} << 1
+    QTest::newRow("nothing set") << Variables{} << QStringList{} << 1
                                  << prefix + "weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
-    QTest::newRow("X server gone") << Variables{{"DISPLAY", x}} << 1 << prefix + noX + ".";
+    QTest::newRow("X server gone")
+        << Variables{{"DISPLAY", x}} << QStringList{} << 1 << prefix + noX + ".";
     QTest::newRow("Wayland socket missing")
-        << Variables{{"WAYLAND_DISPLAY", "wayland-missing"}} << 1
+        << Variables{{"WAYLAND_DISPLAY", "wayland-missing"}} << QStringList{} << 1
         << prefix + "an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
     QTest::newRow("neither answers")
-        << Variables{{"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
+        << Variables{{"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}} << QStringList{} << 1
         << prefix + noX +
                ", und an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
     QTest::newRow("X named, no DISPLAY")
-        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
+        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-missing"}}
+        << QStringList{} << 1
         << prefix + "QT_QPA_PLATFORM verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
     QTest::newRow("Wayland named, none there")
-        << Variables{{"QT_QPA_PLATFORM", "wayland"}} << 1
-        << prefix +
-               "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
-               "Wayland-Compositor.";
+        << Variables{{"QT_QPA_PLATFORM", "wayland"}} << QStringList{} << 1
+        << prefix + "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
+                    "Wayland-Compositor.";
     // Platforms that need no display start with any environment.
     QTest::newRow("offscreen with a dead X server")
-        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << 0
-        << QString();
+        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << QStringList{}
+        << 0 << QString();
+
+    // An X server that takes the connection and never answers is given up.
+    const QString silent = m_silent.display;
+    QTest::newRow("X server silent") << Variables{{"DISPLAY", silent}} << QStringList{} << 1
+                                     << prefix + "der X-Server an DISPLAY=" + silent +
+                                            " antwortet nicht (nach 5 Sekunden aufgegeben).";
+
+    // Qt's own options choose the display over the environment.
+    QTest::newRow("-platform offscreen, nothing set")
+        << Variables{} << QStringList{"-platform", "offscreen"} << 0 << QString();
+    QTest::newRow("--platform offscreen over QT_QPA_PLATFORM=xcb")
+        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}}
+        << QStringList{"--platform", "offscreen"} << 0 << QString();
+    QTest::newRow("-platform xcb, no DISPLAY")
+        << Variables{} << QStringList{"-platform", "xcb"} << 1
+        << prefix + "-platform verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
+    QTest::newRow("-display of a server that is gone")
+        << Variables{} << QStringList{"-display", x} << 1
+        << prefix + "an -display " + x + " antwortet kein X-Server.";
+    QTest::newRow("-display of a silent server, DISPLAY set")
+        << Variables{{"DISPLAY", x}} << QStringList{"-display", silent} << 1
+        << prefix + "der X-Server an -display " + silent +
+               " antwortet nicht (nach 5 Sekunden aufgegeben).";
 }
 
 void DisplayCheckTest::start()
 {
     QFETCH(Variables, variables);
+    QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
 
@@ -121,7 +183,7 @@ void DisplayCheckTest::start()
 
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(m_program, {});
+    program.start(m_program, arguments);
     QVERIFY(program.waitForStarted());
     if (status == 0) {
         // It runs: the window is up once the program catches the session's

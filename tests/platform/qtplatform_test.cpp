@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <vector>
+
 using velmarit::preferredPlatform;
 
 class QtPlatformTest : public QObject
@@ -16,6 +18,8 @@ private slots:
     void preferred();
     void onWayland_data();
     void onWayland();
+    void commandLine_data();
+    void commandLine();
 };
 
 void QtPlatformTest::preferred_data()
@@ -79,6 +83,55 @@ void QtPlatformTest::onWayland()
     QCOMPARE(velmarit::platformKnowsWindowPosition(platform), knowsPosition);
     QCOMPARE(velmarit::platformNeedsQuickExit(platform, QVersionNumber::fromString(qtVersion)),
              quickExit);
+}
+
+// Qt's options as Qt reads them: the application object takes its own (each
+// with its value) first, the X11 platform reads -display from the rest.
+void QtPlatformTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<int>("platformValue");
+    QTest::addColumn<QString>("display");
+
+    using L = QStringList;
+    QTest::newRow("none") << L{} << "" << 0 << "";
+    QTest::newRow("-platform") << L{"-platform", "offscreen"} << "offscreen" << 2 << "";
+    QTest::newRow("--platform") << L{"--platform", "xcb;wayland"} << "xcb;wayland" << 2 << "";
+    QTest::newRow("the last -platform counts")
+        << L{"-platform", "xcb", "datei", "-platform", "wayland"} << "wayland" << 5 << "";
+    QTest::newRow("-platform without a value") << L{"-platform"} << "" << 0 << "";
+    QTest::newRow("-display") << L{"-display", ":5"} << "" << 0 << ":5";
+    QTest::newRow("--display, the last counts")
+        << L{"--display", ":5", "-name", "x", "-display", ":6.1"} << "" << 0 << ":6.1";
+    QTest::newRow("a value that looks like -display")
+        << L{"-qwindowtitle", "-display", ":5"} << "" << 0 << "";
+    QTest::newRow("-display loses its value to -platform")
+        << L{"-display", "-platform", "offscreen"} << "offscreen" << 3 << "";
+    QTest::newRow("-display of -name's value") << L{"-name", "-display", ":5"} << "" << 0 << "";
+    QTest::newRow("both, among other arguments")
+        << L{"-style", "fusion", "-display", "host:1", "-platform", "xcb"} << "xcb" << 6
+        << "host:1";
+}
+
+void QtPlatformTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    QFETCH(int, platformValue);
+    QFETCH(QString, display);
+
+    std::vector<QByteArray> bytes{"velmarit"};
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toUtf8());
+    std::vector<const char *> argv;
+    for (const QByteArray &argument : bytes)
+        argv.push_back(argument.constData());
+    const velmarit::DisplayOptions options =
+        velmarit::displayOptions(static_cast<int>(argv.size()), argv.data());
+    QCOMPARE(QString::fromStdString(options.platform), platform);
+    QCOMPARE(options.platformValue, platformValue);
+    QCOMPARE(QString::fromStdString(options.display), display);
 }
 
 QTEST_APPLESS_MAIN(QtPlatformTest)

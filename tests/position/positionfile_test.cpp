@@ -12,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using velmarit::WindowPosition;
 
@@ -34,6 +35,8 @@ private slots:
     void readLongFiles();
     void failedWriteKeepsOldFile();
     void writeOverDirectoryFails();
+    void writeOnlyOverFiles_data();
+    void writeOnlyOverFiles();
 };
 
 void PositionFileTest::format_data()
@@ -203,6 +206,58 @@ void PositionFileTest::writeOverDirectoryFails()
     QVERIFY(!velmarit::writePositionFile(dir.filePath("Velmarit.ini"), {15, 15}));
     QVERIFY(QFileInfo(dir.filePath("Velmarit.ini")).isDir());
     QVERIFY(!velmarit::writePositionFile(QString(), {15, 15}));
+}
+
+void PositionFileTest::writeOnlyOverFiles_data()
+{
+    QTest::addColumn<QString>("target"); // what Velmarit.ini is, or points to
+    QTest::addColumn<bool>("link");
+
+    QTest::newRow("pipe") << "pipe" << false;
+    QTest::newRow("link to a pipe") << "pipe" << true;
+    // A copy of /dev/null: linking the file to that is how it is switched off.
+    QTest::newRow("link to a device") << "device" << true;
+    QTest::newRow("link to a file") << "file" << true;
+}
+
+// Only an ordinary file is replaced; a link to one is written through and
+// stays a link. Anything else keeps its kind, and no file appears.
+void PositionFileTest::writeOnlyOverFiles()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, link);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ini = dir.filePath("Velmarit.ini");
+    const QString made = link ? dir.filePath("target") : ini;
+    const QByteArray name = QFile::encodeName(made);
+    if (target == "pipe")
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    else if (target == "file")
+        QVERIFY(writeBytes(made, "[Position]\r\n 15 \r\n 15 \r\n"));
+    else if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QSKIP("making a device node needs the right to (CAP_MKNOD)");
+    if (link)
+        QVERIFY(QFile::link(made, ini));
+    struct stat before = {};
+    QCOMPARE(::stat(name.constData(), &before), 0);
+    const QStringList entries =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    const bool written = velmarit::writePositionFile(ini, {1440, 720});
+
+    QCOMPARE(written, target == "file");
+    QCOMPARE(QFileInfo(ini).isSymLink(), link);
+    struct stat after = {};
+    QCOMPARE(::stat(name.constData(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             entries);
+    if (written)
+        QCOMPARE(fileBytes(ini), QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
 }
 
 QTEST_GUILESS_MAIN(PositionFileTest)

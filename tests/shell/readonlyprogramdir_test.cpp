@@ -1,49 +1,73 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A program directory that cannot be written, in a test program of its own:
-// where the system offers no way to make one, the case is skipped, and ctest
-// shows it as not run rather than passed.
+// A program directory where the position file cannot be written, in a test
+// program of its own: where the system offers no way to make a path
+// read-only, the case is skipped, and ctest shows it as not run rather than
+// passed.
 
 #include "filebytes.h"
 #include "program.h"
-#include "readonlydirectory.h"
+#include "readonlypath.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 class ReadOnlyProgramDirTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void readOnlyProgramDirectory();
+    void readOnlyPlace_data();
+    void readOnlyPlace();
 };
 
-void ReadOnlyProgramDirTest::readOnlyProgramDirectory()
+void ReadOnlyProgramDirTest::readOnlyPlace_data()
 {
+    QTest::addColumn<QString>("readOnly"); // what is made read-only
+    QTest::addColumn<bool>("whileRunning");
+
+    QTest::newRow("read-only folder") << "program" << false;
+    // A file left by a run as root in the user's own folder.
+    QTest::newRow("read-only file in a writable folder") << "program/Velmarit.ini" << false;
+    QTest::newRow("file made read-only while the window is open") << "program/Velmarit.ini" << true;
+}
+
+void ReadOnlyProgramDirTest::readOnlyPlace()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(bool, whileRunning);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("program"));
     const QString programDir = dir.filePath("program");
     const QString configDir = dir.filePath("home/.config/Velmarit");
-    QVERIFY(writeBytes(programDir + "/Velmarit.ini", "[Position]\r\n 1440 \r\n 720 \r\n"));
+    const QByteArray old("[Position]\r\n 1440 \r\n 720 \r\n");
+    QVERIFY(writeBytes(programDir + "/Velmarit.ini", old));
 
-    ReadOnlyDirectory readOnly(programDir);
-    if (!readOnly.isReadOnly())
-        QSKIP("this system offers no way to make a directory read-only for this user");
+    std::unique_ptr<ReadOnlyPath> readOnlyPath;
+    const auto makeReadOnly = [&] {
+        readOnlyPath = std::make_unique<ReadOnlyPath>(dir.filePath(readOnly));
+        return readOnlyPath->isReadOnly();
+    };
+    if (!whileRunning && !makeReadOnly())
+        QSKIP("this system offers no way to make a path read-only for this user");
     {
         // Started from a read-only place, the old file still gives the position;
         // the close keeps the new one in the configuration directory.
         Program program(programDir, configDir);
         QCOMPARE(program.window->pos(), QPoint(96, 48));
-        QCOMPARE(program.shell->positionFilePath(), configDir + "/Velmarit.ini");
+        QCOMPARE(program.shell->positionFilePath(),
+                 whileRunning ? programDir + "/Velmarit.ini" : configDir + "/Velmarit.ini");
+        if (whileRunning && !makeReadOnly())
+            QSKIP("this system offers no way to make a path read-only for this user");
         program.window->move(-20, 1);
         program.window->close();
     }
     QCOMPARE(fileBytes(configDir + "/Velmarit.ini"), QByteArray("[Position]\r\n-300 \r\n 15 \r\n"));
-    QCOMPARE(fileBytes(programDir + "/Velmarit.ini"),
-             QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
+    QCOMPARE(fileBytes(programDir + "/Velmarit.ini"), old);
 
     Program again(programDir, configDir);
     QCOMPARE(again.window->pos(), QPoint(-20, 1));

@@ -27,6 +27,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 using velmarit::FrmVelmarit;
 using velmarit::Shell;
@@ -91,7 +92,9 @@ private slots:
     void malformedFile();
     void closeWritesPosition_data();
     void closeWritesPosition();
-    void directoryInPlaceOfFile();
+    void noFileInPlaceOfFile_data();
+    void noFileInPlaceOfFile();
+    void nowhereToKeepPosition();
     void infoBoxOpens_data();
     void infoBoxOpens();
     void noInfoBoxOnControls_data();
@@ -236,19 +239,67 @@ void ShellTest::closeWritesPosition()
     QCOMPARE(again.window->pos(), pixels);
 }
 
-// A directory where the file belongs can be neither read nor replaced: the
-// window starts complete at (0, 0) and still closes.
-void ShellTest::directoryInPlaceOfFile()
+// Something that is no file where the file belongs (a folder, or a pipe or
+// a link to one: the way to switch the position off) can be neither read nor
+// replaced: the window starts complete at (0, 0), still closes, and leaves it
+// as it was, with no word about it and no file written anywhere else.
+void ShellTest::noFileInPlaceOfFile_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("link to a pipe") << "link to a pipe";
+}
+
+void ShellTest::noFileInPlaceOfFile()
+{
+    QFETCH(QString, kind);
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    const QString ini = dir.filePath("Velmarit.ini");
+    const QString pipe = kind == "pipe" ? ini : dir.filePath("pipe");
+    if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("Velmarit.ini"));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    if (kind == "link to a pipe")
+        QVERIFY(QFile::link(pipe, ini));
+    const QStringList entries =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    QTest::failOnWarning(QRegularExpression("Fensterposition"));
     Program program(dir.path(), dir.filePath("config"));
     QCOMPARE(program.window->pos(), QPoint(0, 0));
     verifyCompleteWindow(*program.window);
     QVERIFY(program.show());
+    program.window->move(96, 48);
     QVERIFY(program.window->close());
     QVERIFY(!program.window->isVisible());
-    QVERIFY(QFileInfo(dir.filePath("Velmarit.ini")).isDir());
+
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             entries);
+    QCOMPARE(QFileInfo(ini).isSymLink(), kind == "link to a pipe");
+    struct stat status = {};
+    QCOMPARE(::stat(QFile::encodeName(ini).constData(), &status), 0);
+    QVERIFY(kind == "folder" ? S_ISDIR(status.st_mode) : S_ISFIFO(status.st_mode));
+}
+
+// Neither beside the program nor in the configuration directory can a file
+// be made (a plain file stands where each folder would be): the window
+// closes, and says why the position is lost.
+void ShellTest::nowhereToKeepPosition()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("plain"), "x"));
+    const QString configDir = dir.filePath("plain/.config/Velmarit");
+    Program program(dir.filePath("plain/program"), configDir);
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable("velmarit: Die Fensterposition konnte nicht in „" +
+                                    QDir::toNativeSeparators(configDir + "/Velmarit.ini") +
+                                    "“ gespeichert werden."));
+    QVERIFY(program.window->close());
+    QVERIFY(!program.window->isVisible());
 }
 
 void ShellTest::infoBoxOpens_data()

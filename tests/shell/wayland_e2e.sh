@@ -6,8 +6,9 @@
 # backend). A Wayland client cannot learn where its window stands, so:
 # - with XWayland there the program runs as an X11 client and keeps its
 #   position as on any X desktop;
-# - on Wayland alone (no XWayland, XWayland not answering, or Wayland asked
-#   for by the user) it leaves the position file exactly as it was.
+# - on Wayland alone (no XWayland, XWayland not answering, an X server that
+#   takes the connection and never answers, or Wayland asked for by the
+#   user) it leaves the position file exactly as it was.
 # Every run ends by SIGTERM, as at the end of a session, with status 0.
 #
 # Usage: wayland_e2e.sh PATH-TO-VELMARIT
@@ -26,8 +27,10 @@ runtime="$work/runtime"
 mkdir -m 700 "$runtime"
 app_pid=
 weston_pids=()
+silent_pid=
 cleanup() {
     stop_pid "$app_pid"
+    stop_pid "$silent_pid"
     for pid in "${weston_pids[@]}"; do
         if kill -0 "$pid" 2>/dev/null; then
             kill -TERM "$pid" 2>/dev/null
@@ -68,6 +71,23 @@ for number in 69 68 67 66 65; do
     fi
 done
 [ -n "$dead_display" ] || fail "no free display number for the fallback case"
+
+# An X server's TCP port that takes connections and never says a word.
+/usr/bin/python3 -c '
+import socket, sys, time
+for number in range(4911, 5011):
+    listener = socket.socket()
+    try:
+        listener.bind(("127.0.0.1", 6000 + number))
+    except OSError:
+        continue
+    listener.listen(16)
+    print(number, flush=True)
+    time.sleep(3600)
+' >"$work/silent" &
+silent_pid=$!
+wait_for 100 test -s "$work/silent" || fail "no port for the silent X server"
+silent_display="127.0.0.1:$(head -n 1 "$work/silent")"
 
 cp "$program" "$work/velmarit"
 ini="$work/Velmarit.ini"
@@ -117,12 +137,14 @@ cases=(
     "Wayland alone keeps the file|wayland|$saved|$saved|WAYLAND_DISPLAY=velmarit-wl-60"
     "Wayland alone writes no file|wayland|none|none|WAYLAND_DISPLAY=velmarit-wl-60"
     "X server not answering|wayland|$saved|$saved|DISPLAY=DEAD WAYLAND_DISPLAY=velmarit-wl-61"
+    "X server silent|wayland|$saved|$saved|DISPLAY=SILENT WAYLAND_DISPLAY=velmarit-wl-61"
     "Wayland asked for|wayland|$saved|$saved|QT_QPA_PLATFORM=wayland DISPLAY=XWAYLAND WAYLAND_DISPLAY=velmarit-wl-61"
 )
 for row in "${cases[@]}"; do
     IFS='|' read -r name runs_on before after environment <<<"$row"
     environment=${environment//XWAYLAND/$xwayland_display}
     environment=${environment//DEAD/$dead_display}
+    environment=${environment//SILENT/$silent_display}
     rm -f "$ini"
     [ "$before" = none ] || printf '%b' "$before" >"$ini"
     # shellcheck disable=SC2086 # the environment is a list of words

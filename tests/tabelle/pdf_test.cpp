@@ -15,6 +15,8 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -387,3 +389,74 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DiskFull", "%1/t.pdf", {}, 20000, "nicht vollständig geschrieben"},
         FailureCase{"DiskFullKeepsOldFile", "%1/t.pdf", "alte Tabelle", 20000,
                     "nicht vollständig geschrieben"}));
+
+struct FontCase
+{
+    const char *name;
+    QStringList fontFiles; // all the fonts fontconfig is given
+    QString embedded;      // the font the PDF carries; empty: no PDF is made
+};
+
+void PrintTo(const FontCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+using PdfFonts = testing::TestWithParam<FontCase>;
+
+// Where neither face of the font list is installed, any font with every
+// character of the tables will do; where none has them, the text would come
+// out as empty boxes, so no PDF is written and the program says why.
+TEST_P(PdfFonts, TakesAFontWithEveryCharacterOrWritesNothing)
+{
+    const FontCase &c = GetParam();
+    QTemporaryDir directory;
+    const QString fonts = directory.filePath(QStringLiteral("fonts"));
+    ASSERT_TRUE(QDir().mkpath(fonts));
+    for (const QString &file : c.fontFiles) {
+        // ./scripts/test installs them; a package build may lack them.
+        if (!QFileInfo::exists(file))
+            GTEST_SKIP() << file.toStdString() << " is not installed";
+        ASSERT_TRUE(QFile::link(file, QDir(fonts).filePath(QFileInfo(file).fileName())));
+    }
+    const QString config = directory.filePath(QStringLiteral("fonts.conf"));
+    QFile configFile(config);
+    ASSERT_TRUE(configFile.open(QIODevice::WriteOnly));
+    configFile.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir>"
+                                    "<cachedir>%2</cachedir></fontconfig>\n")
+                         .arg(fonts, directory.filePath(QStringLiteral("cache")))
+                         .toUtf8());
+    configFile.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), config);
+
+    const QString pdf = directory.filePath(QStringLiteral("t.pdf"));
+    const ProgramRun run = runTabelle({QStringLiteral("--pdf"), pdf, QStringLiteral("delta")},
+                                      {.environment = environment});
+    if (c.embedded.isEmpty()) {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, QStringLiteral("velmarit-tabelle: Für das PDF fehlt eine Schrift: weder "
+                                          "Arial noch Liberation Sans noch eine andere Schrift mit "
+                                          "allen Zeichen der Tabellen ist installiert. Es wurde "
+                                          "nichts gespeichert.\n"));
+        EXPECT_FALSE(QFileInfo::exists(pdf)) << "a PDF was written";
+    } else {
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(runProgram(QStringLiteral("pdffonts"), {pdf}).out.contains(c.embedded));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, PdfFonts,
+    testing::Values(
+        FontCase{"NoFontAtAll", {}, {}},
+        // Dingbats (fonts-urw-base35): pictures where the letters should be.
+        FontCase{"OnlyAFontWithoutLetters",
+                 {QStringLiteral("/usr/share/fonts/opentype/urw-base35/D050000L.otf")},
+                 {}},
+        FontCase{
+            "OnlyAnotherFamily",
+            {QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"),
+             QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf")},
+            QStringLiteral("LiberationSerif")}),
+    [](const auto &info) { return std::string(info.param.name); });

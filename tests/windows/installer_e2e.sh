@@ -9,7 +9,9 @@
 # keeping its position beside itself and reopening there; a second install
 # over the first keeping that position; the installer of a later version
 # upgrading in place, still keeping it; the silent uninstall through the
-# entry's QuietUninstallString leaving nothing of the install behind; and an
+# entry's QuietUninstallString leaving nothing of the install behind; two
+# copies in two folders, where uninstalling the first leaves the shortcuts
+# that now start the second; and an
 # install into a folder that already holds files, without the desktop
 # shortcut (/NODESKTOP), whose uninstall leaves the user's files and the
 # user's own desktop "Velmarit.lnk" exactly as they were; a folder holding
@@ -193,6 +195,40 @@ check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
 check "the desktop shortcut is gone" test ! -e "$desktop_link"
 check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
 
+# The folder goes last, unquoted, as NSIS reads /D=; cmd reads its script in
+# the console's code page.
+run_setup_into() {
+    local setup_exe=$1 folder=$2
+    shift 2
+    printf '@"%s" /S %s /D=%s\r\n' "$(win_path "$setup_exe")" "$*" "$(win_path "$folder")" |
+        iconv -f UTF-8 -t CP850 >"$work/setup.cmd" || return 1
+    run_silently cmd /c "$(win_path "$work/setup.cmd")"
+}
+links_point_to() {
+    local link target
+    for link in "$start_menu_link" "$desktop_link"; do
+        [ -f "$link" ] || return 1
+        target=$(link_target "$link")
+        [ "${target,,}" = "${1,,}" ] || return 1
+    done
+}
+
+# --- two copies: the second install makes the shortcuts its own, and the
+# first copy's uninstall leaves them to it.
+second="$WINEPREFIX/drive_c/Andere/Velmarit"
+rm -rf "$second"
+check "a first copy in the default folder" run_silently "$setup" /S
+check "a second copy in C:\\Andere\\Velmarit" run_setup_into "$setup" "$second"
+second_exe=$(win_path "$second/velmarit.exe")
+check "both shortcuts now start the second copy" links_point_to "$second_exe"
+check "the first copy's uninstaller runs with status 0" run_silently "$install_dir/Deinstallieren.exe" /S
+check "the first copy is gone" test ! -e "$install_dir"
+check "both shortcuts are left, still starting the second copy" links_point_to "$second_exe"
+check "the second copy's uninstall through the entry runs with status 0" run_quiet_uninstall
+check "now both shortcuts are gone" test ! -e "$start_menu_link" -a ! -e "$desktop_link"
+check "and so is the second copy" test ! -e "$second"
+check "and the entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+
 # --- into a folder the user shares with other programs, without the desktop
 # shortcut: whatever was there before, and a desktop "Velmarit.lnk" of the
 # user's own, outlives the install, an upgrade and the uninstall unchanged.
@@ -205,20 +241,13 @@ printf 'Weiche 12 klemmt\r\n' >"$shared/Notizen.txt"
 cp -a "$shared/." "$work/before/"
 [ -f "$work/own.lnk" ] || printf 'L\0\0\0' >"$work/own.lnk"
 cp "$work/own.lnk" "$desktop_link"
-# The folder goes last, unquoted, as NSIS reads /D=; cmd reads its script in
-# the console's code page.
-run_setup_into() {
-    printf '@"%s" /S /NODESKTOP /D=%s\r\n' "$(win_path "$1")" "$(win_path "$2")" |
-        iconv -f UTF-8 -t CP850 >"$work/setup.cmd" || return 1
-    run_silently cmd /c "$(win_path "$work/setup.cmd")"
-}
 user_files_kept() {
     local file
     for file in "$work/before"/*; do
         cmp -s "$file" "$shared/${file##*/}" || return 1
     done
 }
-check "installing into the shared folder with /NODESKTOP ends with status 0" run_setup_into "$setup" "$shared"
+check "installing into the shared folder with /NODESKTOP ends with status 0" run_setup_into "$setup" "$shared" /NODESKTOP
 check "the programs are installed there" \
     bash -c "cmp -s '$work/zip/velmarit.exe' '$shared/velmarit.exe' && cmp -s '$work/zip/velmarit-tabelle.exe' '$shared/velmarit-tabelle.exe'"
 check "the user's LIESMICH.txt, LIZENZ.txt and Notizen.txt keep their bytes" user_files_kept
@@ -241,7 +270,7 @@ rm -rf "$other"
 mkdir -p "$other" "$work/other"
 printf 'MZ eines anderen Programms' >"$other/Deinstallieren.exe"
 cp -a "$other/." "$work/other/"
-refused() { ! run_setup_into "$setup" "$other"; }
+refused() { ! run_setup_into "$setup" "$other" /NODESKTOP; }
 check "the installer refuses a folder with another program's uninstaller" refused
 check "and leaves that folder as it was" diff -r "$work/other" "$other"
 check "and makes no entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"

@@ -135,3 +135,30 @@ TEST(WindowsFolders, ReadOnlyProgramFolderSendsTheFileToAppData)
     EXPECT_EQ(choosePositionFileLocation(program, false, config, false).writePath,
               config + QStringLiteral("/Velmarit.ini"));
 }
+
+// A Velmarit.ini this user may not write, in a folder that can be written
+// (the read-only attribute, or one left by another account): the per-user
+// file takes the position. One that another program holds open is still
+// the user's to write.
+TEST(WindowsFolders, UnwritableFileBesideTheProgramSendsTheFileToAppData)
+{
+    QTemporaryDir root;
+    const QString folder = umlautFolder(root);
+    const QString ini = QDir(folder).filePath(QStringLiteral("Velmarit.ini"));
+    const QString config = QDir(root.path()).filePath(QStringLiteral("AppData/Velmarit"));
+    const QString inConfig = config + QStringLiteral("/Velmarit.ini");
+    ASSERT_TRUE(writeBytes(ini, "[Position]\r\n 1440 \r\n 720 \r\n"));
+    EXPECT_TRUE(isFileWritable(ini));
+    EXPECT_EQ(locatePositionFile(folder, config).writePath, ini);
+
+    ASSERT_TRUE(SetFileAttributesW(native(ini).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(isFileWritable(ini));
+    EXPECT_EQ(locatePositionFile(folder, config), (PositionFileLocation{ini, inConfig}));
+    ASSERT_TRUE(SetFileAttributesW(native(ini).c_str(), FILE_ATTRIBUTE_NORMAL));
+
+    const HANDLE held = CreateFileW(native(ini).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(isFileWritable(ini));
+    CloseHandle(held);
+}

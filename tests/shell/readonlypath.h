@@ -6,6 +6,7 @@
 #include "position/positionfilelocation.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <fcntl.h>
@@ -16,28 +17,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Makes a directory unwritable for this process while it lives. Permission
-// bits alone do not stop the superuser (as which CI runs). Then the calling
-// thread moves into a mount namespace of its own and mounts the directory
-// over itself read-only, which binds root as well and leaves the system's
-// view of the directory alone; where that is not allowed, the directory is
-// marked immutable. isReadOnly() says whether any of it worked.
+// Makes a directory or a file unwritable for this process while it lives.
+// Permission bits alone do not stop the superuser (as which CI runs). Then
+// the calling thread moves into a mount namespace of its own and mounts the
+// path over itself read-only, which binds root as well and leaves the
+// system's view of it alone; where that is not allowed, the path is marked
+// immutable. isReadOnly() says whether any of it worked.
 //
 // Only the calling thread sees the read-only mount: the code under test must
 // write from that thread, as the program's does from its event loop.
-class ReadOnlyDirectory
+class ReadOnlyPath
 {
 public:
-    explicit ReadOnlyDirectory(const QString &path) : m_path(QFile::encodeName(path))
+    explicit ReadOnlyPath(const QString &path)
+        : m_path(QFile::encodeName(path)), m_directory(QFileInfo(path).isDir())
     {
-        ::chmod(m_path.constData(), 0555);
-        if (velmarit::isDirectoryWritable(path))
+        const auto writable = [&] {
+            return m_directory ? velmarit::isDirectoryWritable(path)
+                               : velmarit::isFileWritable(path);
+        };
+        ::chmod(m_path.constData(), m_directory ? 0555 : 0444);
+        if (writable())
             m_mounted = mountReadOnly();
-        if (velmarit::isDirectoryWritable(path))
+        if (writable())
             m_immutable = setImmutable(true);
-        m_readOnly = !velmarit::isDirectoryWritable(path);
+        m_readOnly = !writable();
     }
-    ~ReadOnlyDirectory()
+    ~ReadOnlyPath()
     {
         if (m_immutable)
             setImmutable(false);
@@ -47,10 +53,10 @@ public:
             ::setns(m_outerNamespace, CLONE_NEWNS);
             ::close(m_outerNamespace);
         }
-        ::chmod(m_path.constData(), 0755);
+        ::chmod(m_path.constData(), m_directory ? 0755 : 0644);
     }
-    ReadOnlyDirectory(const ReadOnlyDirectory &) = delete;
-    ReadOnlyDirectory &operator=(const ReadOnlyDirectory &) = delete;
+    ReadOnlyPath(const ReadOnlyPath &) = delete;
+    ReadOnlyPath &operator=(const ReadOnlyPath &) = delete;
 
     bool isReadOnly() const { return m_readOnly; }
 
@@ -79,7 +85,7 @@ private:
 
     bool setImmutable(bool on)
     {
-        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        const int fd = ::open(m_path.constData(), O_RDONLY);
         if (fd < 0)
             return false;
         int flags = 0;
@@ -93,6 +99,7 @@ private:
     }
 
     QByteArray m_path;
+    bool m_directory = false;
     int m_outerNamespace = -1;
     bool m_mounted = false;
     bool m_immutable = false;
