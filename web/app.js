@@ -314,7 +314,8 @@ document.documentElement.classList.add('js');
 connectPanels();
 connectInfo();
 window.addEventListener('beforeprint', () => buildTables(true));
-start();
+// The codes start once the page is drawn: the controls show first.
+requestAnimationFrame(() => setTimeout(start));
 
 // A new release reaches an open page through the service worker, which
 // takes over once the release is in its cache: the next load shows it. The
