@@ -8,6 +8,7 @@
 
 #include "firstpaintquit.h"
 
+#include "platform/qtplatform.h"
 #include "translations/germanqttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
@@ -15,8 +16,17 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <string>
+
 int main(int argc, char *argv[])
 {
+    // The display is checked and chosen as the program does it, since that
+    // is part of every start.
+    if (const std::string missing = velmarit::prepareDisplay(argc, argv); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     // Qt's own texts (edit menus, dialogs) in the program's language; they
     // stay English where the catalogue is missing.
