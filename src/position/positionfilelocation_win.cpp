@@ -43,9 +43,9 @@ bool isFileWritable(const QString &path)
     if (path.isEmpty() || !info.isFile())
         return false;
     // The writer refuses a file with the read-only attribute, whoever runs
-    // it. The access rules only opening for writing can tell, which changes
-    // nothing as long as nothing is written. A program that holds the file
-    // open says nothing about who may write it.
+    // it. What the access rules allow, only opening the file for writing
+    // tells; opening it changes nothing while nothing is written. A program
+    // that holds the file open says nothing about who may write it.
     const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
     const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY))
