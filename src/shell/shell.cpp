@@ -178,7 +178,7 @@ void Shell::Form_DblClick()
 
 void Shell::imgCopyright_Click()
 {
-    Form_DblClick();
+    showProgramInfo();
 }
 
 } // namespace velmarit
