@@ -9,17 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <arpa/inet.h>
 #include <csignal>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
+// The environment of a run; a name that begins with "-" is one of Qt's
+// options instead, given on the command line with its value.
 using Variables = QList<QPair<QString, QString>>;
 
 // Whether process `pid` catches SIGTERM (bit 15 of SigCgt): from then on
@@ -44,33 +44,19 @@ QString displayWithoutServer()
     return {};
 }
 
-// A TCP listener on an X server's port that takes connections (the system
-// completes them) and never says a word. Its X display name, or nothing.
-// The numbers are not displayWithoutServer()'s: libxcb tries TCP on the
-// same port when a display's local socket is missing.
+// A TCP listener on an X server's port that takes connections and never
+// says a word. Its X display name, or nothing. The numbers are not
+// displayWithoutServer()'s: libxcb tries TCP on the same port when a
+// display's local socket is missing.
 struct SilentXServer
 {
     SilentXServer()
     {
-        for (int n = 4811; n < 4911 && display.isEmpty(); ++n) {
-            fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-            sockaddr_in address = {};
-            address.sin_family = AF_INET;
-            address.sin_port = htons(static_cast<uint16_t>(6000 + n));
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-                ::listen(fd, 16) == 0)
+        for (int n = 4811; n < 4911 && display.isEmpty(); ++n)
+            if (server.listen(QHostAddress::LocalHost, static_cast<quint16>(6000 + n)))
                 display = QStringLiteral("127.0.0.1:%1").arg(n);
-            else
-                ::close(fd);
-        }
     }
-    ~SilentXServer()
-    {
-        if (!display.isEmpty())
-            ::close(fd);
-    }
-    int fd = -1;
+    QTcpServer server;
     QString display;
 };
 
@@ -108,7 +94,6 @@ void DisplayCheckTest::initTestCase()
 void DisplayCheckTest::start_data()
 {
     QTest::addColumn<Variables>("variables");
-    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
 
@@ -116,58 +101,55 @@ void DisplayCheckTest::start_data()
     const QString prefix = "velmarit: Keine grafische Anzeige gefunden: ";
     const QString noX = "an DISPLAY=" + x + " antwortet kein X-Server";
 
-    QTest::newRow("nothing set") << Variables{} << QStringList{} << 1
+    QTest::newRow("nothing set") << Variables{} << 1
                                  << prefix + "weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
-    QTest::newRow("X server gone")
-        << Variables{{"DISPLAY", x}} << QStringList{} << 1 << prefix + noX + ".";
+    QTest::newRow("X server gone") << Variables{{"DISPLAY", x}} << 1 << prefix + noX + ".";
     QTest::newRow("Wayland socket missing")
-        << Variables{{"WAYLAND_DISPLAY", "wayland-missing"}} << QStringList{} << 1
+        << Variables{{"WAYLAND_DISPLAY", "wayland-missing"}} << 1
         << prefix + "an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
     QTest::newRow("neither answers")
-        << Variables{{"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}} << QStringList{} << 1
+        << Variables{{"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
         << prefix + noX +
                ", und an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
     QTest::newRow("X named, no DISPLAY")
-        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-missing"}}
-        << QStringList{} << 1
+        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
         << prefix + "QT_QPA_PLATFORM verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
     QTest::newRow("Wayland named, none there")
-        << Variables{{"QT_QPA_PLATFORM", "wayland"}} << QStringList{} << 1
-        << prefix + "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
-                    "Wayland-Compositor.";
+        << Variables{{"QT_QPA_PLATFORM", "wayland"}} << 1
+        << prefix +
+               "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
+               "Wayland-Compositor.";
     // Platforms that need no display start with any environment.
     QTest::newRow("offscreen with a dead X server")
-        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << QStringList{}
-        << 0 << QString();
+        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << 0
+        << QString();
 
     // An X server that takes the connection and never answers is given up.
     const QString silent = m_silent.display;
-    QTest::newRow("X server silent") << Variables{{"DISPLAY", silent}} << QStringList{} << 1
-                                     << prefix + "der X-Server an DISPLAY=" + silent +
-                                            " antwortet nicht (nach 5 Sekunden aufgegeben).";
+    const QString givenUp = " antwortet nicht (nach 5 Sekunden aufgegeben).";
+    QTest::newRow("X server silent") << Variables{{"DISPLAY", silent}} << 1
+                                     << prefix + "der X-Server an DISPLAY=" + silent + givenUp;
 
     // Qt's own options choose the display over the environment.
     QTest::newRow("-platform offscreen, nothing set")
-        << Variables{} << QStringList{"-platform", "offscreen"} << 0 << QString();
+        << Variables{{"-platform", "offscreen"}} << 0 << QString();
     QTest::newRow("--platform offscreen over QT_QPA_PLATFORM=xcb")
-        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}}
-        << QStringList{"--platform", "offscreen"} << 0 << QString();
+        << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}, {"--platform", "offscreen"}} << 0
+        << QString();
     QTest::newRow("-platform xcb, no DISPLAY")
-        << Variables{} << QStringList{"-platform", "xcb"} << 1
+        << Variables{{"-platform", "xcb"}} << 1
         << prefix + "-platform verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
     QTest::newRow("-display of a server that is gone")
-        << Variables{} << QStringList{"-display", x} << 1
+        << Variables{{"-display", x}} << 1
         << prefix + "an -display " + x + " antwortet kein X-Server.";
     QTest::newRow("-display of a silent server, DISPLAY set")
-        << Variables{{"DISPLAY", x}} << QStringList{"-display", silent} << 1
-        << prefix + "der X-Server an -display " + silent +
-               " antwortet nicht (nach 5 Sekunden aufgegeben).";
+        << Variables{{"DISPLAY", x}, {"-display", silent}} << 1
+        << prefix + "der X-Server an -display " + silent + givenUp;
 }
 
 void DisplayCheckTest::start()
 {
     QFETCH(Variables, variables);
-    QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
 
@@ -178,8 +160,12 @@ void DisplayCheckTest::start()
     environment.insert("HOME", m_dir.path());
     environment.insert("XDG_RUNTIME_DIR", m_dir.filePath("run"));
     environment.insert("QT_FONT_DPI", "96");
+    QStringList arguments;
     for (const auto &[name, value] : variables)
-        environment.insert(name, value);
+        if (name.startsWith('-'))
+            arguments << name << value;
+        else
+            environment.insert(name, value);
 
     QProcess program;
     program.setProcessEnvironment(environment);
