@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -17,4 +18,11 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every name in a folder, hidden and special ones too.
+inline QStringList entriesOf(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                               QDir::NoDotAndDotDot);
 }

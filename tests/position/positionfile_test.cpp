@@ -210,22 +210,20 @@ void PositionFileTest::writeOverDirectoryFails()
 
 void PositionFileTest::writeOnlyOverFiles_data()
 {
-    QTest::addColumn<QString>("target"); // what Velmarit.ini is, or points to
-    QTest::addColumn<bool>("link");
-
-    QTest::newRow("pipe") << "pipe" << false;
-    QTest::newRow("link to a pipe") << "pipe" << true;
-    // A copy of /dev/null: linking the file to that is how it is switched off.
-    QTest::newRow("link to a device") << "device" << true;
-    QTest::newRow("link to a file") << "file" << true;
+    QTest::addColumn<QString>("kind"); // what Velmarit.ini is
+    // The device is a copy of /dev/null: linking the file to that is how it
+    // is switched off.
+    for (const char *kind : {"pipe", "link to a pipe", "link to a device", "link to a file"})
+        QTest::newRow(kind) << QString(kind);
 }
 
 // Only an ordinary file is replaced; a link to one is written through and
 // stays a link. Anything else keeps its kind, and no file appears.
 void PositionFileTest::writeOnlyOverFiles()
 {
-    QFETCH(QString, target);
-    QFETCH(bool, link);
+    QFETCH(QString, kind);
+    const bool link = kind.startsWith("link");
+    const QString target = kind.section(' ', -1); // what it is, or points to
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString ini = dir.filePath("Velmarit.ini");
@@ -241,9 +239,7 @@ void PositionFileTest::writeOnlyOverFiles()
         QVERIFY(QFile::link(made, ini));
     struct stat before = {};
     QCOMPARE(::stat(name.constData(), &before), 0);
-    const QStringList entries =
-        QDir(dir.path())
-            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList entries = entriesOf(dir.path());
 
     const bool written = velmarit::writePositionFile(ini, {1440, 720});
 
@@ -253,9 +249,7 @@ void PositionFileTest::writeOnlyOverFiles()
     QCOMPARE(::stat(name.constData(), &after), 0);
     QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
     QCOMPARE(after.st_rdev, before.st_rdev);
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-             entries);
+    QCOMPARE(entriesOf(dir.path()), entries);
     if (written)
         QCOMPARE(fileBytes(ini), QByteArray("[Position]\r\n 1440 \r\n 720 \r\n"));
 }

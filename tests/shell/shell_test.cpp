@@ -246,9 +246,8 @@ void ShellTest::closeWritesPosition()
 void ShellTest::noFileInPlaceOfFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("pipe") << "pipe";
-    QTest::newRow("link to a pipe") << "link to a pipe";
+    for (const char *kind : {"folder", "pipe", "link to a pipe"})
+        QTest::newRow(kind) << QString(kind);
 }
 
 void ShellTest::noFileInPlaceOfFile()
@@ -263,9 +262,7 @@ void ShellTest::noFileInPlaceOfFile()
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     if (kind == "link to a pipe")
         QVERIFY(QFile::link(pipe, ini));
-    const QStringList entries =
-        QDir(dir.path())
-            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList entries = entriesOf(dir.path());
 
     QTest::failOnWarning(QRegularExpression("Fensterposition"));
     Program program(dir.path(), dir.filePath("config"));
@@ -276,9 +273,7 @@ void ShellTest::noFileInPlaceOfFile()
     QVERIFY(program.window->close());
     QVERIFY(!program.window->isVisible());
 
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-             entries);
+    QCOMPARE(entriesOf(dir.path()), entries);
     QCOMPARE(QFileInfo(ini).isSymLink(), kind == "link to a pipe");
     struct stat status = {};
     QCOMPARE(::stat(QFile::encodeName(ini).constData(), &status), 0);
