@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
+#include <optional>
 
 class ReadOnlyProgramDirTest : public QObject
 {
@@ -47,11 +47,8 @@ void ReadOnlyProgramDirTest::readOnlyPlace()
     const QByteArray old("[Position]\r\n 1440 \r\n 720 \r\n");
     QVERIFY(writeBytes(programDir + "/Velmarit.ini", old));
 
-    std::unique_ptr<ReadOnlyPath> readOnlyPath;
-    const auto makeReadOnly = [&] {
-        readOnlyPath = std::make_unique<ReadOnlyPath>(dir.filePath(readOnly));
-        return readOnlyPath->isReadOnly();
-    };
+    std::optional<ReadOnlyPath> guard;
+    const auto makeReadOnly = [&] { return guard.emplace(dir.filePath(readOnly)).isReadOnly(); };
     if (!whileRunning && !makeReadOnly())
         QSKIP("this system offers no way to make a path read-only for this user");
     {
