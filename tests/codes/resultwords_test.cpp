@@ -25,8 +25,7 @@ struct WordCase
 
 constexpr ResultWords dutch{"ongeldig", "analoog", "geen (alle OFF)"};
 
-class Words : public ::testing::TestWithParam<WordCase>
-{};
+using Words = ::testing::TestWithParam<WordCase>;
 
 TEST_P(Words, TakesTheCallersWord)
 {

@@ -392,15 +392,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FontCase
 {
+    friend void PrintTo(const FontCase &c, std::ostream *os) { *os << c.name; }
+
     const char *name;
     QStringList fontFiles; // all the fonts fontconfig is given
     QString embedded;      // the font the PDF carries; empty: no PDF is made
 };
-
-void PrintTo(const FontCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 using PdfFonts = testing::TestWithParam<FontCase>;
 
