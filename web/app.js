@@ -310,7 +310,6 @@ function start() {
     });
 }
 
-document.documentElement.classList.add('js');
 connectPanels();
 connectInfo();
 window.addEventListener('beforeprint', () => buildTables(true));
