@@ -126,6 +126,11 @@ aria-labelledby="{{id.switchList}}Caption" aria-describedby="{{id.switchList}}De
 # first is shown when the address names none.
 TAB_ORDER = ["lok", "weichen", "delta"]
 
+
+def in_tab_order(panels):
+    by_fragment = {panel["fragment"]: panel for panel in panels}
+    return [by_fragment[fragment] for fragment in TAB_ORDER]
+
 PLACEHOLDER = re.compile(r"\{\{(=?)([\w.]+)\}\}")
 
 
@@ -142,6 +147,11 @@ def render(template, lookup):
             raise SystemExit(f"assemble.py: {key} is not a text")
         return str(found) if raw else html.escape(str(found))
     return PLACEHOLDER.sub(value, template)
+
+
+def overlay(extra, lookup):
+    """A lookup that finds the keys of `extra` there, all others in `lookup`."""
+    return lambda key: extra[key] if key in extra else lookup(key)
 
 
 def dotted(tree):
@@ -170,26 +180,20 @@ def filled(tree, values):
 
 def panel_html(panel, texts):
     words = texts["panels"][panel["name"]]
-    context = {**texts, "p": words, "id": panel}
-
-    def lookup(key):
-        return dotted(context)(key)
-
+    lookup = dotted({**texts, "p": words, "id": panel})
     slots = ""
     for n in range(1, panel["count"] + 1):
         pairstart = panel["paired"] and n % 2 == 1 and n > 1
         extra = {"n": n, "slotClass": "slot pairstart" if pairstart else "slot",
-                 "switchName": html.escape(words["switch"].replace("{n}", str(n)))}
-        slots += render(SLOT_HTML, lambda key, extra=extra: extra[key] if key in extra
-                        else lookup(key))
+                 "switchName": html.escape(fill(words["switch"], {"n": n}))}
+        slots += render(SLOT_HTML, overlay(extra, lookup))
     if "address" in panel:
         limit = panel["addressMaxlength"]
         extra = {"maxlength": f'maxlength="{limit}" ' if limit else ""}
-        encode = render(ADDRESS_HTML, lambda key: extra[key] if key in extra else lookup(key))
+        encode = render(ADDRESS_HTML, overlay(extra, lookup))
     else:
         encode = render(LIST_HTML, lookup)
-    extra = {"slots": slots, "encode": encode}
-    return render(PANEL_HTML, lambda key: extra[key] if key in extra else lookup(key))
+    return render(PANEL_HTML, overlay({"slots": slots, "encode": encode}, lookup))
 
 
 def info_html(texts, values):
@@ -253,11 +257,10 @@ def alternates(href):
 def page_html(template, script, lang, all_texts, panels, values, onefile):
     """A language's page; `script` is what runs in its head."""
     texts = filled(all_texts[lang], values)
-    by_fragment = {panel["fragment"]: panel for panel in panels}
     tabs = "".join(
-        f'  <a href="#{fragment}" data-fragment="{fragment}">'
-        f'{html.escape(texts["panels"][by_fragment[fragment]["name"]]["tab"])}</a>\n'
-        for fragment in TAB_ORDER)
+        f'  <a href="#{panel["fragment"]}" data-fragment="{panel["fragment"]}">'
+        f'{html.escape(texts["panels"][panel["name"]]["tab"])}</a>\n'
+        for panel in in_tab_order(panels))
     if onefile:
         href = Site.onefile
         head = ""
@@ -290,7 +293,7 @@ def page_html(template, script, lang, all_texts, panels, values, onefile):
         "infoText": info_html(all_texts[lang], values),
         "data": json.dumps(data, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/"),
     }
-    return render(template, lambda key: extra[key] if key in extra else dotted(texts)(key))
+    return render(template, overlay(extra, dotted(texts)))
 
 
 def manifest(lang, texts, values, shots):
