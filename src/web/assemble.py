@@ -296,7 +296,7 @@ def page_html(template, script, lang, all_texts, panels, values, onefile):
     return render(template, overlay(extra, dotted(texts)))
 
 
-def manifest(lang, texts, values, shots):
+def manifest(lang, texts, panels, values, shots):
     root = Site.root(lang)
     words = filled(texts, values)
     icons = []
@@ -305,13 +305,12 @@ def manifest(lang, texts, values, shots):
                       "type": "image/png", "purpose": "any"})
         icons.append({"src": f"{root}icons/velmarit-maskable-{size}.png",
                       "sizes": f"{size}x{size}", "type": "image/png", "purpose": "maskable"})
-    shortcuts = [{"name": words["manifest"]["shortcuts"][fragment],
-                  "short_name": words["panels"][name]["tab"],
-                  "url": f"./#{fragment}",
+    shortcuts = [{"name": words["manifest"]["shortcuts"][panel["fragment"]],
+                  "short_name": words["panels"][panel["name"]]["tab"],
+                  "url": f"./#{panel['fragment']}",
                   "icons": [{"src": f"{root}icons/velmarit-192.png", "sizes": "192x192",
                              "type": "image/png"}]}
-                 for fragment, name in (("lok", "Digital"), ("weichen", "Weichen"),
-                                        ("delta", "Delta"))]
+                 for panel in in_tab_order(panels)]
     screenshots = [{"src": f"{root}{name}", "sizes": f"{width}x{height}", "type": "image/png",
                     "form_factor": form, "label": words["manifest"]["screenshots"][form]}
                    for form, name, width, height in shots]
@@ -504,7 +503,7 @@ def main():
     for lang in LANGUAGES:
         folder = Site.folder(lang)
         files[folder + "manifest.webmanifest"] = (json.dumps(
-            manifest(lang, all_texts[lang], values, shots[lang]),
+            manifest(lang, all_texts[lang], panels, values, shots[lang]),
             ensure_ascii=False, indent=2) + "\n").encode()
         files[folder + "index.html"] = replace_once(
             page_html(template, head_script, lang, all_texts, panels, values, onefile=False),
