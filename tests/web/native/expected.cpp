@@ -44,18 +44,19 @@ struct Decoded
     bool highlighted;
 };
 
-// The window's colour rule for the decode labels.
+// A decode label's text and whether the window shows it highlighted.
 Decoded decoded(int kind, unsigned bits)
 {
-    if (kind == 0)
-        return {addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)), words),
-                false};
+    if (kind == 0) {
+        const DeltaResult r = decodeSwitchLokDelta(DeltaPattern::fromBits(bits));
+        return {addressTextLokDelta(r, words), highlightedLokDelta(r)};
+    }
     if (kind == 1) {
         const LokResult r = decodeSwitchLok(LokPattern::fromBits(bits));
-        return {addressTextLok(r, words), !r || *r == 80};
+        return {addressTextLok(r, words), highlightedLok(r)};
     }
     const AccessoryResult r = decodeSwitchMA(AccessoryPattern::fromBits(bits));
-    return {addressTextMA(r, words), !r};
+    return {addressTextMA(r, words), highlightedMA(r)};
 }
 
 unsigned patternOf(int kind, std::string_view text)
