@@ -40,10 +40,11 @@ export const folder = (lang) => (lang === 'de' ? '' : `${lang}/`);
 export const onefileOf = (germanFile, lang) =>
   (lang === 'de' ? germanFile : germanFile.replace(/\.html$/, `-${lang}.html`));
 
-// The words the codes write in a language; German unless it brings its own.
-export function words(lang) {
+// The words the codes write in a language, for the native helper; none
+// where the language keeps the library's own (German).
+function words(lang) {
   const own = texts(lang).library?.words;
-  return own ? [own.invalid, own.analog, own.noSwitchOn] : ['ungültig', 'analog', 'keiner (alle OFF)'];
+  return own ? [own.invalid, own.analog, own.noSwitchOn] : [];
 }
 
 export const hexText = (hex) => Buffer.from(hex, 'hex').toString('utf8');
