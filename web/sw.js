@@ -18,8 +18,7 @@ const PAGES = ['@PAGES@'];
 // a new cache filled from the browser's would hold the old release under
 // the new name.
 const fresh = (url) => new Request(url, { cache: 'reload' });
-const pageFiles = (folder) => [folder, folder === './' ? 'manifest.webmanifest'
-  : `${folder}manifest.webmanifest`];
+const pageFiles = (folder) => [folder, `${folder}manifest.webmanifest`];
 
 // The language folder of an address in the site ('./' for the root).
 function folderOf(url) {
