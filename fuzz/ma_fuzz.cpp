@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/numberfromtext.h"
 
 #include "fuzzcheck.h"
@@ -14,13 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const std::string_view text = textOf(data, size);
 
     // Switch d is ON exactly when the digit d occurs; "0" stands for switch 10.
-    const AccessoryPattern pattern = patternFromTextMA(text);
+    const MAPattern pattern = patternFromTextMA(text);
     FUZZ_REQUIRE(pattern.bits() < (1u << 10));
     for (int sw = 1; sw <= 10; ++sw)
         FUZZ_REQUIRE(pattern.isOn(sw) == containsChar(text, static_cast<char>('0' + sw % 10)));
 
     // A valid turnout lists exactly the pattern it came from.
-    const AccessoryResult result = decodeSwitchMA(pattern);
+    const MAResult result = decodeSwitchMA(pattern);
     const std::string shown = addressTextMA(result);
     FUZZ_REQUIRE(!shown.empty());
     if (result) {
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
         FUZZ_REQUIRE(shown == twoDigits(*result));
         const auto switches = velmarit::testing::parseSwitchList(switchListMA(*result));
         FUZZ_REQUIRE(switches);
-        FUZZ_REQUIRE(velmarit::testing::patternOf<AccessoryPattern>(*switches) == pattern);
+        FUZZ_REQUIRE(velmarit::testing::patternOf<MAPattern>(*switches) == pattern);
     } else {
         FUZZ_REQUIRE(shown == "ungültig");
     }
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     } else {
         const auto switches = velmarit::testing::parseSwitchList(list);
         FUZZ_REQUIRE(switches);
-        FUZZ_REQUIRE(decodeSwitchMA(velmarit::testing::patternOf<AccessoryPattern>(*switches)) ==
+        FUZZ_REQUIRE(decodeSwitchMA(velmarit::testing::patternOf<MAPattern>(*switches)) ==
                      turnout);
     }
     return 0;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
@@ -55,7 +55,7 @@ void decodeSwitchPattern(benchmark::State &state, Decoder decode, Pattern)
 }
 BENCHMARK_CAPTURE(decodeSwitchPattern, Lok, decodeSwitchLok, LokPattern{});
 BENCHMARK_CAPTURE(decodeSwitchPattern, LokDelta, decodeSwitchLokDelta, DeltaPattern{});
-BENCHMARK_CAPTURE(decodeSwitchPattern, MA, decodeSwitchMA, AccessoryPattern{});
+BENCHMARK_CAPTURE(decodeSwitchPattern, MA, decodeSwitchMA, MAPattern{});
 
 void switchListLokAddress(benchmark::State &state)
 {
@@ -109,7 +109,7 @@ void addressTextMAResult(benchmark::State &state)
 {
     int n = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(addressTextMA(n == 0 ? AccessoryResult{} : AccessoryResult{n}));
+        benchmark::DoNotOptimize(addressTextMA(n == 0 ? MAResult{} : MAResult{n}));
         n = (n + 1) % 257;
     }
 }
@@ -125,16 +125,16 @@ void encodeAllTurnouts(benchmark::State &state)
 }
 BENCHMARK(encodeAllTurnouts);
 
-void decodeAllAccessoryPatterns(benchmark::State &state)
+void decodeAllMAPatterns(benchmark::State &state)
 {
     for (auto _ : state) {
         for (unsigned bits = 0; bits < 1024; ++bits)
             benchmark::DoNotOptimize(
-                addressTextMA(decodeSwitchMA(AccessoryPattern::fromBits(bits))));
+                addressTextMA(decodeSwitchMA(MAPattern::fromBits(bits))));
     }
     state.SetItemsProcessed(state.iterations() * 1024);
 }
-BENCHMARK(decodeAllAccessoryPatterns);
+BENCHMARK(decodeAllMAPatterns);
 
 // One megabyte pasted into the turnout box, in three shapes: digits all the
 // way (the saturating path), blanks before a digit (the skipping path), and a

@@ -10,7 +10,7 @@
 //
 //   velmarit_hugetext_bench [Google Benchmark options]
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/numberfromtext.h"
 #include "offscreenapp.h"
 #include "ui/frmvelmarit.h"

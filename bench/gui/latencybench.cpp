@@ -9,7 +9,7 @@
 //
 //   velmarit_latency_bench [samples-per-case]
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
 #include "offscreenapp.h"
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     };
     const auto nothing = [](int) {};
     auto anzeigeMA = [&] {
-        const auto p = velmarit::AccessoryPattern::fromBits(boxBits(w.chkSwitchMA));
+        const auto p = velmarit::MAPattern::fromBits(boxBits(w.chkSwitchMA));
         return utf8(w.lblAnzeigeMA->text()) == velmarit::addressTextMA(velmarit::decodeSwitchMA(p));
     };
     auto anzeigeLok = [&] {

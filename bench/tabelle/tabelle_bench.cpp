@@ -19,8 +19,8 @@ const SheetHeading heading{QStringLiteral("velmarit-tabelle bench")};
 
 std::vector<CodingTable> allTables()
 {
-    return {codingTable(TableKind::Lok), codingTable(TableKind::Delta),
-            codingTable(TableKind::Weichen)};
+    return {codingTable(Decoder::Lok), codingTable(Decoder::Delta),
+            codingTable(Decoder::MA)};
 }
 
 void pdfInMemory(benchmark::State &state)

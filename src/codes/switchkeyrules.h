@@ -24,7 +24,7 @@ struct SwitchPairs
 };
 
 inline constexpr SwitchPairs lokSwitchPairs{"1357", "2468"};
-inline constexpr SwitchPairs accessorySwitchPairs{"13579", "24680"};
+inline constexpr SwitchPairs maSwitchPairs{"13579", "24680"};
 
 // Backspace always passes. A switch digit passes unless the text already
 // holds it or its partner; so a typed text names each switch once and never

@@ -56,6 +56,6 @@ private:
 
 using LokPattern = SwitchPattern<8>;
 using DeltaPattern = SwitchPattern<4>;
-using AccessoryPattern = SwitchPattern<10>;
+using MAPattern = SwitchPattern<10>;
 
 } // namespace velmarit

@@ -14,7 +14,7 @@ QString tableChoiceText(TableChoice choice)
         return QStringLiteral("Nur Lok-Adressen (Digital-Decoder)");
     case TableChoice::Delta:
         return QStringLiteral("Nur Delta-Adressen (Delta-Decoder)");
-    case TableChoice::Weichen:
+    case TableChoice::MA:
         return QStringLiteral("Nur Weichenadressen (Weichen-Decoder)");
     }
     return {};
@@ -26,14 +26,14 @@ std::vector<CodingTable> chosenTables(TableChoice choice)
     case TableChoice::All:
         break;
     case TableChoice::Lok:
-        return {codingTable(TableKind::Lok)};
+        return {codingTable(Decoder::Lok)};
     case TableChoice::Delta:
-        return {codingTable(TableKind::Delta)};
-    case TableChoice::Weichen:
-        return {codingTable(TableKind::Weichen)};
+        return {codingTable(Decoder::Delta)};
+    case TableChoice::MA:
+        return {codingTable(Decoder::MA)};
     }
     std::vector<CodingTable> tables;
-    for (const TableKind kind : allTableKinds)
+    for (const Decoder kind : allDecoders)
         tables.push_back(codingTable(kind));
     return tables;
 }

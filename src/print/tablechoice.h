@@ -13,10 +13,10 @@
 namespace velmarit {
 
 // Which tables go on paper: all three (the default) or one of them.
-enum class TableChoice { All, Lok, Delta, Weichen };
+enum class TableChoice { All, Lok, Delta, MA };
 
 inline constexpr TableChoice allTableChoices[] = {TableChoice::All, TableChoice::Lok,
-                                                  TableChoice::Delta, TableChoice::Weichen};
+                                                  TableChoice::Delta, TableChoice::MA};
 
 // "Alle drei Tabellen", "Nur Lok-Adressen", ...
 QString tableChoiceText(TableChoice choice);

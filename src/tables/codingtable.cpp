@@ -3,7 +3,7 @@
 
 #include "tables/codingtable.h"
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 
@@ -75,7 +75,7 @@ CodingTable deltaTable(const ResultWords &words)
     return table;
 }
 
-CodingTable weichenTable()
+CodingTable maTable()
 {
     CodingTable table;
     table.title = "Weichen-Decoder: Weichenadressen 1 bis 256";
@@ -83,11 +83,11 @@ CodingTable weichenTable()
         "Dec: Decoder-Adresse (Schalter 1-8), Kbd: Keyboard, Taste: Taste am Keyboard";
     table.note = "Schalter 1 bis 8 stellen die Decoder-Adresse ein, Schalter 9 und 10 wählen eine "
                  "der vier Weichen dieses Decoders.";
-    table.switchCount = AccessoryPattern::switchCount;
+    table.switchCount = MAPattern::switchCount;
     table.leading = {{"Weiche", "Weiche"}, {"Dec", "Decoder-Adresse"}};
     table.switches = {"Schalter ON", "Schalter ON"};
     table.trailing = {{"Kbd", "Keyboard"}, {"Taste", "Taste"}};
-    const auto patterns = patternsByAddress<AccessoryPattern>(decodeSwitchMA);
+    const auto patterns = patternsByAddress<MAPattern>(decodeSwitchMA);
     for (int n = 1; n <= turnoutCount; ++n) {
         const auto found = patterns.find(n);
         if (found == patterns.end())
@@ -104,9 +104,9 @@ CodingTable weichenTable()
 
 } // namespace
 
-std::optional<TableKind> tableKindFromName(std::string_view name)
+std::optional<Decoder> decoderFromTableName(std::string_view name)
 {
-    for (const auto kind : allTableKinds) {
+    for (const auto kind : allDecoders) {
         const std::string wanted = tableName(kind);
         if (std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(),
                        [](char a, char b) { return lowerAscii(a) == b; }))
@@ -115,14 +115,14 @@ std::optional<TableKind> tableKindFromName(std::string_view name)
     return std::nullopt;
 }
 
-std::string tableName(TableKind kind)
+std::string tableName(Decoder kind)
 {
     switch (kind) {
-    case TableKind::Lok:
+    case Decoder::Lok:
         return "lok";
-    case TableKind::Delta:
+    case Decoder::Delta:
         return "delta";
-    case TableKind::Weichen:
+    case Decoder::MA:
         return "weichen";
     }
     return {};
@@ -138,18 +138,18 @@ int keyOfTurnout(int turnout)
     return (turnout - 1) % turnoutsPerKeyboard + 1;
 }
 
-CodingTable codingTable(TableKind kind, const ResultWords &words)
+CodingTable codingTable(Decoder kind, const ResultWords &words)
 {
     CodingTable table;
     switch (kind) {
-    case TableKind::Lok:
+    case Decoder::Lok:
         table = lokTable();
         break;
-    case TableKind::Delta:
+    case Decoder::Delta:
         table = deltaTable(words);
         break;
-    case TableKind::Weichen:
-        table = weichenTable();
+    case Decoder::MA:
+        table = maTable();
         break;
     }
     table.kind = kind;

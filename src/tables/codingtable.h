@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/decoder.h"
 #include "codes/resultwords.h"
 
 #include <optional>
@@ -16,14 +17,10 @@
 // same rows, so all three always list the same addresses and switches.
 namespace velmarit {
 
-enum class TableKind { Lok, Delta, Weichen };
-
-inline constexpr TableKind allTableKinds[] = {TableKind::Lok, TableKind::Delta, TableKind::Weichen};
-
 // The name a table is asked for by on the command line: "lok", "delta" or
 // "weichen" (any case).
-std::optional<TableKind> tableKindFromName(std::string_view name);
-std::string tableName(TableKind kind);
+std::optional<Decoder> decoderFromTableName(std::string_view name);
+std::string tableName(Decoder kind);
 
 // A turnout's place on the keyboards: sixteen turnouts to a keyboard.
 int keyboardOfTurnout(int turnout);
@@ -50,7 +47,7 @@ struct TableRow
 
 struct CodingTable
 {
-    TableKind kind = TableKind::Lok;
+    Decoder kind = Decoder::Lok;
     std::string title;
     // Below the title: a short note for the text form, a full sentence where
     // there is room (the PDF).
@@ -67,7 +64,7 @@ struct CodingTable
 // the window's list, then "analog" (all switches OFF); turnout addresses 1 to
 // 256 with decoder address, keyboard and key. The titles, notes and
 // headings are German; `words` gives the cells that are words.
-CodingTable codingTable(TableKind kind, const ResultWords &words = germanWords);
+CodingTable codingTable(Decoder kind, const ResultWords &words = germanWords);
 
 // The switches that are ON, ascending, separated by blanks ("2 3 5 7");
 // the no-switch word ("keiner (alle OFF)") when none is.

@@ -3,7 +3,7 @@
 
 #include "ui/weichenpanel.h"
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/numberfromtext.h"
 #include "codes/switchkeyrules.h"
 #include "ui/captionframe.h"
@@ -15,7 +15,7 @@ namespace velmarit {
 
 namespace {
 
-void showMA(QLabel *label, AccessoryResult result)
+void showMA(QLabel *label, MAResult result)
 {
     showDecodeResult(label, addressTextMA(result), highlightedMA(result));
 }
@@ -61,7 +61,7 @@ std::vector<QWidget *> WeichenPanel::focusOrder() const
 
 void WeichenPanel::chkSwitchMA_Click(int /*index*/)
 {
-    showMA(m_lblAnzeigeMA, decodeSwitchMA(AccessoryPattern::fromBits(tickedBits(m_chkSwitchMA))));
+    showMA(m_lblAnzeigeMA, decodeSwitchMA(MAPattern::fromBits(tickedBits(m_chkSwitchMA))));
 }
 
 void WeichenPanel::txtSwitchMA_Change()
@@ -71,7 +71,7 @@ void WeichenPanel::txtSwitchMA_Change()
 
 void WeichenPanel::txtSwitchMA_KeyPress(int &keyAscii)
 {
-    keyAscii = filterPairedSwitchKey(textOf(m_txtSwitchMA), keyAscii, accessorySwitchPairs);
+    keyAscii = filterPairedSwitchKey(textOf(m_txtSwitchMA), keyAscii, maSwitchPairs);
 }
 
 // The box has no length limit; numberFromText saturates at the 16-bit range,

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Puts the page together from web/ and the WebAssembly build, once for each
-language of web/texts/ (German at the site's root, the others in a folder
+language of texts/ (German at the site's root, the others in a folder
 named for their language):
 
 - site/: each language's index.html and manifest, and once for all of them
@@ -14,7 +14,7 @@ named for their language):
 - Velmarit-<version>-web.zip (the site and the one-file pages) and
   SHA256SUMS.
 
-Every text comes from the language's file in web/texts/, every control name
+Every text comes from the language's file in texts/, every control name
 from web/panels.json; the page's markup (web/index.html, and the panels'
 below) is written once for all of them.
 
@@ -434,14 +434,14 @@ def onefile_page(page, head_script, loader, app, style, favicon):
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("page", "wasm", "icon-plan", "source", "out", "version", "author",
+    for name in ("page", "texts", "wasm", "icon-plan", "source", "out", "version", "author",
                  "copyright-holder", "contact", "chromium"):
         parser.add_argument("--" + name, required=True)
     args = parser.parse_args()
     page, wasm, out = pathlib.Path(args.page), pathlib.Path(args.wasm), pathlib.Path(args.out)
 
     panels = json.loads((page / "panels.json").read_text(encoding="utf-8"))
-    all_texts = {lang: json.loads((page / "texts" / f"{lang}.json").read_text(encoding="utf-8"))
+    all_texts = {lang: json.loads((pathlib.Path(args.texts) / f"{lang}.json").read_text(encoding="utf-8"))
                  for lang in LANGUAGES}
     major, _minor, revision = args.version.split(".")
     values = {"version": args.version, "author": args.author, "product": "Velmarit",

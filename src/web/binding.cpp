@@ -10,7 +10,7 @@
 // Texts come out as pointers to one NUL-terminated result buffer, valid until
 // the next call that returns text.
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
@@ -47,7 +47,7 @@ std::string_view text()
     return g_text;
 }
 
-std::string tableText(TableKind kind)
+std::string tableText(Decoder kind)
 {
     // One line per record, fields apart by tabs: the title, the note, the
     // switch count with the heading of the switch column, the headings left
@@ -140,7 +140,7 @@ const char *vm_address_text(int kind, unsigned bits)
     case Lok:
         return result(addressTextLok(decodeSwitchLok(LokPattern::fromBits(bits)), g_words));
     case Weichen:
-        return result(addressTextMA(decodeSwitchMA(AccessoryPattern::fromBits(bits)), g_words));
+        return result(addressTextMA(decodeSwitchMA(MAPattern::fromBits(bits)), g_words));
     }
     return result({});
 }
@@ -154,7 +154,7 @@ int vm_highlighted(int kind, unsigned bits)
     case Lok:
         return highlightedLok(decodeSwitchLok(LokPattern::fromBits(bits)));
     case Weichen:
-        return highlightedMA(decodeSwitchMA(AccessoryPattern::fromBits(bits)));
+        return highlightedMA(decodeSwitchMA(MAPattern::fromBits(bits)));
     }
     return 0;
 }
@@ -170,7 +170,7 @@ int vm_filter_key(int kind, int keyAscii)
     case Lok:
         return filterPairedSwitchKey(text(), keyAscii, lokSwitchPairs);
     case Weichen:
-        return filterPairedSwitchKey(text(), keyAscii, accessorySwitchPairs);
+        return filterPairedSwitchKey(text(), keyAscii, maSwitchPairs);
     }
     return 0;
 }
@@ -191,11 +191,11 @@ const char *vm_coding_table(int kind)
 {
     switch (kind) {
     case Delta:
-        return result(tableText(TableKind::Delta));
+        return result(tableText(Decoder::Delta));
     case Lok:
-        return result(tableText(TableKind::Lok));
+        return result(tableText(Decoder::Lok));
     case Weichen:
-        return result(tableText(TableKind::Weichen));
+        return result(tableText(Decoder::MA));
     }
     return result({});
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 
@@ -23,7 +23,7 @@ bool highlightedFor(const std::vector<int> &on)
 }
 constexpr auto Lok = highlightedFor<LokPattern, decodeSwitchLok, highlightedLok>;
 constexpr auto Delta = highlightedFor<DeltaPattern, decodeSwitchLokDelta, highlightedLokDelta>;
-constexpr auto Weichen = highlightedFor<AccessoryPattern, decodeSwitchMA, highlightedMA>;
+constexpr auto Weichen = highlightedFor<MAPattern, decodeSwitchMA, highlightedMA>;
 
 struct HighlightCase
 {

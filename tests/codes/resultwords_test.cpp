@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{"Turnout0", [](auto &w) { return switchListMA(0, w); }, &ResultWords::invalid},
         WordCase{"TurnoutPairBothOn",
                  [](auto &w) {
-                     return addressTextMA(decodeSwitchMA(AccessoryPattern::fromBits(0b11)), w);
+                     return addressTextMA(decodeSwitchMA(MAPattern::fromBits(0b11)), w);
                  },
                  &ResultWords::invalid}),
     [](const auto &info) { return std::string(info.param.name); });

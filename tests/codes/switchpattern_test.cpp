@@ -25,12 +25,12 @@ TEST(SwitchPattern, OutOfRangeSwitchesAreIgnored)
     EXPECT_FALSE(LokPattern::fromBits(0xFFFFu).isOn(0));
     EXPECT_FALSE(LokPattern::fromBits(0xFFFFu).isOn(9));
     EXPECT_EQ(LokPattern::fromBits(0xFFFFu).bits(), 0xFFu);
-    EXPECT_EQ(AccessoryPattern::fromBits(0xFFFFFFFFu).bits(), 0x3FFu);
+    EXPECT_EQ(MAPattern::fromBits(0xFFFFFFFFu).bits(), 0x3FFu);
 }
 
 TEST(SwitchPattern, SetAndClearTouchOnlyTheirSwitch)
 {
-    auto p = AccessoryPattern::fromBits(0x3FFu);
+    auto p = MAPattern::fromBits(0x3FFu);
     p.set(10, false);
     p.set(1, false);
     EXPECT_EQ(p.bits(), 0x1FEu);

@@ -348,7 +348,7 @@ void TstPrint::choiceOfTables_data()
                          << 11;
     QTest::newRow("lok") << TableChoice::Lok << QStringList{"Digital-Decoder (Lok)"} << 2;
     QTest::newRow("delta") << TableChoice::Delta << QStringList{"Delta-Decoder"} << 1;
-    QTest::newRow("weichen") << TableChoice::Weichen << QStringList{"Weichen-Decoder"} << 8;
+    QTest::newRow("weichen") << TableChoice::MA << QStringList{"Weichen-Decoder"} << 8;
 }
 
 void TstPrint::choiceOfTables()
@@ -389,7 +389,7 @@ void TstPrint::printDialogOffersTheChoice()
     QCOMPARE(
         offered,
         (QStringList{tableChoiceText(TableChoice::All) + "*", tableChoiceText(TableChoice::Lok),
-                     tableChoiceText(TableChoice::Delta), tableChoiceText(TableChoice::Weichen)}));
+                     tableChoiceText(TableChoice::Delta), tableChoiceText(TableChoice::MA)}));
     QCOMPARE(commands.choice(), TableChoice::Delta);
 }
 
@@ -416,7 +416,7 @@ void TstPrint::previewShowsThePagesThatPrint()
     QCOMPARE(shown, (QList<int>{11, 2, 1, 8}));
     QVERIFY2(title.startsWith(QStringLiteral("Druckvorschau")), qPrintable(title));
     // The choice seen last is the one the next print offers.
-    QCOMPARE(commands.choice(), TableChoice::Weichen);
+    QCOMPARE(commands.choice(), TableChoice::MA);
 }
 
 void TstPrint::pageRangePrintsOnlyThosePages_data()
@@ -457,7 +457,7 @@ void TstPrint::printerPageRangeAndChoiceAreHonoured()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("printer.pdf"));
     PrintCommands commands;
-    commands.setChoice(TableChoice::Weichen);
+    commands.setChoice(TableChoice::MA);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -517,7 +517,7 @@ void TstPrint::saveOffersTheChoiceAsFileType()
     ModalScript script;
     script.then<QFileDialog>([&](QFileDialog *dialog) {
         suggested = QDir(dialog->directory()).filePath(dialog->selectedFiles().value(0));
-        saveAs(pdf, pdfNameFilters().at(int(TableChoice::Weichen)))(dialog);
+        saveAs(pdf, pdfNameFilters().at(int(TableChoice::MA)))(dialog);
     });
     commands.savePdf(nullptr);
     QVERIFY(script.done());
@@ -525,7 +525,7 @@ void TstPrint::saveOffersTheChoiceAsFileType()
     QCOMPARE(QFileInfo(suggested).absolutePath(),
              QFileInfo(PrintCommands::suggestedPdfPath()).absolutePath());
     QCOMPARE(pdfPages(pdf + QStringLiteral(".pdf")), 8);
-    QCOMPARE(commands.choice(), TableChoice::Weichen);
+    QCOMPARE(commands.choice(), TableChoice::MA);
 }
 
 void TstPrint::failedSaveLeavesNoFileAndSaysWhy_data()

@@ -33,7 +33,7 @@ std::string readBack(const QTemporaryDir &dir, const CodingTable &table, const Q
 TEST(SheetsPdf, TitleInThePropertiesIsThePagesHeader)
 {
     const QTemporaryDir dir;
-    const CodingTable delta = codingTable(TableKind::Delta);
+    const CodingTable delta = codingTable(Decoder::Delta);
     const std::string title = "Velmarit – Codiertabellen der DIP-Schalter";
     const std::string info = readBack(dir, delta, QStringLiteral("pdfinfo"));
     const auto at = info.find("Title:");

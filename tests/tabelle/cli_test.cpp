@@ -99,7 +99,7 @@ TEST(CommandLine, CsvOfAllTablesParsesBack)
     ASSERT_EQ(run.exitCode, 0);
     const auto tables = test::parseCsvTables(run.out);
     ASSERT_EQ(tables.size(), 3);
-    const TableKind kinds[] = {TableKind::Lok, TableKind::Delta, TableKind::Weichen};
+    const Decoder kinds[] = {Decoder::Lok, Decoder::Delta, Decoder::MA};
     for (int i = 0; i < 3; ++i) {
         const QList<QStringList> expected = test::rowsOf(codingTable(kinds[i]));
         ASSERT_EQ(tables.at(i).size(), expected.size() + 1);

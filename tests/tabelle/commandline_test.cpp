@@ -52,7 +52,7 @@ struct RequestCase
 {
     QStringList arguments;
     Request::Form form;
-    std::vector<TableKind> tables;
+    std::vector<Decoder> tables;
     QString pdfFile;
 };
 
@@ -78,9 +78,9 @@ TEST_P(TableRequest, NamesFormTablesAndFile)
 constexpr auto text = Request::Form::Text;
 constexpr auto csv = Request::Form::Csv;
 constexpr auto pdf = Request::Form::Pdf;
-constexpr auto lok = TableKind::Lok;
-constexpr auto delta = TableKind::Delta;
-constexpr auto weichen = TableKind::Weichen;
+constexpr auto lok = Decoder::Lok;
+constexpr auto delta = Decoder::Delta;
+constexpr auto weichen = Decoder::MA;
 
 INSTANTIATE_TEST_SUITE_P(
     Tabelle, TableRequest,

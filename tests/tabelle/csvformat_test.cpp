@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldCase{"sag \"ja\"", "\"sag \"\"ja\"\"\""}, FieldCase{"\"", "\"\"\"\""},
                     FieldCase{"zwei\nZeilen", "\"zwei\nZeilen\""}, FieldCase{"cr\r", "\"cr\r\""}));
 
-using CsvTables = testing::TestWithParam<TableKind>;
+using CsvTables = testing::TestWithParam<Decoder>;
 
 TEST_P(CsvTables, ParseBackToTheTable)
 {
@@ -68,4 +68,4 @@ TEST_P(CsvTables, ParseBackToTheTable)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, CsvTables,
-                         testing::Values(TableKind::Lok, TableKind::Delta, TableKind::Weichen));
+                         testing::Values(Decoder::Lok, Decoder::Delta, Decoder::MA));

@@ -8,7 +8,7 @@
 #include "popplerpages.h"
 #include "programrun.h"
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "version/velmaritversion.h"

@@ -5,7 +5,7 @@
 
 #include "tabletestsupport.h"
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 
@@ -15,7 +15,7 @@ using namespace velmarit;
 
 struct RowCase
 {
-    TableKind kind;
+    Decoder kind;
     int index;
     QStringList row;
 };
@@ -36,38 +36,38 @@ TEST_P(KnownRows, MatchDecoderData)
 // Values taken from decoder set-up sheets, not from the code under test.
 INSTANTIATE_TEST_SUITE_P(
     Tables, KnownRows,
-    testing::Values(RowCase{TableKind::Lok, 0, {"1", "2 3 5 7"}},
-                    RowCase{TableKind::Lok, 12, {"13", "2 4 6 7"}},
-                    RowCase{TableKind::Lok, 78, {"79", "2"}},
-                    RowCase{TableKind::Lok, 79, {"80", "1 3 5 7"}},
-                    RowCase{TableKind::Delta, 0, {"2", "2 3 4"}},
-                    RowCase{TableKind::Delta, 6, {"26", "4"}},
-                    RowCase{TableKind::Delta, 14, {"80", "1 2 3 4"}},
-                    RowCase{TableKind::Delta, 15, {"analog", "keiner (alle OFF)"}},
-                    RowCase{TableKind::Weichen, 0, {"1", "1", "2 3 5 7 9 10", "1", "1"}},
-                    RowCase{TableKind::Weichen, 8, {"9", "3", "1 4 5 7 9 10", "1", "9"}},
-                    RowCase{TableKind::Weichen, 15, {"16", "4", "2 4 5 7", "1", "16"}},
-                    RowCase{TableKind::Weichen, 16, {"17", "5", "4 5 7 9 10", "2", "1"}},
-                    RowCase{TableKind::Weichen, 99, {"100", "25", "2 7", "7", "4"}},
-                    RowCase{TableKind::Weichen, 252, {"253", "64", "2 3 6 9 10", "16", "13"}},
-                    RowCase{TableKind::Weichen, 255, {"256", "64", "2 3 6", "16", "16"}}));
+    testing::Values(RowCase{Decoder::Lok, 0, {"1", "2 3 5 7"}},
+                    RowCase{Decoder::Lok, 12, {"13", "2 4 6 7"}},
+                    RowCase{Decoder::Lok, 78, {"79", "2"}},
+                    RowCase{Decoder::Lok, 79, {"80", "1 3 5 7"}},
+                    RowCase{Decoder::Delta, 0, {"2", "2 3 4"}},
+                    RowCase{Decoder::Delta, 6, {"26", "4"}},
+                    RowCase{Decoder::Delta, 14, {"80", "1 2 3 4"}},
+                    RowCase{Decoder::Delta, 15, {"analog", "keiner (alle OFF)"}},
+                    RowCase{Decoder::MA, 0, {"1", "1", "2 3 5 7 9 10", "1", "1"}},
+                    RowCase{Decoder::MA, 8, {"9", "3", "1 4 5 7 9 10", "1", "9"}},
+                    RowCase{Decoder::MA, 15, {"16", "4", "2 4 5 7", "1", "16"}},
+                    RowCase{Decoder::MA, 16, {"17", "5", "4 5 7 9 10", "2", "1"}},
+                    RowCase{Decoder::MA, 99, {"100", "25", "2 7", "7", "4"}},
+                    RowCase{Decoder::MA, 252, {"253", "64", "2 3 6 9 10", "16", "13"}},
+                    RowCase{Decoder::MA, 255, {"256", "64", "2 3 6", "16", "16"}}));
 
 // A switch cell typed into the window's switch-number box gives the row's
 // address: what is printed is what the decoder understands.
 TEST(TableRows, SwitchCellsTypedIntoTheWindowGiveTheirAddress)
 {
-    for (const TableKind kind : allTableKinds) {
-        const qsizetype switchColumn = kind == TableKind::Weichen ? 2 : 1;
+    for (const Decoder kind : allDecoders) {
+        const qsizetype switchColumn = kind == Decoder::MA ? 2 : 1;
         for (const QStringList &row : test::rowsOf(codingTable(kind))) {
             // In the turnout box "0" stands for switch 10.
             QString cell = row.at(switchColumn);
-            if (kind == TableKind::Weichen)
+            if (kind == Decoder::MA)
                 cell.replace(QStringLiteral("10"), QStringLiteral("0"));
             const std::string typed = cell.toStdString();
             const QString address = row.at(0);
-            if (kind == TableKind::Lok)
+            if (kind == Decoder::Lok)
                 EXPECT_EQ(decodeSwitchLok(patternFromTextLok(typed)), address.toInt()) << typed;
-            else if (kind == TableKind::Weichen)
+            else if (kind == Decoder::MA)
                 EXPECT_EQ(decodeSwitchMA(patternFromTextMA(typed)), address.toInt()) << typed;
             else
                 EXPECT_EQ(QString::fromStdString(addressTextLokDelta(

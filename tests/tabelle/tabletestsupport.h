@@ -14,7 +14,7 @@
 namespace velmarit {
 
 // Readable test names in ctest instead of byte dumps.
-inline void PrintTo(TableKind kind, std::ostream *os)
+inline void PrintTo(Decoder kind, std::ostream *os)
 {
     *os << tableName(kind);
 }

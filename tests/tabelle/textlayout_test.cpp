@@ -63,7 +63,7 @@ QList<QStringList> rowsFromText(const QString &text, const CodingTable &table)
 
 } // namespace
 
-using PrintedTable = testing::TestWithParam<TableKind>;
+using PrintedTable = testing::TestWithParam<Decoder>;
 
 TEST_P(PrintedTable, FitsA4PagesAndKeepsEveryRow)
 {
@@ -108,11 +108,11 @@ TEST_P(PrintedTable, RightAlignedCellsEndUnderTheirHeading)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, PrintedTable,
-                         testing::Values(TableKind::Lok, TableKind::Delta, TableKind::Weichen));
+                         testing::Values(Decoder::Lok, Decoder::Delta, Decoder::MA));
 
 TEST(PrintedTable, TurnoutsSetFourKeyboardsToABlock)
 {
-    const auto pages = pagesOf(formatText(codingTable(TableKind::Weichen)));
+    const auto pages = pagesOf(formatText(codingTable(Decoder::MA)));
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages.at(0).lines.at(0).endsWith(QStringLiteral("(Seite 1 von 2)")));
     EXPECT_TRUE(pages.at(1).lines.at(0).endsWith(QStringLiteral("(Seite 2 von 2)")));

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Linux bytes, so a spreadsheet reads the same cells on both systems.
 TEST(WindowsFileBytes, CsvTableDiffersOnlyByMarkAndCr)
 {
-    const QString csv = formatCsv(codingTable(TableKind::Weichen));
+    const QString csv = formatCsv(codingTable(Decoder::MA));
     QByteArray bytes = windowsFileBytes(csv, OutputForm::Csv);
     ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(bytes.count("\r\n"), csv.count(u'\n'));

@@ -7,7 +7,7 @@
 
 #include "tables/codingtable.h"
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/ternarycode.h"
@@ -30,7 +30,7 @@ std::string trimmed(const std::string &text)
 
 TEST(LokTable, EveryAddressOnceWithTheWindowsSwitches)
 {
-    const CodingTable table = codingTable(TableKind::Lok);
+    const CodingTable table = codingTable(Decoder::Lok);
     ASSERT_EQ(table.rows.size(), 80u);
     for (int a = 1; a <= 80; ++a) {
         const TableRow &row = table.rows.at(a - 1);
@@ -45,7 +45,7 @@ TEST(LokTable, EveryAddressOnceWithTheWindowsSwitches)
 
 TEST(DeltaTable, TheWindowsFifteenRowsThenAnalog)
 {
-    const CodingTable table = codingTable(TableKind::Delta);
+    const CodingTable table = codingTable(Decoder::Delta);
     ASSERT_EQ(table.rows.size(), deltaAddressTable.size() + 1);
     for (std::size_t i = 0; i < deltaAddressTable.size(); ++i) {
         const TableRow &row = table.rows.at(i);
@@ -63,7 +63,7 @@ TEST(DeltaTable, TheWindowsFifteenRowsThenAnalog)
 
 TEST(WeichenTable, EveryTurnoutWithItsDecoderKeyboardAndKey)
 {
-    const CodingTable table = codingTable(TableKind::Weichen);
+    const CodingTable table = codingTable(Decoder::MA);
     ASSERT_EQ(table.rows.size(), 256u);
     std::set<unsigned> patterns;
     for (int n = 1; n <= 256; ++n) {
@@ -71,7 +71,7 @@ TEST(WeichenTable, EveryTurnoutWithItsDecoderKeyboardAndKey)
         ASSERT_EQ(row.leading.size(), 2u);
         ASSERT_EQ(row.trailing.size(), 2u);
         EXPECT_EQ(row.leading.at(0), std::to_string(n));
-        EXPECT_EQ(decodeSwitchMA(AccessoryPattern::fromBits(row.onSwitches)), n);
+        EXPECT_EQ(decodeSwitchMA(MAPattern::fromBits(row.onSwitches)), n);
         EXPECT_EQ(switchesOnText(row.onSwitches, table.switchCount), trimmed(switchListMA(n)))
             << "turnout " << n;
         // The decoder column is what switches 1 to 8 of that row carry.
@@ -89,7 +89,7 @@ TEST(WeichenTable, EveryTurnoutWithItsDecoderKeyboardAndKey)
 
 TEST(Tables, ColumnsMatchTheRows)
 {
-    for (const TableKind kind : allTableKinds) {
+    for (const Decoder kind : allDecoders) {
         const CodingTable table = codingTable(kind);
         EXPECT_EQ(table.kind, kind);
         for (const TableRow &row : table.rows) {
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct NameCase
 {
     const char *name;
-    std::optional<TableKind> kind;
+    std::optional<Decoder> kind;
 };
 
 void PrintTo(const NameCase &c, std::ostream *os)
@@ -141,14 +141,14 @@ using TableNames = testing::TestWithParam<NameCase>;
 
 TEST_P(TableNames, AreRecognised)
 {
-    EXPECT_EQ(tableKindFromName(GetParam().name), GetParam().kind);
+    EXPECT_EQ(decoderFromTableName(GetParam().name), GetParam().kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, TableNames,
-    testing::Values(NameCase{"lok", TableKind::Lok}, NameCase{"delta", TableKind::Delta},
-                    NameCase{"weichen", TableKind::Weichen},
-                    NameCase{"Weichen", TableKind::Weichen}, NameCase{"LOK", TableKind::Lok},
+    testing::Values(NameCase{"lok", Decoder::Lok}, NameCase{"delta", Decoder::Delta},
+                    NameCase{"weichen", Decoder::MA},
+                    NameCase{"Weichen", Decoder::MA}, NameCase{"LOK", Decoder::Lok},
                     NameCase{"", std::nullopt}, NameCase{"lo", std::nullopt},
                     NameCase{"loks", std::nullopt}, NameCase{"weiche", std::nullopt},
                     NameCase{" lok", std::nullopt}, NameCase{"LÖK", std::nullopt}));

@@ -6,7 +6,7 @@
 // library gives for the current contents of its own input, in the right
 // colours, whatever the filters, the clipboard or undo did to the text.
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
@@ -75,7 +75,7 @@ Look lokLook(const std::string &text)
     return {caption, marked ? red : black, marked ? white : cyan};
 }
 
-Look accessoryLook(const std::string &text)
+Look maLook(const std::string &text)
 {
     const QString caption = QString::fromStdString(text);
     const bool marked = caption == invalid;
@@ -180,11 +180,11 @@ void TestRandomEvents::labelsFollowTheirInputs()
                              ? emptyCyan
                              : plainLook(switchListLok(numberFromText(utf8(w.txtDigital))))},
             {w.lblAdresseMA, maText.isEmpty() ? emptyWhite
-                                              : accessoryLook(addressTextMA(decodeSwitchMA(
+                                              : maLook(addressTextMA(decodeSwitchMA(
                                                     patternFromTextMA(utf8(w.txtSwitchMA)))))},
             {w.lblAnzeigeMA, maTicks == 0 ? emptyCyan
-                                          : accessoryLook(addressTextMA(decodeSwitchMA(
-                                                ticked<AccessoryPattern>(w.chkSwitchMA))))},
+                                          : maLook(addressTextMA(decodeSwitchMA(
+                                                ticked<MAPattern>(w.chkSwitchMA))))},
             {w.lblWeichen, turnout.isEmpty()
                                ? emptyCyan
                                : plainLook(switchListMA(numberFromText(utf8(w.txtWeichen))))},

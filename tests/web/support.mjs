@@ -30,7 +30,7 @@ export const languages = ['de', 'en', 'nl', 'fr'];
 
 // A language's texts, as the build read them.
 export function texts(lang) {
-  const file = new URL(`../../web/texts/${lang}.json`, import.meta.url);
+  const file = new URL(`../../texts/${lang}.json`, import.meta.url);
   return JSON.parse(readFileSync(file, 'utf8'));
 }
 

@@ -171,7 +171,7 @@ class OfflineReload(unittest.TestCase):
 
 
 def native_answers(lang):
-    words = json.loads((HERE.parents[1] / "web" / "texts" / f"{lang}.json").read_text(
+    words = json.loads((HERE.parents[1] / "texts" / f"{lang}.json").read_text(
         encoding="utf-8")).get("library", {}).get("words")
     extra = [words["invalid"], words["analog"], words["noSwitchOn"]] if words else []
     return json.loads(subprocess.run([ARGS.expected, *extra], capture_output=True,

@@ -75,7 +75,7 @@ Request parseRequest(const QStringList &arguments)
 
     Request request;
     for (const QString &name : parser.positionalArguments()) {
-        const auto kind = tableKindFromName(name.toStdString());
+        const auto kind = decoderFromTableName(name.toStdString());
         if (!kind) {
             return usageError(
                 QStringLiteral("Unbekannte Tabelle „%1“. Möglich sind: lok, delta, weichen.")
@@ -85,7 +85,7 @@ Request parseRequest(const QStringList &arguments)
             request.tables.push_back(*kind);
     }
     if (request.tables.empty())
-        request.tables.assign(std::begin(allTableKinds), std::end(allTableKinds));
+        request.tables.assign(std::begin(allDecoders), std::end(allDecoders));
 
     const bool csv = parser.isSet(csvOption);
     if (parser.isSet(pdfOption)) {

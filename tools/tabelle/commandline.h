@@ -25,7 +25,7 @@ struct Request
     Action action = Action::WriteTables;
     QString text{};
     Form form = Form::Text;
-    std::vector<TableKind> tables{}; // in the order asked for, each once
+    std::vector<Decoder> tables{}; // in the order asked for, each once
     QString pdfFile{};
 };
 

@@ -9,7 +9,7 @@
 // Given three words (invalid, analog, no switch ON), it answers in them, as
 // the page in another language does.
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 #include "codes/deltacode.h"
 #include "codes/lokcode.h"
 #include "codes/numberfromtext.h"
@@ -55,7 +55,7 @@ Decoded decoded(int kind, unsigned bits)
         const LokResult r = decodeSwitchLok(LokPattern::fromBits(bits));
         return {addressTextLok(r, words), highlightedLok(r)};
     }
-    const AccessoryResult r = decodeSwitchMA(AccessoryPattern::fromBits(bits));
+    const MAResult r = decodeSwitchMA(MAPattern::fromBits(bits));
     return {addressTextMA(r, words), highlightedMA(r)};
 }
 
@@ -72,10 +72,10 @@ int keyVerdict(int kind, std::string_view text, int key)
 {
     if (kind == 0)
         return filterDeltaSwitchKey(key);
-    return filterPairedSwitchKey(text, key, kind == 1 ? lokSwitchPairs : accessorySwitchPairs);
+    return filterPairedSwitchKey(text, key, kind == 1 ? lokSwitchPairs : maSwitchPairs);
 }
 
-std::string tableText(TableKind kind)
+std::string tableText(Decoder kind)
 {
     std::string out;
     const CodingTable table = codingTable(kind, words);
@@ -198,8 +198,8 @@ int main(int argc, char *argv[])
     out += "],\"deltaRows\":[";
     for (std::size_t i = 0; i < deltaAddressTable.size(); ++i)
         out += (i ? "," : "") + hex(deltaRowText(deltaAddressTable[i]));
-    out += "],\"tables\":[" + hex(tableText(TableKind::Delta)) + ',' +
-           hex(tableText(TableKind::Lok)) + ',' + hex(tableText(TableKind::Weichen)) + "]}\n";
+    out += "],\"tables\":[" + hex(tableText(Decoder::Delta)) + ',' +
+           hex(tableText(Decoder::Lok)) + ',' + hex(tableText(Decoder::MA)) + "]}\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 
 #include "codes/ternarycode.h"
 
@@ -43,16 +43,16 @@ std::string switchListMA(int n, const ResultWords &words)
     return ternary::switchList(bits);
 }
 
-AccessoryPattern patternFromTextMA(std::string_view text)
+MAPattern patternFromTextMA(std::string_view text)
 {
     const unsigned digits = ternary::digitsInText(text);
     unsigned bits = (digits >> 1) & 0x1FFu; // "1" to "9"
     if (digits & 1u)                        // "0"
         bits |= switch10;
-    return AccessoryPattern::fromBits(bits);
+    return MAPattern::fromBits(bits);
 }
 
-AccessoryResult decodeSwitchMA(AccessoryPattern pattern)
+MAResult decodeSwitchMA(MAPattern pattern)
 {
     const auto a = ternary::codeValue(pattern.bits());
     if (!a || *a > maxDecoderAddress)
@@ -67,7 +67,7 @@ AccessoryResult decodeSwitchMA(AccessoryPattern pattern)
     return n;
 }
 
-std::string addressTextMA(AccessoryResult result, const ResultWords &words)
+std::string addressTextMA(MAResult result, const ResultWords &words)
 {
     return result ? ternary::addressDigits(*result) : std::string(words.invalid);
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "codes/accessorycode.h"
+#include "codes/macode.h"
 
 #include "testsupport.h"
 
@@ -16,7 +16,7 @@ using velmarit::testing::patternOf;
 
 namespace {
 
-constexpr AccessoryResult invalid = std::nullopt;
+constexpr MAResult invalid = std::nullopt;
 
 struct ListCase
 {
@@ -58,21 +58,21 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"MinInt", INT_MIN, ""}),
     velmarit::testing::RowName{});
 
-using DecodeCase = velmarit::testing::DecodeCase<AccessoryPattern, AccessoryResult>;
+using DecodeCase = velmarit::testing::DecodeCase<MAPattern, MAResult>;
 
 using DecodeMA = ::testing::TestWithParam<DecodeCase>;
 
 TEST_P(DecodeMA, Decodes)
 {
-    const AccessoryResult result = decodeSwitchMA(GetParam().pattern);
+    const MAResult result = decodeSwitchMA(GetParam().pattern);
     EXPECT_EQ(result, GetParam().result);
     EXPECT_EQ(addressTextMA(result), GetParam().text);
 }
 
-DecodeCase row(const char *name, std::initializer_list<int> on, AccessoryResult result,
+DecodeCase row(const char *name, std::initializer_list<int> on, MAResult result,
                std::string_view text)
 {
-    return {name, patternOf<AccessoryPattern>(on), result, text};
+    return {name, patternOf<MAPattern>(on), result, text};
 }
 
 INSTANTIATE_TEST_SUITE_P(Valid, DecodeMA,
@@ -106,7 +106,7 @@ struct TextCase
 
     const char *name;
     std::string_view text;
-    AccessoryPattern pattern;
+    MAPattern pattern;
     std::string_view shown;
 };
 
@@ -114,7 +114,7 @@ using DecodeMAText = ::testing::TestWithParam<TextCase>;
 
 TEST_P(DecodeMAText, Decodes)
 {
-    const AccessoryPattern pattern = patternFromTextMA(GetParam().text);
+    const MAPattern pattern = patternFromTextMA(GetParam().text);
     EXPECT_EQ(pattern.bits(), GetParam().pattern.bits());
     EXPECT_EQ(addressTextMA(decodeSwitchMA(pattern)), GetParam().shown);
 }
@@ -122,7 +122,7 @@ TEST_P(DecodeMAText, Decodes)
 TextCase textRow(const char *name, std::string_view text, std::initializer_list<int> on,
                  std::string_view shown)
 {
-    return {name, text, patternOf<AccessoryPattern>(on), shown};
+    return {name, text, patternOf<MAPattern>(on), shown};
 }
 
 // "0" stands for switch 10, so "10" names switches 1 and 10.
@@ -147,7 +147,7 @@ TEST(MARoundTrip, EveryTurnoutDecodesBack)
         const std::string list = switchListMA(n);
         const auto switches = parseSwitchList(list);
         ASSERT_TRUE(switches) << n << ": \"" << list << '"';
-        const AccessoryResult result = decodeSwitchMA(patternOf<AccessoryPattern>(*switches));
+        const MAResult result = decodeSwitchMA(patternOf<MAPattern>(*switches));
         EXPECT_EQ(result, n) << list;
         EXPECT_EQ(addressTextMA(result), (n < 10 ? "0" : "") + std::to_string(n));
     }
@@ -174,8 +174,8 @@ TEST(MAAllPatterns, FollowTheTurnoutCount)
     int valid = 0;
     for (unsigned bits = 0; bits < 1024; ++bits) {
         const auto found = turnoutOf.find(bits);
-        const AccessoryResult result = decodeSwitchMA(AccessoryPattern::fromBits(bits));
-        ASSERT_EQ(result, found == turnoutOf.end() ? invalid : AccessoryResult(found->second))
+        const MAResult result = decodeSwitchMA(MAPattern::fromBits(bits));
+        ASSERT_EQ(result, found == turnoutOf.end() ? invalid : MAResult(found->second))
             << "bits " << bits;
         valid += result.has_value();
     }

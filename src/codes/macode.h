@@ -17,7 +17,7 @@
 namespace velmarit {
 
 // A turnout address 1 to 256, or nothing for the invalid result.
-using AccessoryResult = std::optional<int>;
+using MAResult = std::optional<int>;
 
 // The switches to set ON for turnout `n`: the switch list with 9 and 10 for
 // 1 to 256, the invalid word above 256 and for -3 to 0, the empty text
@@ -26,16 +26,16 @@ std::string switchListMA(int n, const ResultWords &words = germanWords);
 
 // Switch d (1 to 9) is ON when the digit d occurs anywhere in the text;
 // "0" stands for switch 10.
-AccessoryPattern patternFromTextMA(std::string_view text);
+MAPattern patternFromTextMA(std::string_view text);
 
-AccessoryResult decodeSwitchMA(AccessoryPattern pattern);
+MAResult decodeSwitchMA(MAPattern pattern);
 
 // "01" to "256", or the invalid word ("ungültig").
-std::string addressTextMA(AccessoryResult result, const ResultWords &words = germanWords);
+std::string addressTextMA(MAResult result, const ResultWords &words = germanWords);
 
 // Whether a decode result is shown in the highlight colours: the invalid
 // result alone.
-constexpr bool highlightedMA(AccessoryResult result)
+constexpr bool highlightedMA(MAResult result)
 {
     return !result;
 }
