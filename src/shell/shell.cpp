@@ -95,8 +95,6 @@ void Shell::Form_Load()
         m_saved = WindowPosition{};
     m_window->move(pixelsFromPosition(m_saved));
 
-    m_window->subSchreibeListen();
-
     m_window->showCredit(programInfo().creditText, programInfo().creditHoverText);
 }
 

@@ -18,9 +18,9 @@ class PrintCommands;
 // Start-up and shut-down of the window, and its information box.
 //
 // The load step runs before the window is first shown: release caption,
-// position from the position file, the Delta list, the credit texts. The
-// unload step writes the window's position back when the window closes. The
-// file's path and the position read are the only state kept between the two.
+// position from the position file, the credit texts. The unload step writes
+// the window's position back when the window closes. The file's path and the
+// position read are the only state kept between the two.
 //
 // The end of the desktop session ends the program like a close: a SIGTERM or
 // SIGHUP, or Qt quitting the application on the session's behalf, closes the

@@ -44,6 +44,7 @@ DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
     // The list's second column starts under "Switch" of the heading.
     m_lstDelta->setItemDelegate(
         new TabColumnDelegate(listHeading, listHeading->text().indexOf(u"Switch"), m_lstDelta));
+    subSchreibeListen();
 
     connect(m_txtSwitchLokDelta, &QLineEdit::textChanged, this,
             &DeltaPanel::txtSwitchLokDelta_Change);

@@ -114,6 +114,7 @@ void ShellTest::verifyCompleteWindow(const FrmVelmarit &window)
     const velmarit::testing::WindowControls controls(window);
     QCOMPARE(controls.lblRelease->text(),
              "Rel. " + QString::fromLatin1(velmarit::version::kVersion));
+    // The fifteen Delta rows once: the panel has them, the load step adds none.
     QCOMPARE(controls.lstDelta->count(), 15);
     QCOMPARE(controls.lblCopyright->text(), velmarit::programInfo().creditText);
     QCOMPARE(controls.imgCopyright->toolTip(), velmarit::programInfo().creditHoverText);
