@@ -59,9 +59,9 @@ Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &conf
     : QObject(window), m_window(window), m_programDir(programDir), m_configDir(configDir)
 {
     connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
-    connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
-    connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
-    connect(window, &FrmVelmarit::infoRequested, this, &Shell::showProgramInfo);
+    for (const auto signal : {&FrmVelmarit::backgroundDoubleClicked, &FrmVelmarit::copyrightClicked,
+                              &FrmVelmarit::infoRequested})
+        connect(window, signal, this, &Shell::showProgramInfo);
     connect(window, &FrmVelmarit::printRequested, this, &Shell::printTables);
     connect(window, &FrmVelmarit::previewRequested, this, &Shell::previewTables);
     connect(window, &FrmVelmarit::savePdfRequested, this, &Shell::saveTablesAsPdf);
@@ -167,16 +167,6 @@ void Shell::saveTablesAsPdf()
 void Shell::showProgramInfo()
 {
     showInfoBox(m_window);
-}
-
-void Shell::Form_DblClick()
-{
-    showProgramInfo();
-}
-
-void Shell::imgCopyright_Click()
-{
-    showProgramInfo();
 }
 
 } // namespace velmarit

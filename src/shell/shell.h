@@ -38,11 +38,10 @@ public:
 
     void Form_Load();
     void Form_Unload();
-    void Form_DblClick();
-    void imgCopyright_Click();
 
-    // The information box: version, copyright and contact (also the window's
-    // "Info über Velmarit…").
+    // The information box: version, copyright and contact. A double click on
+    // the window's background, a click on the credit picture and the
+    // window's "Info über Velmarit…" show it.
     void showProgramInfo();
 
     // Closes any open box and the window, as the session ends.

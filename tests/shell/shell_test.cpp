@@ -428,7 +428,7 @@ void ShellTest::sessionEnd()
     if (infoBoxOpen) {
         // Sent from inside the box's event loop, which then has to end.
         QTimer::singleShot(0, this, [&] { QTimer::singleShot(50, this, sendSignals); });
-        QTimer::singleShot(0, program.shell, &Shell::Form_DblClick);
+        QTimer::singleShot(0, program.shell, &Shell::showProgramInfo);
     } else {
         sendSignals();
     }
