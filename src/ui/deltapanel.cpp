@@ -68,7 +68,7 @@ void DeltaPanel::subSchreibeListen()
         m_lstDelta->addItem(fromStd(deltaRowText(row)));
 }
 
-void DeltaPanel::chkSwitchLokDelta_Click(int /*index*/)
+void DeltaPanel::chkSwitchLokDelta_Click()
 {
     showDelta(m_lblAnzeigeLokDelta,
               decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta))));

@@ -27,7 +27,7 @@ class DeltaPanel : public BevelPanel
 public:
     explicit DeltaPanel(QWidget *parent = nullptr);
 
-    void chkSwitchLokDelta_Click(int index);
+    void chkSwitchLokDelta_Click();
     void txtSwitchLokDelta_Change();
     void txtSwitchLokDelta_KeyPress(int &keyAscii);
 
