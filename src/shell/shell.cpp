@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 
 #include "platform/qtplatform.h"
+#include "position/positionfile.h"
 #include "position/positionfilelocation.h"
 #include "position/windowplacement.h"
 #include "print/printcommands.h"
@@ -88,12 +89,12 @@ void Shell::Form_Load()
 
     // An unreadable file is treated like a missing one: the window opens in
     // the corner, and the next close writes a good file.
-    m_saved = readPositionFile(location.readPath).value_or(WindowPosition{});
+    WindowPosition saved = readPositionFile(location.readPath).value_or(WindowPosition{});
     // A position saved on a monitor that is gone would leave the window
     // where nobody can reach it; partly off-screen is fine.
-    if (!isReachableOnAnyScreen(pixelsFromPosition(m_saved), outerSize, screenGeometries()))
-        m_saved = WindowPosition{};
-    m_window->move(pixelsFromPosition(m_saved));
+    if (!isReachableOnAnyScreen(pixelsFromPosition(saved), outerSize, screenGeometries()))
+        saved = WindowPosition{};
+    m_window->move(pixelsFromPosition(saved));
 
     m_window->showCredit(programInfo().creditText, programInfo().creditHoverText);
 }

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "position/positionfile.h"
-
 #include <QObject>
 #include <QString>
 
@@ -19,8 +17,8 @@ class PrintCommands;
 //
 // The load step runs before the window is first shown: release caption,
 // position from the position file, the credit texts. The unload step writes
-// the window's position back when the window closes. The file's path and the
-// position read are the only state kept between the two.
+// the window's position back when the window closes. The file's path is the
+// only state kept between the two.
 //
 // The end of the desktop session ends the program like a close: a SIGTERM or
 // SIGHUP, or Qt quitting the application on the session's behalf, closes the
@@ -52,9 +50,6 @@ public:
     void previewTables();
     void saveTablesAsPdf();
 
-    QString positionFilePath() const { return m_positionFilePath; }
-    WindowPosition savedPosition() const { return m_saved; }
-
 private:
     // The printing commands, made on first use: a start pays nothing for
     // them, and the table choice lasts for the rest of the run.
@@ -64,7 +59,6 @@ private:
     QString m_programDir;
     QString m_configDir;
     QString m_positionFilePath;
-    WindowPosition m_saved;
     bool m_unloaded = false;
     std::unique_ptr<PrintCommands> m_printCommands;
 };
