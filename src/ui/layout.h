@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "position/twips.h"
+#include "twips/twips.h"
 
 #include <array>
 #include <cstdint>

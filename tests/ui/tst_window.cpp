@@ -149,7 +149,6 @@ private slots:
     void backgroundDoubleClick();
     void copyrightClick();
     void closingIsAnnounced();
-    void pixelsFromTwips();
 };
 
 void TestWindow::controls_data()
@@ -835,23 +834,6 @@ void TestWindow::decodeFramesShareOneArrangement()
         QVERIFY2(f.switchResult->y() > f.firstSwitch->geometry().bottom(), qPrintable(name));
         QVERIFY2(f.switchResult->x() > f.textResult->geometry().right(), qPrintable(name));
     }
-}
-
-void TestWindow::pixelsFromTwips()
-{
-    using velmarit::layout::twipsToPixels;
-    // Whole pixels, and the nearest pixel for the odd value between them.
-    QCOMPARE(twipsToPixels(0), 0);
-    QCOMPARE(twipsToPixels(15), 1);
-    QCOMPARE(twipsToPixels(2115), 141);
-    QCOMPARE(twipsToPixels(7), 0);
-    QCOMPARE(twipsToPixels(8), 1);
-    QCOMPARE(twipsToPixels(22), 1);
-    QCOMPARE(twipsToPixels(23), 2);
-    QCOMPARE(twipsToPixels(-300), -20);
-    QCOMPARE(twipsToPixels(-8), -1);
-    QCOMPARE(velmarit::layout::clientWidth, 629);
-    QCOMPARE(velmarit::layout::clientHeight, 495);
 }
 
 QTEST_MAIN(TestWindow)
