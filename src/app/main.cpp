@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/qtplatform.h"
-#include "translations/germanqttexts.h"
+#include "shell/applicationstart.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 
@@ -11,25 +11,17 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    // Qt's own options (-platform, -display) choose the display as well as
-    // the environment does; Qt takes them out of argv itself.
-    if (const std::string missing = velmarit::prepareDisplay(argc, argv); !missing.empty()) {
-        std::fprintf(stderr, "%s\n", missing.c_str());
+    const std::unique_ptr<QApplication> app = velmarit::startApplication(argc, argv);
+    if (!app)
         return 1;
-    }
-
-    QApplication app(argc, argv);
-    // Qt's own texts (edit menus, dialogs) in the program's language; they
-    // stay English where the catalogue is missing.
-    velmarit::installGermanQtTexts();
     velmarit::FrmVelmarit window;
     velmarit::attachShell(&window);
     window.show();
-    const int status = app.exec();
+    const int status = app->exec();
     if (velmarit::platformNeedsQuickExit(QGuiApplication::platformName(),
                                          QLibraryInfo::version())) {
         std::fflush(nullptr);

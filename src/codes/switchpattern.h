@@ -30,20 +30,11 @@ public:
 
     constexpr unsigned bits() const { return m_bits; }
 
-    // Out-of-range switch numbers read as OFF and are ignored when set, so a
-    // caller's off-by-one can never touch a neighbouring switch.
+    // Out-of-range switch numbers read as OFF, so a caller's off-by-one can
+    // never read a neighbouring switch.
     constexpr bool isOn(int sw) const
     {
         return sw >= 1 && sw <= Count && (m_bits >> (sw - 1)) & 1u;
-    }
-
-    constexpr void set(int sw, bool on = true)
-    {
-        if (sw < 1 || sw > Count)
-            return;
-        const auto mask = static_cast<std::uint16_t>(1u << (sw - 1));
-        m_bits = on ? static_cast<std::uint16_t>(m_bits | mask)
-                    : static_cast<std::uint16_t>(m_bits & ~mask);
     }
 
     constexpr bool none() const { return m_bits == 0; }

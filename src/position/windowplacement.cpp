@@ -3,7 +3,7 @@
 
 #include "position/windowplacement.h"
 
-#include "position/twips.h"
+#include "twips/twips.h"
 
 #include <algorithm>
 #include <cstdint>

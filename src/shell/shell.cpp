@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 
 #include "platform/qtplatform.h"
+#include "position/positionfile.h"
 #include "position/positionfilelocation.h"
 #include "position/windowplacement.h"
 #include "print/printcommands.h"
@@ -59,9 +60,9 @@ Shell::Shell(FrmVelmarit *window, const QString &programDir, const QString &conf
     : QObject(window), m_window(window), m_programDir(programDir), m_configDir(configDir)
 {
     connect(window, &FrmVelmarit::closing, this, &Shell::Form_Unload);
-    connect(window, &FrmVelmarit::backgroundDoubleClicked, this, &Shell::Form_DblClick);
-    connect(window, &FrmVelmarit::copyrightClicked, this, &Shell::imgCopyright_Click);
-    connect(window, &FrmVelmarit::infoRequested, this, &Shell::showProgramInfo);
+    for (const auto signal : {&FrmVelmarit::backgroundDoubleClicked, &FrmVelmarit::copyrightClicked,
+                              &FrmVelmarit::infoRequested})
+        connect(window, signal, this, &Shell::showProgramInfo);
     connect(window, &FrmVelmarit::printRequested, this, &Shell::printTables);
     connect(window, &FrmVelmarit::previewRequested, this, &Shell::previewTables);
     connect(window, &FrmVelmarit::savePdfRequested, this, &Shell::saveTablesAsPdf);
@@ -88,14 +89,12 @@ void Shell::Form_Load()
 
     // An unreadable file is treated like a missing one: the window opens in
     // the corner, and the next close writes a good file.
-    m_saved = readPositionFile(location.readPath).value_or(WindowPosition{});
+    WindowPosition saved = readPositionFile(location.readPath).value_or(WindowPosition{});
     // A position saved on a monitor that is gone would leave the window
     // where nobody can reach it; partly off-screen is fine.
-    if (!isReachableOnAnyScreen(pixelsFromPosition(m_saved), outerSize, screenGeometries()))
-        m_saved = WindowPosition{};
-    m_window->move(pixelsFromPosition(m_saved));
-
-    m_window->subSchreibeListen();
+    if (!isReachableOnAnyScreen(pixelsFromPosition(saved), outerSize, screenGeometries()))
+        saved = WindowPosition{};
+    m_window->move(pixelsFromPosition(saved));
 
     m_window->showCredit(programInfo().creditText, programInfo().creditHoverText);
 }
@@ -169,16 +168,6 @@ void Shell::saveTablesAsPdf()
 void Shell::showProgramInfo()
 {
     showInfoBox(m_window);
-}
-
-void Shell::Form_DblClick()
-{
-    showProgramInfo();
-}
-
-void Shell::imgCopyright_Click()
-{
-    showProgramInfo();
 }
 
 } // namespace velmarit

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "position/positionfile.h"
-
 #include <QObject>
 #include <QString>
 
@@ -18,9 +16,9 @@ class PrintCommands;
 // Start-up and shut-down of the window, and its information box.
 //
 // The load step runs before the window is first shown: release caption,
-// position from the position file, the Delta list, the credit texts. The
-// unload step writes the window's position back when the window closes. The
-// file's path and the position read are the only state kept between the two.
+// position from the position file, the credit texts. The unload step writes
+// the window's position back when the window closes. The file's path is the
+// only state kept between the two.
 //
 // The end of the desktop session ends the program like a close: a SIGTERM or
 // SIGHUP, or Qt quitting the application on the session's behalf, closes the
@@ -38,11 +36,10 @@ public:
 
     void Form_Load();
     void Form_Unload();
-    void Form_DblClick();
-    void imgCopyright_Click();
 
-    // The information box: version, copyright and contact (also the window's
-    // "Info über Velmarit…").
+    // The information box: version, copyright and contact. A double click on
+    // the window's background, a click on the credit picture and the
+    // window's "Info über Velmarit…" show it.
     void showProgramInfo();
 
     // Closes any open box and the window, as the session ends.
@@ -53,9 +50,6 @@ public:
     void previewTables();
     void saveTablesAsPdf();
 
-    QString positionFilePath() const { return m_positionFilePath; }
-    WindowPosition savedPosition() const { return m_saved; }
-
 private:
     // The printing commands, made on first use: a start pays nothing for
     // them, and the table choice lasts for the rest of the run.
@@ -65,7 +59,6 @@ private:
     QString m_programDir;
     QString m_configDir;
     QString m_positionFilePath;
-    WindowPosition m_saved;
     bool m_unloaded = false;
     std::unique_ptr<PrintCommands> m_printCommands;
 };

@@ -44,6 +44,7 @@ DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
     // The list's second column starts under "Switch" of the heading.
     m_lstDelta->setItemDelegate(
         new TabColumnDelegate(listHeading, listHeading->text().indexOf(u"Switch"), m_lstDelta));
+    subSchreibeListen();
 
     connect(m_txtSwitchLokDelta, &QLineEdit::textChanged, this,
             &DeltaPanel::txtSwitchLokDelta_Change);
@@ -67,7 +68,7 @@ void DeltaPanel::subSchreibeListen()
         m_lstDelta->addItem(fromStd(deltaRowText(row)));
 }
 
-void DeltaPanel::chkSwitchLokDelta_Click(int /*index*/)
+void DeltaPanel::chkSwitchLokDelta_Click()
 {
     showDelta(m_lblAnzeigeLokDelta,
               decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta))));

@@ -27,11 +27,7 @@ class DeltaPanel : public BevelPanel
 public:
     explicit DeltaPanel(QWidget *parent = nullptr);
 
-    // Appends the fifteen rows of the Delta address table to lstDelta. Does
-    // not empty the list first; the load step calls it once.
-    void subSchreibeListen();
-
-    void chkSwitchLokDelta_Click(int index);
+    void chkSwitchLokDelta_Click();
     void txtSwitchLokDelta_Change();
     void txtSwitchLokDelta_KeyPress(int &keyAscii);
 
@@ -39,6 +35,10 @@ private:
     friend class FrmVelmarit;
     // The controls the tab key visits, in order.
     std::vector<QWidget *> focusOrder() const;
+
+    // Fills lstDelta with the fifteen rows of the Delta address table. The
+    // table is fixed, so the panel fills its list once, as it is built.
+    void subSchreibeListen();
 
     QListWidget *m_lstDelta = nullptr;
     QLineEdit *m_txtSwitchLokDelta = nullptr;

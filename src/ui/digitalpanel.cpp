@@ -64,7 +64,7 @@ void DigitalPanel::txtDigital_Change()
     m_lblDelta->setText(fromStd(switchListLok(numberFromText(textOf(m_txtDigital)))));
 }
 
-void DigitalPanel::chkSwitchLok_Click(int /*index*/)
+void DigitalPanel::chkSwitchLok_Click()
 {
     showLok(m_lblAnzeigeLok, decodeSwitchLok(LokPattern::fromBits(tickedBits(m_chkSwitchLok))));
 }

@@ -27,7 +27,7 @@ public:
     explicit DigitalPanel(QWidget *parent = nullptr);
 
     void txtDigital_Change();
-    void chkSwitchLok_Click(int index);
+    void chkSwitchLok_Click();
     void txtSwitchLok_Change();
     void txtSwitchLok_KeyPress(int &keyAscii);
 

@@ -108,11 +108,6 @@ QMenu *FrmVelmarit::contextMenu()
     return m_contextMenu;
 }
 
-void FrmVelmarit::subSchreibeListen()
-{
-    m_pnlDelta->subSchreibeListen();
-}
-
 void FrmVelmarit::showRelease(const QString &caption)
 {
     m_lblRelease->setText(caption);

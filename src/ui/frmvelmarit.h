@@ -44,11 +44,6 @@ public:
     explicit FrmVelmarit(QWidget *parent = nullptr);
     ~FrmVelmarit() override;
 
-    // Appends the fifteen rows of the Delta address table to the Delta
-    // panel's list. Does not empty the list first; the load step calls it
-    // once.
-    void subSchreibeListen();
-
     // The texts the load step writes: the release caption, and the credit
     // caption with the hover text of the credit picture.
     void showRelease(const QString &caption);

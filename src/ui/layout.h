@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "position/twips.h"
+#include "twips/twips.h"
 
 #include <array>
 #include <cstdint>
@@ -40,9 +40,9 @@
 //
 // A handler is named for the control and event it answers: txtDigital_Change
 // runs when txtDigital's text changes, chkSwitchLok_Click when a switch box
-// is ticked, txtSwitchLok_KeyPress for each typed character; Form_Load,
-// Form_Unload and Form_DblClick answer the window's own (in the shell), and
-// subSchreibeListen fills lstDelta.
+// is ticked, txtSwitchLok_KeyPress for each typed character; Form_Load and
+// Form_Unload answer the window's own (in the shell), and subSchreibeListen
+// fills lstDelta.
 namespace velmarit::layout {
 
 using velmarit::twipsToPixels;

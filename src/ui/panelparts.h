@@ -35,15 +35,13 @@ void buildLabels(std::span<const layout::Label> rows, QWidget *container);
 // The ticked boxes as a switch pattern's bits: bit n-1 is switch n.
 unsigned tickedBits(const SwitchBoxes &boxes);
 
-// Every tick of a switch box runs the panel's click handler with the
-// switch's number.
+// Every tick of a switch box runs the panel's click handler, which reads
+// all the boxes at once.
 template <class Panel>
-void connectSwitchBoxes(Panel *panel, const SwitchBoxes &boxes, void (Panel::*handler)(int))
+void connectSwitchBoxes(Panel *panel, const SwitchBoxes &boxes, void (Panel::*handler)())
 {
     for (std::size_t sw = 1; sw < boxes.size(); ++sw)
-        QObject::connect(
-            boxes[sw], &SwitchBox::toggled, panel,
-            [panel, handler, index = static_cast<int>(sw)] { (panel->*handler)(index); });
+        QObject::connect(boxes[sw], &SwitchBox::toggled, panel, handler);
 }
 
 template <class Panel>

@@ -59,7 +59,7 @@ std::vector<QWidget *> WeichenPanel::focusOrder() const
     return panelFocusOrder(m_txtSwitchMA, m_chkSwitchMA, m_txtWeichen);
 }
 
-void WeichenPanel::chkSwitchMA_Click(int /*index*/)
+void WeichenPanel::chkSwitchMA_Click()
 {
     showMA(m_lblAnzeigeMA, decodeSwitchMA(MAPattern::fromBits(tickedBits(m_chkSwitchMA))));
 }

@@ -26,7 +26,7 @@ class WeichenPanel : public BevelPanel
 public:
     explicit WeichenPanel(QWidget *parent = nullptr);
 
-    void chkSwitchMA_Click(int index);
+    void chkSwitchMA_Click();
     void txtSwitchMA_Change();
     void txtSwitchMA_KeyPress(int &keyAscii);
     void txtWeichen_Change();

@@ -113,9 +113,11 @@ TEST(DeltaAllPatterns, MatchLocomotiveOddSwitches)
 {
     for (unsigned bits = 1; bits < 16; ++bits) {
         const auto delta = DeltaPattern::fromBits(bits);
-        LokPattern lok;
+        unsigned lokBits = 0;
         for (int k = 1; k <= 4; ++k)
-            lok.set(2 * k - 1, delta.isOn(k));
+            if (delta.isOn(k))
+                lokBits |= 1u << (2 * k - 2); // locomotive switch 2k-1
+        const auto lok = LokPattern::fromBits(lokBits);
         const DeltaResult result = decodeSwitchLokDelta(delta);
         ASSERT_TRUE(result) << bits;
         EXPECT_EQ(result, decodeSwitchLok(lok)) << "bits " << bits;

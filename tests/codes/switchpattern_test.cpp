@@ -13,31 +13,29 @@ using namespace velmarit;
 namespace {
 
 // Out-of-range switch numbers (a caller's off-by-one, such as index 0 of a
-// check-box array) must never reach a neighbouring switch.
-TEST(SwitchPattern, OutOfRangeSwitchesAreIgnored)
+// check-box array) must never read a neighbouring switch, and bits above the
+// last switch never become switches.
+TEST(SwitchPattern, OutOfRangeSwitchesAreOff)
 {
-    LokPattern p;
-    p.set(0);
-    p.set(9);
-    p.set(-1);
-    p.set(100);
-    EXPECT_TRUE(p.none());
-    EXPECT_FALSE(LokPattern::fromBits(0xFFFFu).isOn(0));
-    EXPECT_FALSE(LokPattern::fromBits(0xFFFFu).isOn(9));
+    for (const int sw : {0, -1, 9, 100})
+        EXPECT_FALSE(LokPattern::fromBits(0xFFFFu).isOn(sw)) << sw;
     EXPECT_EQ(LokPattern::fromBits(0xFFFFu).bits(), 0xFFu);
     EXPECT_EQ(MAPattern::fromBits(0xFFFFFFFFu).bits(), 0x3FFu);
+    EXPECT_TRUE(LokPattern::fromBits(0xFF00u).none());
 }
 
-TEST(SwitchPattern, SetAndClearTouchOnlyTheirSwitch)
+// Bit n-1 is switch n, and no other: each switch alone ON, and each alone
+// OFF, on the widest decoder.
+TEST(SwitchPattern, EachSwitchIsItsOwnBit)
 {
-    auto p = MAPattern::fromBits(0x3FFu);
-    p.set(10, false);
-    p.set(1, false);
-    EXPECT_EQ(p.bits(), 0x1FEu);
-    p.set(10);
-    EXPECT_TRUE(p.isOn(10));
-    EXPECT_FALSE(p.isOn(1));
-    EXPECT_TRUE(p.isOn(9));
+    for (int sw = 1; sw <= MAPattern::switchCount; ++sw) {
+        const auto alone = MAPattern::fromBits(1u << (sw - 1));
+        const auto allBut = MAPattern::fromBits(0x3FFu & ~(1u << (sw - 1)));
+        for (int other = 1; other <= MAPattern::switchCount; ++other) {
+            EXPECT_EQ(alone.isOn(other), other == sw) << sw << " alone, switch " << other;
+            EXPECT_EQ(allBut.isOn(other), other != sw) << "all but " << sw << ", switch " << other;
+        }
+    }
 }
 
 struct ListCase

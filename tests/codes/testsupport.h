@@ -17,12 +17,14 @@
 // list text back strictly, so that a round trip also checks its exact form.
 namespace velmarit::testing {
 
+// Switch numbers outside the pattern are left out.
 template <class Pattern> Pattern patternOf(const std::vector<int> &switches)
 {
-    Pattern p;
+    unsigned bits = 0;
     for (const int sw : switches)
-        p.set(sw);
-    return p;
+        if (sw >= 1 && sw <= Pattern::switchCount)
+            bits |= 1u << (sw - 1);
+    return Pattern::fromBits(bits);
 }
 
 // The switch numbers of a list such as " 2 3 5 7 9 10", or nothing when the

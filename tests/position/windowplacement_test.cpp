@@ -3,7 +3,7 @@
 
 #include "position/windowplacement.h"
 
-#include "position/twips.h"
+#include "twips/twips.h"
 
 #include <QtTest>
 
@@ -26,12 +26,20 @@ void WindowPlacementTest::twips_data()
     QTest::addColumn<int>("pixels");
 
     // 15 twips to the pixel: 1440 twips are an inch, 96 pixels.
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
     QTest::newRow("an inch") << 1440 << 96;
     QTest::newRow("7 twips, under half a pixel") << 7 << 0;
     QTest::newRow("8 twips, over half a pixel") << 8 << 1;
+    // The nearest pixel past the first: the remainder decides, not the whole.
+    QTest::newRow("22 twips, under a pixel and a half") << 22 << 1;
+    QTest::newRow("23 twips, over a pixel and a half") << 23 << 2;
     QTest::newRow("minus 7 twips") << -7 << 0;
     QTest::newRow("minus 8 twips") << -8 << -1;
+    QTest::newRow("minus 300 twips") << -300 << -20;
     QTest::newRow("the window's client width") << 9435 << 629;
+    QTest::newRow("the window's client height") << 7425 << 495;
+    QTest::newRow("a panel's height") << 2115 << 141;
     // 2147483647 = 15 * 143165576 + 7; -2147483648 = -15 * 143165576 - 8.
     QTest::newRow("largest") << INT_MAX << 143165576;
     QTest::newRow("smallest") << INT_MIN << -143165577;

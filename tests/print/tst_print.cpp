@@ -503,7 +503,8 @@ void TstPrint::savedPdfHasTheTextOfTheCommandLineProgram()
     QVERIFY(tabelle.waitForFinished(60000));
     QCOMPARE(tabelle.exitCode(), 0);
     const QString windowText = pdfWords(fromWindow);
-    QVERIFY(windowText.contains(QStringLiteral("Velmarit 2.0.3")));
+    QVERIFY(windowText.contains(QStringLiteral("Velmarit ") +
+                                QLatin1String(velmarit::version::kVersion)));
     QCOMPARE(withoutProgram(windowText), withoutProgram(pdfWords(fromTabelle)));
     QCOMPARE(pdfPages(fromWindow), 11);
 }

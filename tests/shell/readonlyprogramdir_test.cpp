@@ -53,11 +53,10 @@ void ReadOnlyProgramDirTest::readOnlyPlace()
         QSKIP("this system offers no way to make a path read-only for this user");
     {
         // Started from a read-only place, the old file still gives the position;
-        // the close keeps the new one in the configuration directory.
+        // the close keeps the new one in the configuration directory, also
+        // when the place became read-only only after the start.
         Program program(programDir, configDir);
         QCOMPARE(program.window->pos(), QPoint(96, 48));
-        QCOMPARE(program.shell->positionFilePath(),
-                 whileRunning ? programDir + "/Velmarit.ini" : configDir + "/Velmarit.ini");
         if (whileRunning && !makeReadOnly())
             QSKIP("this system offers no way to make a path read-only for this user");
         program.window->move(-20, 1);

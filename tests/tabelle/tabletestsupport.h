@@ -23,27 +23,6 @@ inline void PrintTo(Decoder kind, std::ostream *os)
 
 namespace velmarit::test {
 
-// The switch numbers of a table cell such as "2 3 5 7 9 10". Anything that is
-// not a number 1 to 10 comes back as 0, which no decoder accepts.
-inline QList<int> switchNumbers(const QString &cell)
-{
-    QList<int> numbers;
-    for (const QString &part : cell.split(u' ', Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int n = part.toInt(&ok);
-        numbers.append(ok && n >= 1 && n <= 10 ? n : 0);
-    }
-    return numbers;
-}
-
-template <typename Pattern> Pattern patternOf(const QString &cell)
-{
-    Pattern pattern;
-    for (const int n : switchNumbers(cell))
-        pattern.set(n);
-    return pattern;
-}
-
 // Every row's cells as the text and CSV forms print them.
 inline QList<QStringList> rowsOf(const CodingTable &table)
 {

@@ -759,9 +759,8 @@ void TestPanels::deltaList()
 {
     Shown s;
     const WindowControls &w = s.controls;
-    QCOMPARE(w.lstDelta->count(), 0);
-    s.window.subSchreibeListen();
 
+    // The panel fills its list as it is built, once.
     const QStringList rows{
         " 2\t2 3 4", " 6\t1 3 4", " 8\t3 4",   "18\t1 2 4", "20\t2 4",
         "24\t1 4",   "26\t4",     "54\t1 2 3", "56\t2 3",   "60\t1 3",
@@ -779,11 +778,6 @@ void TestPanels::deltaList()
     QCOMPARE(w.lblAdresseLokDelta->text(), QStringLiteral("analog"));
     QCOMPARE(w.lblAnzeigeLokDelta->text(), QStringLiteral("analog"));
     QCOMPARE(w.txtSwitchLokDelta->text(), QString());
-
-    // It appends; it does not start over.
-    s.window.subSchreibeListen();
-    QCOMPARE(w.lstDelta->count(), 30);
-    QCOMPARE(w.lstDelta->item(15)->text(), rows.front());
 }
 
 // The controls of each panel and frame in the order they are created, which

@@ -59,11 +59,11 @@ std::string utf8(const QLineEdit *box)
 
 template <class Pattern, std::size_t N> Pattern ticked(const std::array<QCheckBox *, N> &boxes)
 {
-    Pattern p;
-    for (int k = 1; k < int(N); ++k)
+    unsigned bits = 0;
+    for (std::size_t k = 1; k < N; ++k)
         if (boxes[k]->isChecked())
-            p.set(k);
-    return p;
+            bits |= 1u << (k - 1);
+    return Pattern::fromBits(bits);
 }
 
 // Decode labels: the locomotive panel marks 80 and "ungültig", the accessory

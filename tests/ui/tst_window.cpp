@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as it is first shown: every control in its container with its
-// font, colours and initial text; where the controls stand, by the places
-// the form documents in twips and by how they stand to each other; the
-// focus order; the icon; and which clicks on the window mean something.
+// The window as it is first shown: each kind of control with its face,
+// colours and initial text; how the controls stand to each other; the focus
+// order; the icon; and which clicks on the window mean something.
 
 #include "ui/frmvelmarit.h"
-#include "ui/layout.h"
 #include "windowcontrols.h"
 
 #include <QAccessible>
@@ -19,6 +17,9 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
+#include <utility>
 
 using velmarit::FrmVelmarit;
 using velmarit::testing::namedChild;
@@ -33,7 +34,7 @@ struct Face
     bool bold;
 };
 
-// The faces as the layout names them; where a face is missing the nearest
+// The faces the window was drawn with; where a face is missing the nearest
 // sans-serif stands in, but the request must still name it.
 const Face arial{"Arial", 9.75, false};
 const Face arialBold{"Arial", 9.75, true};
@@ -48,34 +49,72 @@ const QColor white(255, 255, 255);
 const QColor black(0, 0, 0);
 const QColor lightBlue(128, 128, 255); // 0x00FF8080
 
-constexpr int unlimited = -1;
-constexpr int noLimit = 0; // not a text box
-
-void addRow(const char *name, const char *container, const QString &text, Face face,
-            QColor fore = noColour, QColor back = noColour, int maxLength = noLimit)
-{
-    QTest::newRow(name) << QString::fromLatin1(container) << text
-                        << QString::fromLatin1(face.family) << face.points << face.bold << fore
-                        << back << maxLength;
-}
-
 QString indexed(const char *array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-void addSwitchRows(const char *array, const char *container, int count)
+// "array(first)" to "array(last)".
+QStringList indexed(const char *array, int first, int last)
 {
-    for (int sw = 1; sw <= count; ++sw)
-        addRow(qPrintable(indexed(array, sw)), container, QString(), switchFace);
+    QStringList names;
+    for (int index = first; index <= last; ++index)
+        names << indexed(array, index);
+    return names;
 }
 
-// The switch numbers "1" to `count` are Label(firstIndex) onwards.
-void addNumberRows(int firstIndex, const char *container, int count, QColor fore)
+// The controls by what they are to the user: each kind has one face and one
+// pair of colours, `fore` the style's text colour where it is invalid, and a
+// label is transparent where `back` is invalid. Where the kind has a `text`,
+// all of its controls start with it; the other captions are checked with
+// the arrangement they belong to further down.
+struct Kind
 {
-    for (int number = 1; number <= count; ++number)
-        addRow(qPrintable(indexed("Label", firstIndex + number - 1)), container,
-               QString::number(number), arial, fore);
+    const char *name;
+    Face face;
+    QColor fore;
+    QColor back;
+    const char *text;
+    QStringList controls;
+};
+
+QStringList names(const char *list)
+{
+    return QString::fromLatin1(list).split(u' ');
+}
+
+QList<Kind> kinds()
+{
+    const QColor transparent = noColour;
+    return {
+        {"panels and frames", arial, noColour, transparent, nullptr,
+         names("pnlDelta pnlDigital pnlWeichen frmDelta(0) frmDelta(1) frmDigital(0) frmDigital(1) "
+               "frmWeichen(0) frmWeichen(1)")},
+        {"panel headings", arialBold, noColour, transparent, nullptr,
+         names("Label(28) Label(24) Label(18)")},
+        {"captions in the frames", arial, darkBlue, transparent, nullptr,
+         names("Label(19) Label(25) Label(26) Label(27) Label(29)")},
+        {"Delta switch numbers", arial, darkBlue, transparent, nullptr, indexed("Label", 20, 23)},
+        {"locomotive and turnout switch numbers", arial, black, transparent, nullptr,
+         indexed("Label", 0, 17)},
+        {"switch boxes, unticked", switchFace, noColour, transparent, "",
+         indexed("chkSwitchLokDelta", 1, 4) + indexed("chkSwitchLok", 1, 8) +
+             indexed("chkSwitchMA", 1, 10)},
+        {"text boxes, empty", arial, noColour, transparent, "",
+         names("txtSwitchLokDelta txtSwitchLok txtSwitchMA txtDigital txtWeichen")},
+        {"Delta list", arial, noColour, transparent, nullptr, names("lstDelta")},
+        // No switch ON is the Delta decoder's analog mode.
+        {"Delta results", resultFace, cyan, black, "analog",
+         names("lblAdresseLokDelta lblAnzeigeLokDelta")},
+        {"results of the ticked switches", resultFace, cyan, black, "",
+         names("lblAnzeigeLok lblAnzeigeMA")},
+        {"results of the typed switches, before any input", resultFace, white, black, "",
+         names("lblAdresseLok lblAdresseMA")},
+        {"switches for an address", arialBold, cyan, black, "", names("lblDelta lblWeichen")},
+        // Until the load step writes the release.
+        {"release caption", arial, white, transparent, "lblRelease", names("lblRelease")},
+        {"credit caption", creditFace, white, transparent, "programmed by ", names("lblCopyright")},
+    };
 }
 
 // A control's place in the window's client area.
@@ -95,26 +134,19 @@ QList<QWidget *> namedControls(const QWidget &parent, Qt::FindChildOptions optio
     return named;
 }
 
-QImage expectedIcon()
+QStringList sortedNames(const QList<QWidget *> &controls)
 {
-    // B black, R red, W white, . transparent
-    const char *rows[16] = {
-        "................", "................", "................", ".BBBBBBBBBBBBBB.",
-        "BRRRRRRRRRRRRRRB", "BRRWRWRRRRRRRWRB", "BRRWRWRRRRRRRWRB", "BRRRRRRRRRRRRRRB",
-        "BRWRRRRWRWRWRRRB", "BRWRRRRWRWRWRRRB", "BRRRRRRRRRRRRRRB", ".BBBBBBBBBBBBBB.",
-        "................", "................", "................", "................",
-    };
-    QImage image(16, 16, QImage::Format_ARGB32);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const char c = rows[y][x];
-            image.setPixel(x, y,
-                           c == 'B'   ? qRgb(0, 0, 0)
-                           : c == 'R' ? qRgb(255, 0, 0)
-                           : c == 'W' ? qRgb(255, 255, 255)
-                                      : qRgba(0, 0, 0, 0));
-        }
-    return image;
+    QStringList sorted;
+    for (const QWidget *c : controls)
+        sorted << c->objectName();
+    sorted.sort();
+    return sorted;
+}
+
+// Opaque pixels by their colour; every transparent pixel counts as one.
+QRgb normalised(QRgb pixel)
+{
+    return qAlpha(pixel) == 0 ? 0u : (pixel | 0xFF000000u);
 }
 
 } // namespace
@@ -124,15 +156,17 @@ class TestWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void controls_data();
-    void controls();
-    void controlCount();
-    void documentedPlaces_data();
-    void documentedPlaces();
+    void looks_data();
+    void looks();
+    void everyControlHasOneKind();
+    void textBoxLimits_data();
+    void textBoxLimits();
+    void everyControlInsideItsContainer();
     void siblingsDoNotOverlap();
     void panelsStackedOnOneLeftEdge();
     void framesSideBySide_data();
     void framesSideBySide();
+    void encodeFramesReadAddressThenSwitches();
     void switchesBelowTheirNumbers_data();
     void switchesBelowTheirNumbers();
     void decodeFramesShareOneArrangement();
@@ -149,86 +183,40 @@ private slots:
     void backgroundDoubleClick();
     void copyrightClick();
     void closingIsAnnounced();
-    void pixelsFromTwips();
 };
 
-void TestWindow::controls_data()
+void TestWindow::looks_data()
 {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("family");
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QColor>("fore");
     QTest::addColumn<QColor>("back");
-    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<bool>("sameText");
+    QTest::addColumn<QString>("text");
 
-    const QString none; // a control without a caption of its own
-    const QString empty = QStringLiteral("");
-
-    addRow("pnlWeichen", "frmVelmarit", none, arial);
-    addRow("pnlDigital", "frmVelmarit", none, arial);
-    addRow("pnlDelta", "frmVelmarit", none, arial);
-    addRow("lblRelease", "frmVelmarit", "lblRelease", arial, white);
-    addRow("lblCopyright", "frmVelmarit", "programmed by ", creditFace, white);
-    addRow("imgCopyright", "frmVelmarit", none, arial);
-
-    addRow("frmDelta(1)", "pnlDelta", " codieren ", arial);
-    addRow("lstDelta", "frmDelta(1)", none, arial);
-    addRow("Label(19)", "frmDelta(1)", "Adresse  Switch ON", arial, darkBlue);
-    addRow("frmDelta(0)", "pnlDelta", " decodieren ", arial);
-    addRow("txtSwitchLokDelta", "frmDelta(0)", empty, arial, noColour, noColour, 4);
-    addSwitchRows("chkSwitchLokDelta", "frmDelta(0)", 4);
-    addRow("lblAdresseLokDelta", "frmDelta(0)", "analog", resultFace, cyan, black);
-    addNumberRows(20, "frmDelta(0)", 4, darkBlue);
-    addRow("lblAnzeigeLokDelta", "frmDelta(0)", "analog", resultFace, cyan, black);
-    addRow("Label(28)", "pnlDelta", "Delta-Decoder", arialBold);
-
-    addRow("frmDigital(1)", "pnlDigital", " codieren ", arial);
-    addRow("txtDigital", "frmDigital(1)", empty, arial, noColour, noColour, 2);
-    addRow("Label(26)", "frmDigital(1)", "Switch ON", arial, darkBlue);
-    addRow("Label(27)", "frmDigital(1)", "Adresse", arial, darkBlue);
-    addRow("lblDelta", "frmDigital(1)", empty, arialBold, cyan, black);
-    addRow("frmDigital(0)", "pnlDigital", " decodieren ", arial);
-    addSwitchRows("chkSwitchLok", "frmDigital(0)", 8);
-    addRow("txtSwitchLok", "frmDigital(0)", empty, arial, noColour, noColour, 4);
-    addNumberRows(0, "frmDigital(0)", 8, black);
-    addRow("lblAnzeigeLok", "frmDigital(0)", empty, resultFace, cyan, black);
-    addRow("lblAdresseLok", "frmDigital(0)", empty, resultFace, white, black);
-    addRow("Label(24)", "pnlDigital", "Digital-Decoder", arialBold);
-
-    addRow("frmWeichen(1)", "pnlWeichen", " codieren ", arial);
-    addRow("txtWeichen", "frmWeichen(1)", empty, arial, noColour, noColour, unlimited);
-    addRow("Label(29)", "frmWeichen(1)", "Adresse", arial, darkBlue);
-    addRow("Label(25)", "frmWeichen(1)", "Switch ON", arial, darkBlue);
-    addRow("lblWeichen", "frmWeichen(1)", empty, arialBold, cyan, black);
-    addRow("frmWeichen(0)", "pnlWeichen", " decodieren ", arial);
-    addRow("txtSwitchMA", "frmWeichen(0)", empty, arial, noColour, noColour, 6);
-    addSwitchRows("chkSwitchMA", "frmWeichen(0)", 10);
-    addRow("lblAdresseMA", "frmWeichen(0)", empty, resultFace, white, black);
-    addRow("lblAnzeigeMA", "frmWeichen(0)", empty, resultFace, cyan, black);
-    addNumberRows(8, "frmWeichen(0)", 10, black);
-    addRow("Label(18)", "pnlWeichen", "Weichen-Decoder", arialBold);
+    for (const Kind &kind : kinds())
+        for (const QString &name : kind.controls)
+            QTest::newRow(qPrintable(name + QStringLiteral(", ") + QLatin1String(kind.name)))
+                << name << QString::fromLatin1(kind.face.family) << kind.face.points
+                << kind.face.bold << kind.fore << kind.back << (kind.text != nullptr)
+                << QString::fromUtf8(kind.text);
 }
 
-void TestWindow::controls()
+void TestWindow::looks()
 {
-    QFETCH(QString, container);
-    QFETCH(QString, text);
+    QFETCH(QString, control);
     QFETCH(QString, family);
     QFETCH(double, points);
     QFETCH(bool, bold);
     QFETCH(QColor, fore);
     QFETCH(QColor, back);
-    QFETCH(int, maxLength);
+    QFETCH(bool, sameText);
+    QFETCH(QString, text);
 
     FrmVelmarit w;
-    const QString name = QString::fromLatin1(QTest::currentDataTag());
-    const QList<QWidget *> found = w.findChildren<QWidget *>(name);
-    QCOMPARE(found.size(), 1);
-    QWidget *c = found.front();
-
-    QCOMPARE(c->parentWidget()->objectName(), container);
+    const QWidget *c = namedChild<QWidget>(w, control);
 
     const QFont f = c->font();
     QCOMPARE(f.family(), family);
@@ -236,16 +224,13 @@ void TestWindow::controls()
     QCOMPARE(f.weight(), bold ? QFont::Bold : QFont::Normal);
     QVERIFY(!f.italic() && !f.underline() && !f.strikeOut());
 
-    if (auto *label = qobject_cast<QLabel *>(c); label && !text.isNull()) {
-        if (name == u"lblCopyright") // the load step adds the author's name
-            QVERIFY2(label->text().startsWith(text), qPrintable(label->text()));
-        else
+    if (const auto *label = qobject_cast<const QLabel *>(c)) {
+        if (sameText)
             QCOMPARE(label->text(), text);
-        const QColor shownFore = label->palette().color(QPalette::WindowText);
-        QCOMPARE(shownFore,
+        QCOMPARE(label->palette().color(QPalette::WindowText),
                  fore.isValid() ? fore : QApplication::palette().color(QPalette::WindowText));
         if (back.isValid()) {
-            // A result label: opaque, framed, bold, centred.
+            // A result: opaque, framed, bold, centred.
             QVERIFY(label->autoFillBackground());
             QCOMPARE(label->palette().color(QPalette::Window), back);
             QVERIFY(label->frameWidth() > 0);
@@ -256,32 +241,70 @@ void TestWindow::controls()
             QCOMPARE(label->frameWidth(), 0);
         }
     }
-    if (auto *box = qobject_cast<QLineEdit *>(c)) {
+    if (const auto *box = qobject_cast<const QLineEdit *>(c)) {
+        QVERIFY(sameText);
         QCOMPARE(box->text(), text);
         QVERIFY(box->alignment() & Qt::AlignHCenter);
-        if (maxLength == unlimited)
-            QVERIFY(box->maxLength() >= (1 << 24));
-        else
-            QCOMPARE(box->maxLength(), maxLength);
     }
-    if (auto *frame = qobject_cast<QGroupBox *>(c))
-        QCOMPARE(frame->title(), text);
-    if (auto *check = qobject_cast<QCheckBox *>(c)) {
+    if (const auto *check = qobject_cast<const QCheckBox *>(c)) {
+        QVERIFY(sameText);
+        QCOMPARE(check->text(), text);
         QVERIFY(!check->isChecked());
-        QVERIFY(check->text().isEmpty());
     }
-    if (auto *list = qobject_cast<QListWidget *>(c))
-        QCOMPARE(list->count(), 0); // filled by the load step, not the window
-
-    // Fully inside its container, and so inside the client area.
-    QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(name));
-    QVERIFY2(w.rect().contains(inWindow(c, &w)), qPrintable(name));
+    if (const auto *list = qobject_cast<const QListWidget *>(c))
+        QCOMPARE(list->count(), 15); // the fixed Delta table, filled by its panel
 }
 
-void TestWindow::controlCount()
+// Each control is of one kind above, and none is left out (the credit
+// picture, which shows no text, aside).
+void TestWindow::everyControlHasOneKind()
 {
     FrmVelmarit w;
-    QCOMPARE(namedControls(w, Qt::FindChildrenRecursively).size(), 78);
+    QStringList listed{QStringLiteral("imgCopyright")};
+    for (const Kind &kind : kinds())
+        listed += kind.controls;
+    listed.sort();
+    QCOMPARE(listed.size(), 78);
+    QVERIFY(std::adjacent_find(listed.cbegin(), listed.cend()) == listed.cend());
+    QCOMPARE(sortedNames(namedControls(w, Qt::FindChildrenRecursively)), listed);
+}
+
+void TestWindow::textBoxLimits_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("maxLength"); // 0: no limit
+
+    QTest::newRow("Delta switch numbers") << "txtSwitchLokDelta" << 4;
+    QTest::newRow("locomotive switch numbers") << "txtSwitchLok" << 4;
+    QTest::newRow("turnout switch numbers") << "txtSwitchMA" << 6;
+    QTest::newRow("locomotive address") << "txtDigital" << 2;
+    QTest::newRow("turnout address") << "txtWeichen" << 0;
+}
+
+void TestWindow::textBoxLimits()
+{
+    QFETCH(QString, box);
+    QFETCH(int, maxLength);
+    FrmVelmarit w;
+    const int limit = namedChild<QLineEdit>(w, box)->maxLength();
+    if (maxLength == 0)
+        QVERIFY(limit >= (1 << 24));
+    else
+        QCOMPARE(limit, maxLength);
+}
+
+// Every control lies fully inside its container, and so inside the client
+// area; the window itself holds the three panels and the credit corner.
+void TestWindow::everyControlInsideItsContainer()
+{
+    FrmVelmarit w;
+    for (const QWidget *c : namedControls(w, Qt::FindChildrenRecursively)) {
+        QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        QVERIFY2(w.rect().contains(inWindow(c, &w)), qPrintable(c->objectName()));
+    }
+    QCOMPARE(sortedNames(namedControls(w, Qt::FindDirectChildrenOnly)),
+             (QStringList{"imgCopyright", "lblCopyright", "lblRelease", "pnlDelta", "pnlDigital",
+                          "pnlWeichen"}));
 }
 
 void TestWindow::windowProperties()
@@ -336,20 +359,29 @@ void TestWindow::colouredSurfaces()
     QVERIFY(cyanInk);
 }
 
+// The window shows the program's icon as it is installed (the 16 x 16
+// picture in packaging/icons), on a transparent ground around an opaque
+// switch block.
 void TestWindow::icon()
 {
     FrmVelmarit w;
-    const QImage got =
+    QVERIFY(w.windowIcon().availableSizes().contains(QSize(16, 16)));
+    const QImage shown =
         w.windowIcon().pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage want = expectedIcon();
-    QCOMPARE(got.size(), want.size());
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const QRgb g = got.pixel(x, y);
-            const QRgb e = want.pixel(x, y);
-            const bool same = qAlpha(e) == 0 ? qAlpha(g) == 0 : g == e;
-            QVERIFY2(same, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-        }
+    const QImage installed = QImage(QStringLiteral(VELMARIT_ICON_DIR "/velmarit-16.png"))
+                                 .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), QSize(16, 16));
+    QCOMPARE(installed.size(), shown.size());
+
+    QVERIFY(shown.hasAlphaChannel());
+    for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)})
+        QCOMPARE(qAlpha(shown.pixel(corner)), 0);
+    QCOMPARE(qAlpha(shown.pixel(8, 8)), 255);
+
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QVERIFY2(normalised(shown.pixel(x, y)) == normalised(installed.pixel(x, y)),
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
 }
 
 void TestWindow::creditPicture()
@@ -357,6 +389,10 @@ void TestWindow::creditPicture()
     FrmVelmarit w;
     const QImage mark = WindowControls(w).imgCopyright->pixmap().toImage();
     QCOMPARE(mark.size(), QSize(51, 33));
+    // The whole mark shows.
+    const QSize place = WindowControls(w).imgCopyright->size();
+    QVERIFY2(place.width() >= mark.width() && place.height() >= mark.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(place.width()).arg(place.height())));
     QVERIFY(mark.hasAlphaChannel());
     QCOMPARE(qAlpha(mark.pixel(0, 0)), 0);
     int opaque = 0;
@@ -531,15 +567,21 @@ int secondColumnStart(const QList<int> &columns)
 
 } // namespace
 
+// The Delta list stands right under its heading "Adresse  Switch ON", on
+// its left edge, and each row's switches start under "Switch".
 void TestWindow::listHeadingAlignsWithSecondColumn()
 {
     FrmVelmarit w;
-    w.subSchreibeListen();
+    const WindowControls c(w);
+    QCOMPARE(c.lstDeltaHeading->text(), QStringLiteral("Adresse  Switch ON"));
+    QCOMPARE(c.lstDeltaHeading->parentWidget(), c.lstDelta->parentWidget());
+    QCOMPARE(c.lstDeltaHeading->x(), c.lstDelta->x());
+    QVERIFY(c.lstDeltaHeading->geometry().bottom() < c.lstDelta->y());
+
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage shot = w.grab().toImage();
 
-    const WindowControls c(w);
     const QRect heading = inWindow(c.lstDeltaHeading, &w);
     const QRect item = c.lstDelta->visualItemRect(c.lstDelta->item(0));
     const QRect row(c.lstDelta->viewport()->mapTo(&w, item.topLeft()), item.size());
@@ -633,43 +675,6 @@ void TestWindow::closingIsAnnounced()
     QVERIFY(!w.isVisible());
 }
 
-// Places as the form documents them, in twips from the top-left corner of
-// the container's client area, 15 twips to the pixel at 96 dpi: each edge
-// within half a pixel of the documented one.
-void TestWindow::documentedPlaces_data()
-{
-    QTest::addColumn<QList<int>>("twips"); // left, top, width, height
-
-    QTest::newRow("pnlDelta") << QList<int>{240, 210, 5925, 2235};
-    QTest::newRow("pnlDigital") << QList<int>{240, 2670, 7875, 2145};
-    QTest::newRow("pnlWeichen") << QList<int>{240, 5040, 9015, 2115};
-    QTest::newRow("frmDelta(0)") << QList<int>{150, 510, 3165, 1575};
-    QTest::newRow("frmDelta(1)") << QList<int>{3480, 510, 2295, 1575};
-    QTest::newRow("frmDigital(0)") << QList<int>{150, 510, 4755, 1455};
-    QTest::newRow("frmDigital(1)") << QList<int>{5070, 510, 2505, 1455};
-    QTest::newRow("frmWeichen(0)") << QList<int>{150, 510, 5475, 1455};
-    QTest::newRow("frmWeichen(1)") << QList<int>{5790, 510, 3045, 1455};
-    QTest::newRow("imgCopyright") << QList<int>{8370, 150, 765, 495};
-    QTest::newRow("lstDelta") << QList<int>{150, 660, 1935, 780};
-    QTest::newRow("txtWeichen") << QList<int>{1290, 390, 705, 360};
-    QTest::newRow("lblAnzeigeMA") << QList<int>{1740, 900, 3555, 345};
-    QTest::newRow("chkSwitchMA(10)") << QList<int>{5070, 600, 195, 195};
-}
-
-void TestWindow::documentedPlaces()
-{
-    QFETCH(QList<int>, twips);
-    FrmVelmarit w;
-    const QRect got =
-        namedChild<QWidget>(w, QString::fromLatin1(QTest::currentDataTag()))->geometry();
-    const QList<int> pixels{got.x(), got.y(), got.width(), got.height()};
-    for (int i = 0; i < 4; ++i)
-        QVERIFY2(
-            std::abs(pixels[i] * 15 - twips[i]) <= 7,
-            qPrintable(
-                QStringLiteral("edge %1: %2 px for %3 twips").arg(i).arg(pixels[i]).arg(twips[i])));
-}
-
 // No control hides part of another in the same container.
 void TestWindow::siblingsDoNotOverlap()
 {
@@ -688,7 +693,8 @@ void TestWindow::siblingsDoNotOverlap()
 
 // Delta at the top, Digital in the middle, Weichen at the bottom, on one
 // left edge and wider from top to bottom; the credit corner right of the
-// top panel.
+// top panel, read from the top: the picture, over the right-hand end of
+// the right-aligned credit caption, then that caption, the release last.
 void TestWindow::panelsStackedOnOneLeftEdge()
 {
     FrmVelmarit w;
@@ -708,6 +714,12 @@ void TestWindow::panelsStackedOnOneLeftEdge()
         QVERIFY2(corner->x() > delta.right(), qPrintable(corner->objectName()));
         QVERIFY2(corner->geometry().bottom() < digital.top(), qPrintable(corner->objectName()));
     }
+    const QRect picture = c.imgCopyright->geometry();
+    const QRect credit = c.lblCopyright->geometry();
+    QVERIFY(picture.bottom() < credit.top());
+    QVERIFY(credit.bottom() < c.lblRelease->y());
+    QVERIFY(c.lblCopyright->alignment() & Qt::AlignRight);
+    QVERIFY(credit.center().x() < picture.left() && picture.right() <= credit.right());
 }
 
 void TestWindow::framesSideBySide_data()
@@ -761,6 +773,59 @@ void TestWindow::framesSideBySide()
     QVERIFY(title->x() <= decode->x());
 }
 
+namespace {
+
+// The one label of `frame` that reads `caption`.
+const QLabel *captionIn(const QWidget *frame, const QString &caption)
+{
+    const QLabel *found = nullptr;
+    for (const QLabel *label : frame->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        if (label->text() != caption)
+            continue;
+        if (found != nullptr)
+            return nullptr;
+        found = label;
+    }
+    return found;
+}
+
+} // namespace
+
+// The locomotive and turnout encode frames read as two rows: "Adresse" and
+// the box to type the address into, then "Switch ON" and the switches for
+// it. Each caption stands left of what it names, its middle within that
+// control's height; the captions line up in one column, the box and the
+// result in another.
+void TestWindow::encodeFramesReadAddressThenSwitches()
+{
+    FrmVelmarit w;
+    const WindowControls c(w);
+    const std::pair<const QLineEdit *, const QLabel *> frames[] = {{c.txtDigital, c.lblDelta},
+                                                                   {c.txtWeichen, c.lblWeichen}};
+    for (const auto &[address, switches] : frames) {
+        const QWidget *frame = address->parentWidget();
+        QCOMPARE(switches->parentWidget(), frame);
+        const QLabel *addressCaption = captionIn(frame, QStringLiteral("Adresse"));
+        const QLabel *switchesCaption = captionIn(frame, QStringLiteral("Switch ON"));
+        QVERIFY2(addressCaption != nullptr && switchesCaption != nullptr,
+                 qPrintable(frame->objectName()));
+
+        const std::pair<const QWidget *, const QWidget *> rows[] = {{addressCaption, address},
+                                                                    {switchesCaption, switches}};
+        for (const auto &[caption, control] : rows) {
+            const QString pair =
+                caption->objectName() + QStringLiteral(" and ") + control->objectName();
+            QVERIFY2(caption->geometry().right() < control->x(), qPrintable(pair));
+            const int middle = caption->geometry().center().y();
+            QVERIFY2(control->y() <= middle && middle <= control->geometry().bottom(),
+                     qPrintable(pair));
+        }
+        QVERIFY2(address->geometry().bottom() < switches->y(), qPrintable(frame->objectName()));
+        QCOMPARE(switchesCaption->x(), addressCaption->x());
+        QCOMPARE(switches->x(), address->x());
+    }
+}
+
 void TestWindow::switchesBelowTheirNumbers_data()
 {
     QTest::addColumn<QString>("boxes");
@@ -805,9 +870,10 @@ void TestWindow::switchesBelowTheirNumbers()
     }
 }
 
-// The three decode frames: the switch-number box at the same place, the
-// switch row to its right, and below both the box's result on the left and
-// the switches' result on the right.
+// The three decode frames: at one place in their panels, the switch-number
+// box at the same place in each, the row of switch boxes (small squares of
+// one size) to its right, and below both the box's result on the left and
+// the switches' result on the right, under the whole row of switches.
 void TestWindow::decodeFramesShareOneArrangement()
 {
     FrmVelmarit w;
@@ -815,44 +881,41 @@ void TestWindow::decodeFramesShareOneArrangement()
     struct Frame
     {
         const QLineEdit *text;
-        const QCheckBox *firstSwitch;
+        QList<const QCheckBox *> switches;
         const QLabel *textResult;
         const QLabel *switchResult;
     };
-    const Frame frames[] = {
-        {c.txtSwitchLokDelta, c.chkSwitchLokDelta[1], c.lblAdresseLokDelta, c.lblAnzeigeLokDelta},
-        {c.txtSwitchLok, c.chkSwitchLok[1], c.lblAdresseLok, c.lblAnzeigeLok},
-        {c.txtSwitchMA, c.chkSwitchMA[1], c.lblAdresseMA, c.lblAnzeigeMA},
+    const auto row = [](const auto &boxes) {
+        return QList<const QCheckBox *>(boxes.begin() + 1, boxes.end());
     };
+    const Frame frames[] = {
+        {c.txtSwitchLokDelta, row(c.chkSwitchLokDelta), c.lblAdresseLokDelta, c.lblAnzeigeLokDelta},
+        {c.txtSwitchLok, row(c.chkSwitchLok), c.lblAdresseLok, c.lblAnzeigeLok},
+        {c.txtSwitchMA, row(c.chkSwitchMA), c.lblAdresseMA, c.lblAnzeigeMA},
+    };
+    const QSize switchSize = frames[0].switches.front()->size();
+    QCOMPARE(switchSize.width(), switchSize.height());
+    QVERIFY(switchSize.width() < frames[0].text->height());
     for (const Frame &f : frames) {
         const QString name = f.text->objectName();
+        const QCheckBox *first = f.switches.front();
+        const QCheckBox *last = f.switches.back();
+        QCOMPARE(f.text->parentWidget()->pos(), frames[0].text->parentWidget()->pos());
         QCOMPARE(f.text->geometry(), frames[0].text->geometry());
+        for (const QCheckBox *box : f.switches)
+            QVERIFY2(box->size() == switchSize, qPrintable(box->objectName()));
         QCOMPARE(f.textResult->x(), frames[0].textResult->x());
         QCOMPARE(f.textResult->width(), frames[0].textResult->width());
         QCOMPARE(f.switchResult->x(), frames[0].switchResult->x());
-        QVERIFY2(f.firstSwitch->x() > f.text->geometry().right(), qPrintable(name));
+        QVERIFY2(first->x() > f.text->geometry().right(), qPrintable(name));
         QCOMPARE(f.textResult->y(), f.switchResult->y());
         QVERIFY2(f.textResult->y() > f.text->geometry().bottom(), qPrintable(name));
-        QVERIFY2(f.switchResult->y() > f.firstSwitch->geometry().bottom(), qPrintable(name));
+        QVERIFY2(f.switchResult->y() > first->geometry().bottom(), qPrintable(name));
         QVERIFY2(f.switchResult->x() > f.textResult->geometry().right(), qPrintable(name));
+        QVERIFY2(f.switchResult->x() <= first->x() &&
+                     last->geometry().right() <= f.switchResult->geometry().right(),
+                 qPrintable(name));
     }
-}
-
-void TestWindow::pixelsFromTwips()
-{
-    using velmarit::layout::twipsToPixels;
-    // Whole pixels, and the nearest pixel for the odd value between them.
-    QCOMPARE(twipsToPixels(0), 0);
-    QCOMPARE(twipsToPixels(15), 1);
-    QCOMPARE(twipsToPixels(2115), 141);
-    QCOMPARE(twipsToPixels(7), 0);
-    QCOMPARE(twipsToPixels(8), 1);
-    QCOMPARE(twipsToPixels(22), 1);
-    QCOMPARE(twipsToPixels(23), 2);
-    QCOMPARE(twipsToPixels(-300), -20);
-    QCOMPARE(twipsToPixels(-8), -1);
-    QCOMPARE(velmarit::layout::clientWidth, 629);
-    QCOMPARE(velmarit::layout::clientHeight, 495);
 }
 
 QTEST_MAIN(TestWindow)
