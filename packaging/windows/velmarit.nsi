@@ -27,12 +27,21 @@ ManifestDPIAware true
 # has for real.
 PEDllCharacteristics 0 0x0060
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmarit"
+# "Apps & Features" lists one entry per install folder, so that each copy
+# in a folder of its own can be found and uninstalled there. The first copy's
+# entry is "Velmarit", the only name an earlier installer's copies and
+# uninstallers know; a copy in another folder while that one is still there
+# gets "Velmarit-2", "Velmarit-3", ... The name of a folder's entry is kept
+# in its record (below), for its uninstaller.
+!define UNINSTALL_ROOT "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+!define ENTRY "Velmarit"
+!define UNINSTALL_KEY "${UNINSTALL_ROOT}\${ENTRY}"
 
 Name "Velmarit ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Velmarit"
-# An earlier version is upgraded where it is.
+# An earlier version is upgraded where it is; with copies in several folders,
+# the one whose entry is "Velmarit".
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Velmarit ${VERSION}"
 
@@ -85,6 +94,11 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "Comments" "${CONTACT}"
 !define RECORD "Deinstallieren.ini"
 !define RECORD_FILES "Dateien"
 !define RECORD_LINKS "Verknuepfungen"
+!define RECORD_ENTRY "Eintrag"
+!define RECORD_ENTRY_NAME "Schluessel"
+
+# The name of this folder's entry under UNINSTALL_ROOT.
+Var entry
 
 # What the installer writes, listed once for installing and removing. The
 # programs are written over whatever has their names (the install needs
@@ -127,6 +141,44 @@ VIAddVersionKey /LANG=${LANG_GERMAN} "Comments" "${CONTACT}"
 !define INSTALL_FILE "!insertmacro INSTALL_FILE"
 !define REMOVE_FILE "!insertmacro REMOVE_FILE"
 
+# Pushes 1 when the two folders pushed before are one: the same as written
+# or, while both exist, by their short names, for one folder has many
+# spellings.
+!macro SAME_FOLDER_FUNCTION un
+Function ${un}SameFolder
+    Exch $0
+    Exch
+    Exch $1
+    Push $2
+    Push $3
+    ${If} $0 == $1
+        StrCpy $0 1
+    ${Else}
+        GetFullPathName /SHORT $2 $0
+        GetFullPathName /SHORT $3 $1
+        ${If} $2 != ""
+        ${AndIf} $2 == $3
+            StrCpy $0 1
+        ${Else}
+            StrCpy $0 0
+        ${EndIf}
+    ${EndIf}
+    Pop $3
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+!macroend
+!insertmacro SAME_FOLDER_FUNCTION ""
+!insertmacro SAME_FOLDER_FUNCTION "un."
+
+# The shortcut every install makes, to the window program in a folder; the
+# folder is its working folder too.
+!macro MAKE_LINK path folder
+    SetOutPath "${folder}"
+    CreateShortcut "${path}" "${folder}\velmarit.exe" "" "${folder}\velmarit.exe" 0
+!macroend
+
 # An install made before the list existed wrote every file of its version:
 # what has those names in its folder is Velmarit's. The uninstall entry names
 # that folder.
@@ -160,6 +212,41 @@ Function MayWrite
     Exch $0
 FunctionEnd
 
+# Sets $entry to the name of this install's entry: the one this folder had
+# before (an earlier installer's copy, whose record names none, "Velmarit"),
+# unless that names another copy that is still there; then the first name
+# of "Velmarit-2", "Velmarit-3", ... that names no other living copy. A
+# name whose copy is gone (its folder deleted by hand) is free again.
+Function ChooseEntry
+    Push $0
+    Push $1
+    ReadINIStr $entry "$INSTDIR\${RECORD}" "${RECORD_ENTRY}" "${RECORD_ENTRY_NAME}"
+    ${If} $entry == ""
+        StrCpy $entry "${ENTRY}"
+    ${EndIf}
+    StrCpy $1 1
+    ${Do}
+        ReadRegStr $0 HKCU "${UNINSTALL_ROOT}\$entry" "InstallLocation"
+        ${If} $0 == ""
+            ${Break}
+        ${EndIf}
+        ${IfNot} ${FileExists} "$0\Deinstallieren.exe"
+            ${Break}
+        ${EndIf}
+        Push $0
+        Push $INSTDIR
+        Call SameFolder
+        Pop $0
+        ${If} $0 == 1
+            ${Break}
+        ${EndIf}
+        IntOp $1 $1 + 1
+        StrCpy $entry "${ENTRY}-$1"
+    ${Loop}
+    Pop $1
+    Pop $0
+FunctionEnd
+
 Section "Velmarit" SecProgram
     SectionIn RO
     SetShellVarContext current
@@ -169,7 +256,7 @@ Section "Velmarit" SecProgram
 
     # Start menu: the window program only; velmarit-tabelle belongs to the
     # command prompt.
-    CreateShortcut "$SMPROGRAMS\Velmarit.lnk" "$INSTDIR\velmarit.exe" "" "$INSTDIR\velmarit.exe" 0
+    !insertmacro MAKE_LINK "$SMPROGRAMS\Velmarit.lnk" "$INSTDIR"
     WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue" 1
     # A desktop shortcut an earlier install made stays listed while it is
     # there; once the user has deleted it, the name is free for anyone's.
@@ -177,21 +264,29 @@ Section "Velmarit" SecProgram
         DeleteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
     ${EndIf}
 
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmarit"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\velmarit.exe,0"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Deinstallieren.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Deinstallieren.exe" /S'
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${ESTIMATED_KB}
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    Call ChooseEntry
+    WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_ENTRY}" "${RECORD_ENTRY_NAME}" "$entry"
+    StrCpy $0 "${UNINSTALL_ROOT}\$entry"
+    # Two entries of the same name would leave the user guessing which is which.
+    ${If} $entry == "${ENTRY}"
+        WriteRegStr HKCU $0 "DisplayName" "Velmarit"
+    ${Else}
+        WriteRegStr HKCU $0 "DisplayName" "Velmarit ($INSTDIR)"
+    ${EndIf}
+    WriteRegStr HKCU $0 "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU $0 "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU $0 "DisplayIcon" "$INSTDIR\velmarit.exe,0"
+    WriteRegStr HKCU $0 "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU $0 "UninstallString" '"$INSTDIR\Deinstallieren.exe"'
+    WriteRegStr HKCU $0 "QuietUninstallString" '"$INSTDIR\Deinstallieren.exe" /S'
+    WriteRegDWORD HKCU $0 "EstimatedSize" ${ESTIMATED_KB}
+    WriteRegDWORD HKCU $0 "NoModify" 1
+    WriteRegDWORD HKCU $0 "NoRepair" 1
 SectionEnd
 
 Section "Verknüpfung auf dem Desktop" SecDesktop
     SetShellVarContext current
-    CreateShortcut "$DESKTOP\Velmarit.lnk" "$INSTDIR\velmarit.exe" "" "$INSTDIR\velmarit.exe" 0
+    !insertmacro MAKE_LINK "$DESKTOP\Velmarit.lnk" "$INSTDIR"
     WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop" 1
 SectionEnd
 
@@ -227,8 +322,7 @@ FunctionEnd
 # Pushes 1 when the shortcut named on the stack starts a program in the
 # folder being uninstalled. Every install writes the same two shortcuts, so
 # an install elsewhere after this one has made them its own; they are then
-# that copy's to keep. The folder is compared as written and, while both
-# exist, by its short name, for one folder has many spellings.
+# that copy's to keep.
 Function un.PointsHere
     Exch $0
     Push $1
@@ -257,16 +351,10 @@ Function un.PointsHere
     StrCpy $0 0
     ${If} $3 != ""
         ${un.GetParent} $3 $3
-        ${If} $3 == $INSTDIR
-            StrCpy $0 1
-        ${Else}
-            GetFullPathName /SHORT $1 $3
-            GetFullPathName /SHORT $2 $INSTDIR
-            ${If} $1 != ""
-            ${AndIf} $1 == $2
-                StrCpy $0 1
-            ${EndIf}
-        ${EndIf}
+        Push $3
+        Push $INSTDIR
+        Call un.SameFolder
+        Pop $0
     ${EndIf}
     Pop $3
     Pop $2
@@ -274,29 +362,148 @@ Function un.PointsHere
     Exch $0
 FunctionEnd
 
-# Removes a shortcut this install made, when it still starts this copy.
-!macro REMOVE_LINK path
+# Removes a shortcut this install made, when it still starts this copy,
+# and then sets `removed` to 1.
+!macro REMOVE_LINK path removed
     ${If} ${FileExists} "${path}"
         Push "${path}"
         Call un.PointsHere
         Pop $1
         ${If} $1 == 1
             Delete "${path}"
+            StrCpy ${removed} 1
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+# Pushes the folder of a copy that is still installed, or "": the one of the
+# entry "Velmarit" first, else the first other entry of Velmarit's whose
+# uninstaller is in place.
+Function un.LivingCopy
+    Push $0
+    Push $1
+    Push $2
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == ""
+    ${OrIfNot} ${FileExists} "$0\Deinstallieren.exe"
+        StrCpy $0 ""
+        StrCpy $1 0
+        ${Do}
+            EnumRegKey $2 HKCU "${UNINSTALL_ROOT}" $1
+            ${If} $2 == ""
+                ${Break}
+            ${EndIf}
+            IntOp $1 $1 + 1
+            StrCpy $0 $2 9
+            ${If} $0 == "${ENTRY}-"
+                ReadRegStr $0 HKCU "${UNINSTALL_ROOT}\$2" "InstallLocation"
+                ${If} $0 != ""
+                ${AndIf} ${FileExists} "$0\Deinstallieren.exe"
+                    ${Break}
+                ${EndIf}
+            ${EndIf}
+            StrCpy $0 ""
+        ${Loop}
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
+# After the copy of the entry "Velmarit" is gone, another copy's entry
+# takes that name, so that a later version's installer finds a copy to
+# upgrade (InstallDirRegKey) and the entry keeps its plain name. Only an
+# entry whose copy's record names it moves: that copy's uninstaller reads
+# the new name from there.
+!macro MOVE_ENTRY_VALUE type from name
+    ClearErrors
+    ReadReg${type} $3 HKCU "${from}" "${name}"
+    ${IfNot} ${Errors}
+        WriteReg${type} HKCU "${UNINSTALL_KEY}" "${name}" $3
+    ${EndIf}
+!macroend
+Function un.PromoteEntry
+    Push $0
+    Push $1
+    Push $2
+    Push $3
+    StrCpy $1 0
+    ${Do}
+        EnumRegKey $2 HKCU "${UNINSTALL_ROOT}" $1
+        ${If} $2 == ""
+            ${Break}
+        ${EndIf}
+        IntOp $1 $1 + 1
+        StrCpy $0 $2 9
+        ${If} $0 != "${ENTRY}-"
+            ${Continue}
+        ${EndIf}
+        ReadRegStr $0 HKCU "${UNINSTALL_ROOT}\$2" "InstallLocation"
+        ${If} $0 == ""
+        ${OrIfNot} ${FileExists} "$0\Deinstallieren.exe"
+            ${Continue}
+        ${EndIf}
+        ReadINIStr $3 "$0\${RECORD}" "${RECORD_ENTRY}" "${RECORD_ENTRY_NAME}"
+        ${If} $3 != $2
+            ${Continue}
+        ${EndIf}
+        StrCpy $2 "${UNINSTALL_ROOT}\$2"
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmarit"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "DisplayVersion"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "Publisher"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "DisplayIcon"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "InstallLocation"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "UninstallString"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "QuietUninstallString"
+        !insertmacro MOVE_ENTRY_VALUE DWORD $2 "EstimatedSize"
+        !insertmacro MOVE_ENTRY_VALUE DWORD $2 "NoModify"
+        !insertmacro MOVE_ENTRY_VALUE DWORD $2 "NoRepair"
+        WriteINIStr "$0\${RECORD}" "${RECORD_ENTRY}" "${RECORD_ENTRY_NAME}" "${ENTRY}"
+        DeleteRegKey HKCU $2
+        ${Break}
+    ${Loop}
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
+# The shortcuts this uninstall removed started this copy because it was
+# installed last; a copy that is still there gets them back, as far as its
+# own record lists them (an install from before the record made the
+# Start-menu entry). A shortcut of the name that is there already stays.
+!macro HAND_BACK_LINK path recordName withoutRecord removed folder
+    ${If} ${removed} == 1
+    ${AndIfNot} ${FileExists} "${path}"
+        ReadINIStr $1 "${folder}\${RECORD}" "${RECORD_LINKS}" "${recordName}"
+        ${IfNot} ${FileExists} "${folder}\${RECORD}"
+            StrCpy $1 ${withoutRecord}
+        ${EndIf}
+        ${If} $1 == 1
+            !insertmacro MAKE_LINK "${path}" "${folder}"
         ${EndIf}
     ${EndIf}
 !macroend
 
 Section "Uninstall"
     SetShellVarContext current
+    # This folder's entry; an earlier installer's copy, whose record names
+    # none, has "Velmarit".
+    ReadINIStr $entry "$INSTDIR\${RECORD}" "${RECORD_ENTRY}" "${RECORD_ENTRY_NAME}"
+    ${If} $entry == ""
+        StrCpy $entry "${ENTRY}"
+    ${EndIf}
     # The shortcuts first, while the folder they may point to is whole.
+    StrCpy $R8 0
+    StrCpy $R9 0
     ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Startmenue"
     ${If} $0 == 1
     ${OrIfNot} ${FileExists} "$INSTDIR\${RECORD}"
-        !insertmacro REMOVE_LINK "$SMPROGRAMS\Velmarit.lnk"
+        !insertmacro REMOVE_LINK "$SMPROGRAMS\Velmarit.lnk" $R8
     ${EndIf}
     ReadINIStr $0 "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop"
     ${If} $0 == 1
-        !insertmacro REMOVE_LINK "$DESKTOP\Velmarit.lnk"
+        !insertmacro REMOVE_LINK "$DESKTOP\Velmarit.lnk" $R9
     ${EndIf}
     !insertmacro VELMARIT_FILES "${REMOVE_FILE}"
     # The window position lives in the program's folder; with the program
@@ -306,12 +513,24 @@ Section "Uninstall"
     Delete "$INSTDIR\${RECORD}"
     # Without /r: whatever else the user put there stays, and so does the folder.
     RMDir "$INSTDIR"
-    # The entry is this folder's unless a later install elsewhere took it
-    # over; that one's uninstaller is still in place. Asking the file system
-    # rather than comparing paths, for one folder has many spellings.
-    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    # The entry is this folder's unless an install elsewhere took it over
+    # (an earlier installer did); that one's uninstaller is still in place. Asking the file system rather
+    # than comparing paths, for one folder has many spellings.
+    ReadRegStr $0 HKCU "${UNINSTALL_ROOT}\$entry" "InstallLocation"
     ${If} $0 == ""
     ${OrIfNot} ${FileExists} "$0\Deinstallieren.exe"
-        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+        DeleteRegKey HKCU "${UNINSTALL_ROOT}\$entry"
+        ${If} $entry == "${ENTRY}"
+            Call un.PromoteEntry
+        ${EndIf}
+    ${EndIf}
+    ${If} $R8 == 1
+    ${OrIf} $R9 == 1
+        Call un.LivingCopy
+        Pop $0
+        ${If} $0 != ""
+            !insertmacro HAND_BACK_LINK "$SMPROGRAMS\Velmarit.lnk" "Startmenue" 1 $R8 $0
+            !insertmacro HAND_BACK_LINK "$DESKTOP\Velmarit.lnk" "Desktop" 0 $R9 $0
+        ${EndIf}
     ${EndIf}
 SectionEnd

@@ -47,8 +47,8 @@ enum class XAnswer {
     Silent,   // it took the connection and said nothing in time
 };
 
-// What a test connection reports, as the exit status of the process that
-// made it.
+// What a test connection reports, as the one byte the process that made it
+// writes back.
 enum XConnectStatus {
     xConnected = 0,
     xFailed = 1,
@@ -101,22 +101,42 @@ struct XProbe
 // connection is tried in a child process that can be given up. A server
 // that refuses says why; libxcb writes that to standard error, which the
 // child hands back through a pipe.
+//
+// The child's verdict comes back through a second pipe, not as its exit
+// status. A program started by a parent that ignores SIGCHLD keeps that
+// setting across exec, and then the kernel reaps the child at once: waitpid
+// fails with ECHILD and no status is left to read. Taking a failed waitpid
+// as a failed check would turn away every display that answers there.
+// Setting SIGCHLD back to its default around the probe would work, but it
+// changes a setting of the whole process for a while and must be restored on
+// every way out. A byte in a pipe arrives whatever the signal settings are;
+// waitpid is left only to reap the child.
 XProbe probeXServer(const std::string &display)
 {
     int channel[2];
     if (::pipe2(channel, O_CLOEXEC) != 0)
         return {};
-    const pid_t child = ::fork();
-    if (child < 0) {
+    // Non-blocking, so that reading it never waits: the byte is there once
+    // the child has ended, or there is none.
+    int verdict[2];
+    if (::pipe2(verdict, O_CLOEXEC | O_NONBLOCK) != 0) {
         ::close(channel[0]);
         ::close(channel[1]);
         return {};
     }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        for (const int fd : {channel[0], channel[1], verdict[0], verdict[1]})
+            ::close(fd);
+        return {};
+    }
     if (child == 0) {
         ::dup2(channel[1], STDERR_FILENO);
-        ::_exit(connectToX(display));
+        const char result = static_cast<char>(connectToX(display));
+        ::_exit(::write(verdict[1], &result, 1) == 1 ? 0 : 1);
     }
     ::close(channel[1]);
+    ::close(verdict[1]);
 
     std::string said;
     bool ended = false;
@@ -142,14 +162,19 @@ XProbe probeXServer(const std::string &display)
             said.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(channel[0]);
+    // The child writes its verdict before it ends, and its standard error
+    // closes only as it ends: after the end of that output the byte is in
+    // the pipe. No byte: the child died before it could judge.
+    char result = xFailed;
+    if (ended && ::read(verdict[0], &result, 1) != 1)
+        result = xFailed;
+    ::close(verdict[0]);
     if (!ended)
         ::kill(child, SIGKILL);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
     }
     if (!ended)
         return {XAnswer::Silent, {}};
-    const int result = WIFEXITED(status) ? WEXITSTATUS(status) : xFailed;
     if (result == xConnected)
         return {XAnswer::Answers, {}};
     if (result == xNoScreen)

@@ -5,6 +5,8 @@
 // line what is missing and end with status 1 before Qt can abort or wait for
 // ever. A platform named in QT_QPA_PLATFORM or with Qt's -platform option
 // that needs no display starts as usual, and -display names the X server.
+// A parent that ignores SIGCHLD hands that on to the program, which must
+// judge a display all the same.
 
 #include <QDir>
 #include <QFile>
@@ -96,55 +98,71 @@ void DisplayCheckTest::start_data()
     QTest::addColumn<Variables>("variables");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
+    // Started with SIGCHLD ignored, as a parent that ignores it starts it.
+    QTest::addColumn<bool>("childEndIgnored");
 
     const QString x = displayWithoutServer();
     const QString prefix = "velmarit: Keine grafische Anzeige gefunden: ";
     const QString noX = "an DISPLAY=" + x + " antwortet kein X-Server";
 
     QTest::newRow("nothing set") << Variables{} << 1
-                                 << prefix + "weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
-    QTest::newRow("X server gone") << Variables{{"DISPLAY", x}} << 1 << prefix + noX + ".";
+                                 << prefix + "weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt."
+                                 << false;
+    QTest::newRow("X server gone") << Variables{{"DISPLAY", x}} << 1 << prefix + noX + "." << false;
     QTest::newRow("Wayland socket missing")
         << Variables{{"WAYLAND_DISPLAY", "wayland-missing"}} << 1
-        << prefix + "an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
+        << prefix + "an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor."
+        << false;
     QTest::newRow("neither answers")
         << Variables{{"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
         << prefix + noX +
-               ", und an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor.";
+               ", und an WAYLAND_DISPLAY=wayland-missing antwortet kein Wayland-Compositor."
+        << false;
     QTest::newRow("X named, no DISPLAY")
         << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-missing"}} << 1
-        << prefix + "QT_QPA_PLATFORM verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
+        << prefix + "QT_QPA_PLATFORM verlangt einen X-Server, aber DISPLAY ist nicht gesetzt."
+        << false;
     QTest::newRow("Wayland named, none there")
         << Variables{{"QT_QPA_PLATFORM", "wayland"}} << 1
-        << prefix +
-               "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
-               "Wayland-Compositor.";
+        << prefix + "an wayland-0 (WAYLAND_DISPLAY ist nicht gesetzt) antwortet kein "
+                    "Wayland-Compositor."
+        << false;
     // Platforms that need no display start with any environment.
     QTest::newRow("offscreen with a dead X server")
-        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << 0
-        << QString();
+        << Variables{{"QT_QPA_PLATFORM", "offscreen:fontconfig"}, {"DISPLAY", x}} << 0 << QString()
+        << false;
 
     // An X server that takes the connection and never answers is given up.
     const QString silent = m_silent.display;
     const QString givenUp = " antwortet nicht (nach 5 Sekunden aufgegeben).";
-    QTest::newRow("X server silent") << Variables{{"DISPLAY", silent}} << 1
-                                     << prefix + "der X-Server an DISPLAY=" + silent + givenUp;
+    QTest::newRow("X server silent")
+        << Variables{{"DISPLAY", silent}} << 1
+        << prefix + "der X-Server an DISPLAY=" + silent + givenUp << false;
 
     // Qt's own options choose the display over the environment.
     QTest::newRow("-platform offscreen, nothing set")
-        << Variables{{"-platform", "offscreen"}} << 0 << QString();
+        << Variables{{"-platform", "offscreen"}} << 0 << QString() << false;
     QTest::newRow("--platform offscreen over QT_QPA_PLATFORM=xcb")
         << Variables{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", x}, {"--platform", "offscreen"}} << 0
-        << QString();
+        << QString() << false;
     QTest::newRow("-platform xcb, no DISPLAY")
         << Variables{{"-platform", "xcb"}} << 1
-        << prefix + "-platform verlangt einen X-Server, aber DISPLAY ist nicht gesetzt.";
+        << prefix + "-platform verlangt einen X-Server, aber DISPLAY ist nicht gesetzt." << false;
     QTest::newRow("-display of a server that is gone")
         << Variables{{"-display", x}} << 1
-        << prefix + "an -display " + x + " antwortet kein X-Server.";
+        << prefix + "an -display " + x + " antwortet kein X-Server." << false;
     QTest::newRow("-display of a silent server, DISPLAY set")
         << Variables{{"DISPLAY", x}, {"-display", silent}} << 1
-        << prefix + "der X-Server an -display " + silent + givenUp;
+        << prefix + "der X-Server an -display " + silent + givenUp << false;
+
+    // With SIGCHLD ignored the probe's child is reaped by the kernel, and
+    // its exit status is lost: the verdict must not depend on it, and a
+    // server given up must still be given up.
+    QTest::newRow("X server gone, SIGCHLD ignored")
+        << Variables{{"DISPLAY", x}} << 1 << prefix + noX + "." << true;
+    QTest::newRow("X server silent, SIGCHLD ignored")
+        << Variables{{"DISPLAY", silent}} << 1
+        << prefix + "der X-Server an DISPLAY=" + silent + givenUp << true;
 }
 
 void DisplayCheckTest::start()
@@ -152,6 +170,7 @@ void DisplayCheckTest::start()
     QFETCH(Variables, variables);
     QFETCH(int, status);
     QFETCH(QString, message);
+    QFETCH(bool, childEndIgnored);
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
@@ -169,6 +188,8 @@ void DisplayCheckTest::start()
 
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (childEndIgnored)
+        program.setChildProcessModifier([] { ::signal(SIGCHLD, SIG_IGN); });
     program.start(m_program, arguments);
     QVERIFY(program.waitForStarted());
     if (status == 0) {

@@ -10,8 +10,10 @@
 # over the first keeping that position; the installer of a later version
 # upgrading in place, still keeping it; the silent uninstall through the
 # entry's QuietUninstallString leaving nothing of the install behind; two
-# copies in two folders, where uninstalling the first leaves the shortcuts
-# that now start the second; and an
+# copies in two folders, each with an entry of its own, uninstalled in both
+# orders: uninstalling the first leaves the shortcuts that now start the
+# second, whose entry then takes the name "Velmarit"; uninstalling the second
+# hands the shortcuts back to the first, whose entry stays; and an
 # install into a folder that already holds files, without the desktop
 # shortcut (/NODESKTOP), whose uninstall leaves the user's files and the
 # user's own desktop "Velmarit.lnk" exactly as they were; a folder holding
@@ -51,11 +53,31 @@ desktop_link="$profile/Desktop/Velmarit.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmarit'
 files=(velmarit.exe velmarit-tabelle.exe LIESMICH.txt LIZENZ.txt LIZENZEN-Qt.txt)
 
+# A value of the entry "Velmarit", or of the entry named second.
 reg_value() {
-    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+    wine reg query "${2:-$key}" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
 }
 reg_key_exists() { wine reg query "$key" >/dev/null 2>&1; }
 win_path() { windows_path "$1"; }
+uninstall_keys() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r'; }
+# Velmarit's entries: "Velmarit", and "Velmarit-2" and on for other folders.
+velmarit_entries() { uninstall_keys | grep -E '\\Uninstall\\Velmarit(-[0-9]+)?$'; }
+no_entries() { ! velmarit_entries >/dev/null; }
+# The entry whose InstallLocation is the Windows folder given.
+entry_of() {
+    local entry folder
+    while read -r entry; do
+        folder=$(reg_value InstallLocation "$entry")
+        [ "${folder,,}" = "${1,,}" ] && { echo "$entry"; return 0; }
+    done < <(velmarit_entries)
+    return 1
+}
+# Whether value $2 of entry $1 reads $3 (as Windows compares paths, in any case).
+entry_is() {
+    local got
+    got=$(reg_value "$2" "$1")
+    [ "${got,,}" = "${3,,}" ]
+}
 
 # Where a .lnk points: the local base path of its LinkInfo (MS-SHLLINK).
 link_target() {
@@ -89,10 +111,11 @@ run_silently() {
     return "$status"
 }
 
-# The exact command line the entry gives, run as Windows runs it.
+# The exact command line the entry (by default "Velmarit") gives, run as
+# Windows runs it.
 run_quiet_uninstall() {
     local command
-    command=$(reg_value QuietUninstallString)
+    command=$(reg_value QuietUninstallString "${1:-$key}")
     [ -n "$command" ] || return 1
     printf '@%s\r\n' "$command" >"$work/uninstall.cmd"
     run_silently cmd /c "$(win_path "$work/uninstall.cmd")"
@@ -180,8 +203,7 @@ check "still one entry, the same version" test "$(reg_value DisplayVersion)" = "
 # --- a later version over it, in place
 check "the installer of $later_version over $version ends with status 0" run_silently "$later_setup" /S
 check "the entry now shows version $later_version" test "$(reg_value DisplayVersion)" = "$later_version"
-uninstall_keys() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | tr -d '\r'; }
-check "one entry only" test "$(uninstall_keys | grep -c '\\Uninstall\\Velmarit$')" -eq 1
+check "one entry only" test "$(velmarit_entries | grep -c .)" -eq 1
 check "the upgrade keeps Velmarit.ini" cmp -s "$work/moved.ini" "$ini"
 check "the upgrade leaves the programs in the same folder" test -f "$install_dir/velmarit.exe" -a -f "$install_dir/Deinstallieren.exe"
 
@@ -193,7 +215,7 @@ check "QuietUninstallString runs with status 0" run_quiet_uninstall
 check "the install folder is gone" test ! -e "$install_dir"
 check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
 check "the desktop shortcut is gone" test ! -e "$desktop_link"
-check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check "the uninstall entry is gone" no_entries
 
 # The folder goes last, unquoted, as NSIS reads /D=; cmd reads its script in
 # the console's code page.
@@ -213,21 +235,62 @@ links_point_to() {
     done
 }
 
-# --- two copies: the second install makes the shortcuts its own, and the
-# first copy's uninstall leaves them to it.
+first_files_kept() {
+    local file
+    for file in "${files[@]}"; do
+        cmp -s "$work/zip/$file" "$install_dir/$file" || return 1
+    done
+    test -f "$install_dir/Deinstallieren.exe"
+}
+
+# --- two copies: the second install makes the shortcuts its own, and each
+# copy has an entry of its own in "Apps & Features".
 second="$WINEPREFIX/drive_c/Andere/Velmarit"
-rm -rf "$second"
-check "a first copy in the default folder" run_silently "$setup" /S
-check "a second copy in C:\\Andere\\Velmarit" run_setup_into "$setup" "$second"
-second_exe=$(win_path "$second/velmarit.exe")
-check "both shortcuts now start the second copy" links_point_to "$second_exe"
+second_windows='C:\Andere\Velmarit'
+second_exe="$second_windows\velmarit.exe"
+two_copies() {
+    rm -rf "$second"
+    check "$1: a first copy in the default folder" run_silently "$setup" /S
+    check "$1: a second copy in $second_windows" run_setup_into "$setup" "$second"
+    check "$1: both shortcuts now start the second copy" links_point_to "$second_exe"
+    check "$1: the entry \"Velmarit\" is still the first copy's" \
+        entry_is "$key" InstallLocation "$install_windows"
+    second_key=$(entry_of "$second_windows")
+    check "$1: the second copy has an entry of its own ('$second_key')" \
+        test -n "$second_key" -a "${second_key##*\\}" != Velmarit
+    check "$1: which names its folder" entry_is "$second_key" DisplayName "Velmarit ($second_windows)"
+    check "$1: and starts its own uninstaller" \
+        entry_is "$second_key" QuietUninstallString "\"$second_windows\\Deinstallieren.exe\" /S"
+}
+
+# The first copy uninstalled first leaves the shortcuts to the second, whose
+# entry becomes "Velmarit", the one a later version's installer upgrades.
+two_copies "first, then second"
 check "the first copy's uninstaller runs with status 0" run_silently "$install_dir/Deinstallieren.exe" /S
 check "the first copy is gone" test ! -e "$install_dir"
 check "both shortcuts are left, still starting the second copy" links_point_to "$second_exe"
+check "the second copy's entry is now \"Velmarit\"" entry_is "$key" InstallLocation "$second_windows"
+check "under its plain name" entry_is "$key" DisplayName "Velmarit"
+check "and it is the only one" test "$(velmarit_entries | grep -c .)" -eq 1
 check "the second copy's uninstall through the entry runs with status 0" run_quiet_uninstall
 check "now both shortcuts are gone" test ! -e "$start_menu_link" -a ! -e "$desktop_link"
 check "and so is the second copy" test ! -e "$second"
-check "and the entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check "and the entry" no_entries
+
+# The second copy uninstalled first: the first keeps its entry and gets its
+# shortcuts back.
+two_copies "second, then first"
+check "the second copy's uninstall through its own entry runs with status 0" \
+    run_quiet_uninstall "$second_key"
+check "the second copy is gone" test ! -e "$second"
+check "the first copy is whole" first_files_kept
+check "both shortcuts are back, starting the first copy" links_point_to "$exe_windows"
+check "the first copy keeps its entry" entry_is "$key" InstallLocation "$install_windows"
+check "and it is the only one" test "$(velmarit_entries | grep -c .)" -eq 1
+check "the first copy's uninstall through the entry runs with status 0" run_quiet_uninstall
+check "now both shortcuts are gone" test ! -e "$start_menu_link" -a ! -e "$desktop_link"
+check "and so is the first copy" test ! -e "$install_dir"
+check "and every entry" no_entries
 
 # --- into a folder the user shares with other programs, without the desktop
 # shortcut: whatever was there before, and a desktop "Velmarit.lnk" of the
@@ -262,7 +325,7 @@ check "its uninstall runs with status 0" run_quiet_uninstall
 check "exactly the user's files are left in the shared folder, with their bytes" diff -r "$work/before" "$shared"
 check "the user's own desktop shortcut is left, with its bytes" cmp -s "$work/own.lnk" "$desktop_link"
 check "the Start-menu shortcut is gone" test ! -e "$start_menu_link"
-check "the uninstall entry is gone" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check "the uninstall entry is gone" no_entries
 
 # --- a folder holding another program's Deinstallieren.exe: refused, as it is
 other="$profile/Anderes Programm"
@@ -273,6 +336,6 @@ cp -a "$other/." "$work/other/"
 refused() { ! run_setup_into "$setup" "$other" /NODESKTOP; }
 check "the installer refuses a folder with another program's uninstaller" refused
 check "and leaves that folder as it was" diff -r "$work/other" "$other"
-check "and makes no entry" bash -c "! wine reg query '$key' >/dev/null 2>&1"
+check "and makes no entry" no_entries
 
 checks_done "installer under Wine"
