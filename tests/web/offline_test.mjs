@@ -36,7 +36,7 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     assert.match(cacheNames[0], /^velmarit-\d+\.\d+\.\d+-[0-9a-f]{16}$/);
 
     // Another language, shown once while online, is kept as well.
-    const other = opts.lang === 'de' ? 'fr' : 'de';
+    const other = opts.languages.find((lang) => lang !== opts.lang);
     const otherUrl = `http://127.0.0.1:${port}/${folder(other)}`;
     const visit = await context.newPage();
     await visit.goto(otherUrl);

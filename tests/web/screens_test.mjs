@@ -164,8 +164,9 @@ test('a fragment in the address opens its decoder; the bar switches between them
     const visible = await phone.$$eval('.panel', (list) => list.filter((p) => p.offsetParent).map((p) => p.id));
     assert.deepEqual(visible, [shownPanel], fragment);
   }
+  // The bar's link changes the address; the page follows the change.
   await phone.tap('.chooser a[data-fragment="delta"]');
-  assert.equal(await phone.isVisible('#pnlDelta'), true);
+  await phone.locator('#pnlDelta').waitFor();
   assert.equal(await phone.isVisible('#pnlDigital'), false);
   assert.equal(new URL(phone.url()).hash, '#delta');
   assert.equal(await phone.getAttribute('.chooser a[data-fragment="delta"]', 'aria-current'), 'true');

@@ -8,7 +8,7 @@ script looks up by name; every name reference must lead to an element; the
 page names its language, links the others on screen and in its head, and
 says in a <noscript> what it needs.
 
-Usage: static_page_test.py --site DIR --onefile FILE --app APP_JS"""
+Usage: static_page_test.py --site DIR --onefile FILE --languages de,en,... --app APP_JS"""
 import argparse
 import html.parser
 import json
@@ -17,7 +17,6 @@ import re
 import sys
 
 ID_REFERENCES = ("for", "aria-describedby", "aria-labelledby")
-LANGUAGES = ["de", "en", "nl", "fr"]
 
 
 class Page(html.parser.HTMLParser):
@@ -83,7 +82,7 @@ def expected_controls(panels, app):
     return wanted
 
 
-def problems(page, lang, app, exists):
+def problems(page, lang, languages, app, exists):
     found = [f"id {name} is given more than once" for name in page.repeated]
     if page.lang != lang:
         found.append(f"<html lang> is {page.lang!r}")
@@ -103,11 +102,11 @@ def problems(page, lang, app, exists):
             found.append(f"{name} is a <{actual_tag}>, not a <{tag}>")
         if kind is not None and attributes.get("type") != kind:
             found.append(f"{name} is of type {attributes.get('type')}, not {kind}")
-    if sorted(page.alternates) != sorted(LANGUAGES + ["x-default"]):
+    if sorted(page.alternates) != sorted(languages + ["x-default"]):
         found.append(f"alternates for {sorted(page.alternates)}")
-    elif page.alternates["x-default"] != page.alternates["de"]:
-        found.append("x-default is not the German page")
-    if [hreflang for hreflang, _ in page.languages] != LANGUAGES:
+    elif page.alternates["x-default"] != page.alternates[languages[0]]:
+        found.append("x-default is not the root page")
+    if [hreflang for hreflang, _ in page.languages] != languages:
         found.append(f"languages on screen: {page.languages}")
     for hreflang, href in list(page.alternates.items()) + page.languages:
         if not exists(href):
@@ -121,20 +120,24 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
     parser.add_argument("--onefile", required=True)
+    # The site's languages, the first at its root.
+    parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
     parser.add_argument("--app", required=True)
     args = parser.parse_args()
     app = pathlib.Path(args.app).read_text(encoding="utf-8")
     site = pathlib.Path(args.site)
     onefile = pathlib.Path(args.onefile)
     failed = False
-    for lang in LANGUAGES:
-        folder = site if lang == "de" else site / lang
-        single = onefile if lang == "de" else onefile.with_name(f"{onefile.stem}-{lang}.html")
+    for lang in args.languages:
+        root = lang == args.languages[0]
+        folder = site if root else site / lang
+        single = onefile if root else onefile.with_name(f"{onefile.stem}-{lang}.html")
         for path in (folder / "index.html", single):
             def exists(href, base=path.parent):
                 target = (base / href).resolve()
                 return (target / "index.html").is_file() if target.is_dir() else target.is_file()
-            found = problems(Page(path.read_text(encoding="utf-8")), lang, app, exists)
+            found = problems(Page(path.read_text(encoding="utf-8")), lang, args.languages, app,
+                             exists)
             name = path.relative_to(path.parent.parent)
             for problem in found:
                 print(f"{name}: {problem}")

@@ -6,7 +6,7 @@ Debian's WebKitGTK driven by selenium, on the site over http://127.0.0.1
 and on the one-file page from file://, against the native library's
 answers; then a reload through the service worker with the server gone.
 Needs a display (xvfb-run). Usage:
-webkit_test.py --site DIR --onefile FILE --expected HELPER
+webkit_test.py --site DIR --onefile FILE --expected HELPER --languages de,en,...
 
 The panels are checked once more on the French page, with its words."""
 
@@ -184,12 +184,14 @@ def main():
     parser.add_argument("--site", required=True)
     parser.add_argument("--onefile", required=True)
     parser.add_argument("--expected", required=True)
+    # The site's languages, the first at its root.
+    parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
     ARGS, rest = parser.parse_known_args()
     server, url = start_server()
     SiteOverHttp.url = url
     OneFileFromDisk.url = pathlib.Path(ARGS.onefile).resolve().as_uri()
     FrenchSiteOverHttp.url = url + "fr/"
-    SiteOverHttp.native = OneFileFromDisk.native = native_answers("de")
+    SiteOverHttp.native = OneFileFromDisk.native = native_answers(ARGS.languages[0])
     FrenchSiteOverHttp.native = native_answers("fr")
     try:
         result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result

@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The site tool: makes the page from web/ and the WebAssembly build, once
-for each language of texts/ (the first at the site's root, the others in a
-folder named for their language), and leaves in --out:
+for each language of --languages, whose texts are in texts/ (the first at
+the site's root, the others in a folder named for their language), and
+leaves in --out:
 
 - site/: each language's index.html and manifest, and once for all of them
   app.js, velmarit.css, velmarit.js + velmarit-<hash>.wasm, the service
@@ -18,9 +19,9 @@ sources give the same bytes: nothing reads a clock, and the zip's times
 come from SOURCE_DATE_EPOCH (else the last commit). Needs Python 3, and
 Chromium for the screenshots.
 
-Usage: python3 tools/site --web DIR --texts DIR --wasm DIR --source DIR
---out DIR --version X.Y.Z --author A --copyright-holder H --contact C
---chromium PATH"""
+Usage: python3 tools/site --web DIR --texts DIR --languages de en ...
+--wasm DIR --source DIR --out DIR --version X.Y.Z --author A
+--copyright-holder H --contact C --chromium PATH"""
 
 import argparse
 import json
@@ -43,12 +44,10 @@ import worker  # noqa: E402
 from panels import Panels  # noqa: E402
 from render import load_templates, replace_once  # noqa: E402
 
-# German first: it is the site's root and the x-default of every page.
-LANGUAGES = ["de", "en", "nl", "fr"]
-
-
 def arguments():
     parser = argparse.ArgumentParser(prog="site")
+    # The first is the site's root and every page's x-default.
+    parser.add_argument("--languages", nargs="+", required=True)
     for name in ("web", "texts", "wasm", "source", "out", "version", "author",
                  "copyright-holder", "contact", "chromium"):
         parser.add_argument("--" + name, required=True)
@@ -58,7 +57,7 @@ def arguments():
 def main():
     args = arguments()
     web, wasm, out = pathlib.Path(args.web), pathlib.Path(args.wasm), pathlib.Path(args.out)
-    site = pages.Site(LANGUAGES)
+    site = pages.Site(args.languages)
     panels = Panels(web / "panels.json")
     all_texts = {lang: json.loads((pathlib.Path(args.texts) / f"{lang}.json")
                                   .read_text(encoding="utf-8"))
