@@ -12,7 +12,7 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { serve } from './server.mjs';
 import {
-  folder, hexText, launch, nativeAnswers, openTables, options, ready, texts,
+  barFragments, folder, launch, nativeAnswers, openTables, options, ready, texts,
 } from './support.mjs';
 
 const opts = options();
@@ -24,7 +24,7 @@ const strings = (tree) => (typeof tree === 'string' ? [tree]
 const wordsOf = (list) => new Set(list.flatMap((text) => text.toLowerCase().match(/\p{L}{3,}/gu) ?? []));
 
 // German: the page's texts and what the library writes (tables, results).
-const germanTables = nativeAnswers(opts.expected, opts.root).tables.map(hexText);
+const germanTables = strings(nativeAnswers(opts.expected, opts.root).tables);
 const german = wordsOf([...strings(texts(opts.root)), ...germanTables, 'ungültig', 'analog', 'keiner']);
 // Words this language shares with German ("Delta", "Keyboard", "Adresse" in
 // French), the names of the languages, and the build's values are fine.
@@ -90,7 +90,7 @@ test('the page names its language; its manifest speaks it', async () => {
   assert.equal(new URL(manifest.start_url, manifestUrl).href, new URL(page.url()).href);
   assert.equal(new URL(manifest.id, manifestUrl).href, new URL(page.url()).href);
   assert.deepEqual(manifest.shortcuts.map((shortcut) => shortcut.name),
-    ['lok', 'weichen', 'delta'].map((name) => own.manifest.shortcuts[name]));
+    barFragments.map((fragment) => own.manifest.shortcuts[fragment]));
   assert.deepEqual(manifest.screenshots.map((shot) => shot.label),
     [own.manifest.screenshots.narrow, own.manifest.screenshots.wide]);
 });

@@ -4,16 +4,19 @@
 """The pages as they arrive, before any script runs: every language's page
 on the site and as one file must hold every control of the panel list the
 build wrote into it, each once and of its kind, and every control the
-script looks up by name; every name reference must lead to an element; the
-page names its language, links the others on screen and in its head, and
-says in a <noscript> what it needs.
+script looks up by name; the panel list must be the window's, in its order
+(ui/layout.h, as the native helper prints it); every name reference must
+lead to an element; the page names its language, links the others on
+screen and in its head, and says in a <noscript> what it needs.
 
-Usage: static_page_test.py --site DIR --onefile FILE --languages de,en,... --app APP_JS"""
+Usage: static_page_test.py --site DIR --onefile FILE --languages de,en,...
+--app APP_JS --expected HELPER"""
 import argparse
 import html.parser
 import json
 import pathlib
 import re
+import subprocess
 import sys
 
 ID_REFERENCES = ("for", "aria-describedby", "aria-labelledby")
@@ -82,7 +85,22 @@ def expected_controls(panels, app):
     return wanted
 
 
-def problems(page, lang, languages, app, exists):
+def window_problems(panels, window):
+    """The panel list against the window's controls, decoder by decoder."""
+    decoders = [[p["decoder"] for p in part] for part in (panels, window)]
+    if decoders[0] != decoders[1]:
+        return [f"panels {decoders[0]}, the window's {decoders[1]}"]
+    found = []
+    for panel, controls in zip(panels, window):
+        own = {key: value for key, value in panel.items()
+               if key not in ("name", "fragment", "paired")}
+        own["panel"] = "pnl" + panel["name"]
+        if own != controls:
+            found.append(f"{panel['decoder']}: {own} is not the window's {controls}")
+    return found
+
+
+def problems(page, lang, languages, app, window, exists):
     found = [f"id {name} is given more than once" for name in page.repeated]
     if page.lang != lang:
         found.append(f"<html lang> is {page.lang!r}")
@@ -90,6 +108,7 @@ def problems(page, lang, languages, app, exists):
         panels = json.loads(page.data)["panels"]
     except (ValueError, KeyError):
         return found + ["no panel list in the page's data"]
+    found += window_problems(panels, window)
     for own, attribute, target in page.references:
         if target not in page.elements:
             found.append(f"{own}: {attribute} names {target}, which is not on the page")
@@ -123,7 +142,10 @@ def main():
     # The site's languages, the first at its root.
     parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
     parser.add_argument("--app", required=True)
+    parser.add_argument("--expected", required=True)
     args = parser.parse_args()
+    native = subprocess.run([args.expected], capture_output=True, check=True).stdout
+    window = json.loads(native)["window"]
     app = pathlib.Path(args.app).read_text(encoding="utf-8")
     site = pathlib.Path(args.site)
     onefile = pathlib.Path(args.onefile)
@@ -137,7 +159,7 @@ def main():
                 target = (base / href).resolve()
                 return (target / "index.html").is_file() if target.is_dir() else target.is_file()
             found = problems(Page(path.read_text(encoding="utf-8")), lang, args.languages, app,
-                             exists)
+                             window, exists)
             name = path.relative_to(path.parent.parent)
             for problem in found:
                 print(f"{name}: {problem}")

@@ -31,6 +31,14 @@ export function options() {
   };
 }
 
+// The panel list the pages are made from (the static page test holds it
+// equal to the window's layout): the panels in the window's order, and the
+// phone's decoder bar.
+export const { panels, bar } =
+  JSON.parse(readFileSync(new URL('../../web/panels.json', import.meta.url), 'utf8'));
+export const panelOf = (decoder) => panels.find((panel) => panel.decoder === decoder);
+export const barFragments = bar.map((decoder) => panelOf(decoder).fragment);
+
 // A language's texts, as the build read them.
 export function texts(lang) {
   const file = new URL(`../../texts/${lang}.json`, import.meta.url);

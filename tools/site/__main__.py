@@ -33,6 +33,7 @@ import sys
 sys.path.append(str(pathlib.Path(__file__).resolve().parents[2] / "packaging"))
 
 import archive  # noqa: E402
+import bundle  # noqa: E402
 import csp  # noqa: E402
 import icons  # noqa: E402
 import manifest  # noqa: E402
@@ -70,7 +71,7 @@ def main():
     head_script = (web / "head.js").read_text(encoding="utf-8")
     head_script = replace_once(head_script, "['@FRAGMENTS@']", json.dumps(panels.bar_fragments()))
     head_script = replace_once(head_script, "['@LANGUAGES@']", json.dumps(site.languages))
-    app = (web / "app.js").read_text(encoding="utf-8")
+    app = bundle.script(web / "app" / "main.js")
     style = (web / "velmarit.css").read_text(encoding="utf-8")
     icon_files = icons.site_icons()
 

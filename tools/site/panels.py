@@ -1,22 +1,28 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The decoder panels as web/panels.json describes them."""
+"""The decoder panels as web/panels.json describes them: the panels in the
+window's order (top to bottom, which the page keeps), each naming its
+decoder by the library's word, and the phone's decoder bar, in the order
+an operator reaches for them."""
 
 import json
 import pathlib
 
-# The decoder bar of a phone, in the order an operator reaches for them; the
-# first is shown when the address names none.
-TAB_ORDER = ["lok", "weichen", "delta"]
+from render import BuildError
 
 
 class Panels:
     def __init__(self, path):
-        self.panels = json.loads(pathlib.Path(path).read_text(encoding="utf-8"))
+        description = json.loads(pathlib.Path(path).read_text(encoding="utf-8"))
+        self.panels = description["panels"]
+        by_decoder = {panel["decoder"]: panel for panel in self.panels}
+        if sorted(description["bar"]) != sorted(by_decoder):
+            raise BuildError(f"{path}: the bar {description['bar']} is not the panels' decoders")
+        self.bar = [by_decoder[decoder] for decoder in description["bar"]]
 
     def in_bar_order(self):
-        by_fragment = {panel["fragment"]: panel for panel in self.panels}
-        return [by_fragment[fragment] for fragment in TAB_ORDER]
+        return self.bar
 
     def bar_fragments(self):
-        return [panel["fragment"] for panel in self.in_bar_order()]
+        """The bar's fragments; the first is shown when the address names none."""
+        return [panel["fragment"] for panel in self.bar]
