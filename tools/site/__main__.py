@@ -72,7 +72,7 @@ def main():
     head_script = replace_once(head_script, "['@FRAGMENTS@']", json.dumps(panels.bar_fragments()))
     head_script = replace_once(head_script, "['@LANGUAGES@']", json.dumps(site.languages))
     app = bundle.script(web / "app" / "main.js")
-    style = (web / "velmarit.css").read_text(encoding="utf-8")
+    style = bundle.style(web / "velmarit.css")
     icon_files = icons.site_icons()
 
     def page(lang, one):

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page's script as one file.
+"""The page's script and style sheet, each as one file.
 
 The script's ES modules (web/app/) are put one after another in the order
 they import each other, their import lines taken out and `export` struck,
@@ -10,7 +10,10 @@ build stops on anything else: an import other than
 `import { a, b } from './file.js';`, a name a module does not export, an
 export other than a declaration, a cycle, or a name declared at the top of
 two modules. The modules' comments are for the reader of web/app and stay
-there: a line that is a comment alone, and a blank line, is left out."""
+there: a line that is a comment alone, and a blank line, is left out.
+
+The style sheet's parts are put in where `@import "style/part.css";` names
+them, and its comments, too, stay in web/."""
 
 import pathlib
 import re
@@ -22,6 +25,9 @@ EXPORT = re.compile(r"export (?=(?:async )?function\*? |const |let |class )")
 DECLARATION = re.compile(r"(?:export )?(?:(?:async )?function\*?|const|let|class) (\w+)")
 LICENCE = re.compile(r"(?://|/\*) SPDX-.*\n")
 COMMENT_OR_BLANK = re.compile(r"\s*(//.*)?\n?")
+STYLE_IMPORT = re.compile(r'@import "([\w/-]+\.css)";\n')
+STYLE_COMMENT = re.compile(r"/\*.*?\*/", re.S)
+BLANK_LINES = re.compile(r"\n\s*\n+")
 
 
 class Module:
@@ -91,3 +97,17 @@ def script(entry):
     licence = "".join(LICENCE.findall(modules[-1].text))
     return licence + "".join(module.body() for module in modules)
 
+
+def style(entry):
+    """The style sheet `entry` with the parts it imports put in, under the
+    entry's licence lines, without comments and blank lines."""
+    entry = pathlib.Path(entry)
+    text = entry.read_text(encoding="utf-8")
+
+    def part(found):
+        path = entry.parent / found[1]
+        if not path.is_file():
+            raise BuildError(f"{entry.name}: no style sheet {found[1]}")
+        return path.read_text(encoding="utf-8")
+    whole = STYLE_COMMENT.sub("", STYLE_IMPORT.sub(part, text))
+    return "".join(LICENCE.findall(text)) + BLANK_LINES.sub("\n", whole).lstrip("\n")

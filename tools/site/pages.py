@@ -7,6 +7,7 @@ site and for the one-file page."""
 import html
 import json
 
+from icons import WINDOW_BLUE_HEX
 from render import dotted, fill, filled, overlay, render
 
 
@@ -122,6 +123,7 @@ def page_html(templates, site, head_script, lang, all_texts, panels, values, one
     }
     extra = {
         "csp": "@CSP@",
+        "themeColour": WINDOW_BLUE_HEX,
         "head": alternates(site, href) + f"<script>{head_script}</script>\n" + head,
         "languages": (language_links(site, lang, all_texts, href)
                       + offers(site, lang, all_texts, href)),
