@@ -68,7 +68,7 @@ def main():
               "major": major, "revision": revision, "holder": args.copyright_holder,
               "contact": args.contact}
     templates = load_templates(web / "templates")
-    head_script = (web / "head.js").read_text(encoding="utf-8")
+    head_script = bundle.code((web / "head.js").read_text(encoding="utf-8"))
     head_script = replace_once(head_script, "['@FRAGMENTS@']", json.dumps(panels.bar_fragments()))
     head_script = replace_once(head_script, "['@LANGUAGES@']", json.dumps(site.languages))
     app = bundle.script(web / "app" / "main.js")

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The page's script and style sheet, each as one file.
+"""The page's script and style sheet, each as one file, and the head's
+script without its comments.
 
 The script's ES modules (web/app/) are put one after another in the order
 they import each other, their import lines taken out and `export` struck,
@@ -9,7 +10,7 @@ page has it inline. That holds only for modules written for it, and the
 build stops on anything else: an import other than
 `import { a, b } from './file.js';`, a name a module does not export, an
 export other than a declaration, a cycle, or a name declared at the top of
-two modules. The modules' comments are for the reader of web/app and stay
+two modules. The scripts' comments are for the reader of web/ and stay
 there: a line that is a comment alone, and a blank line, is left out.
 
 The style sheet's parts are put in where `@import "style/part.css";` names
@@ -28,6 +29,12 @@ COMMENT_OR_BLANK = re.compile(r"\s*(//.*)?\n?")
 STYLE_IMPORT = re.compile(r'@import "([\w/-]+\.css)";\n')
 STYLE_COMMENT = re.compile(r"/\*.*?\*/", re.S)
 BLANK_LINES = re.compile(r"\n\s*\n+")
+
+
+def code(script):
+    """A script's lines but those that are a comment alone or blank."""
+    return "".join(line for line in script.splitlines(keepends=True)
+                   if not COMMENT_OR_BLANK.fullmatch(line))
 
 
 class Module:
@@ -54,11 +61,9 @@ class Module:
                     self.exported.append(declared[1])
 
     def body(self):
-        """The module's code: no comment lines, blank lines, imports or
-        `export`."""
-        return "".join(EXPORT.sub("", line, count=1)
-                       for line in self.text.splitlines(keepends=True)
-                       if not COMMENT_OR_BLANK.fullmatch(line) and not line.startswith("import"))
+        """The module's code without its imports and `export`."""
+        return "".join(EXPORT.sub("", line, count=1) for line in code(self.text).splitlines(True)
+                       if not line.startswith("import"))
 
 
 def in_import_order(entry):
