@@ -45,6 +45,7 @@ import worker  # noqa: E402
 from panels import Panels  # noqa: E402
 from render import load_templates, replace_once  # noqa: E402
 
+
 def arguments():
     parser = argparse.ArgumentParser(prog="site")
     # The first is the site's root and every page's x-default.

@@ -24,7 +24,7 @@ def manifest(site, lang, texts, panels, values, shots):
                   "url": f"./#{panel['fragment']}",
                   "icons": [{"src": f"{root}icons/velmarit-192.png", "sizes": "192x192",
                              "type": "image/png"}]}
-                 for panel in panels.in_bar_order()]
+                 for panel in panels.bar]
     screenshots = [{"src": f"{root}{name}", "sizes": f"{width}x{height}", "type": "image/png",
                     "form_factor": form, "label": words["manifest"]["screenshots"][form]}
                    for form, name, width, height in shots]

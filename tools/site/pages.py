@@ -97,7 +97,7 @@ def page_html(templates, site, head_script, lang, all_texts, panels, values, one
     tabs = "".join(
         f'  <a href="#{panel["fragment"]}" data-fragment="{panel["fragment"]}">'
         f'{html.escape(texts["panels"][panel["name"]]["tab"])}</a>\n'
-        for panel in panels.in_bar_order())
+        for panel in panels.bar)
     if onefile:
         href = site.onefile
         head = ""

@@ -18,10 +18,8 @@ class Panels:
         by_decoder = {panel["decoder"]: panel for panel in self.panels}
         if sorted(description["bar"]) != sorted(by_decoder):
             raise BuildError(f"{path}: the bar {description['bar']} is not the panels' decoders")
+        # The panels in the bar's order.
         self.bar = [by_decoder[decoder] for decoder in description["bar"]]
-
-    def in_bar_order(self):
-        return self.bar
 
     def bar_fragments(self):
         """The bar's fragments; the first is shown when the address names none."""
