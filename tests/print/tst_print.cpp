@@ -9,7 +9,7 @@
 
 #include "sheets/pdffile.h"
 #include "print/printcommands.h"
-#include "translations/germanqttexts.h"
+#include "translations/qttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 #include "version/velmaritversion.h"
@@ -182,7 +182,7 @@ private:
 
 void TstPrint::initTestCase()
 {
-    QVERIFY2(installGermanQtTexts(), qPrintable(germanQtCatalogue()));
+    QVERIFY2(installQtTexts(texts::german), qPrintable(qtCatalogue(QStringLiteral("de"))));
 }
 
 std::unique_ptr<FrmVelmarit> TstPrint::makeWindow()
@@ -440,7 +440,7 @@ void TstPrint::pageRangePrintsOnlyThosePages()
     const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
     {
         QPdfWriter writer(pdf);
-        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading(), first,
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands().heading(), first,
                             last));
     }
     QStringList numbers;
@@ -524,7 +524,7 @@ void TstPrint::saveOffersTheChoiceAsFileType()
     QVERIFY(script.done());
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Velmarit-Codiertabellen.pdf"));
     QCOMPARE(QFileInfo(suggested).absolutePath(),
-             QFileInfo(PrintCommands::suggestedPdfPath()).absolutePath());
+             QFileInfo(PrintCommands().suggestedPdfPath()).absolutePath());
     QCOMPARE(pdfPages(pdf + QStringLiteral(".pdf")), 8);
     QCOMPARE(commands.choice(), TableChoice::MA);
 }
@@ -628,12 +628,12 @@ void TstPrint::otherPaperFitsEveryTable()
         QPdfWriter writer(pdf);
         writer.setResolution(600);
         QVERIFY(writer.setPageLayout(layout));
-        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading()));
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands().heading()));
     }
     {
         QFile file(a4);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands::heading()));
+        file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands().heading()));
     }
     QSizeF pageSize;
     const auto pages = velmarit::test::wordsOfPages(pdf, &pageSize);
