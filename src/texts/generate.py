@@ -63,7 +63,11 @@ def kind(value):
         return "a list"
     if isinstance(value, str):
         return "a text"
-    return "a " + type(value).__name__
+    if isinstance(value, bool):
+        return "true or false"
+    if value is None:
+        return "null"
+    return "a number"
 
 
 def check(german, other, path, file):
