@@ -19,12 +19,10 @@ QString languageOf(const QString &tag)
 
 const Texts *textsOf(const QString &language)
 {
-    const auto found = std::find_if(texts::languages.begin(), texts::languages.end(),
-                                    [&](const Texts *texts) {
-                                        return QString::fromUtf8(texts->lang.data(),
-                                                                 qsizetype(texts->lang.size())) ==
-                                               language;
-                                    });
+    const auto found =
+        std::find_if(texts::languages.begin(), texts::languages.end(), [&](const Texts *texts) {
+            return QString::fromUtf8(texts->lang.data(), qsizetype(texts->lang.size())) == language;
+        });
     return found == texts::languages.end() ? nullptr : *found;
 }
 

@@ -67,8 +67,7 @@ QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables
     // Without a font for the text the pages would carry empty boxes, or no
     // text at all.
     if (!sheetFontFamily(tables, *heading.language))
-        return filled(says.noFont,
-                      {{"fonts", sheetFontList().join(toQString(says.fontsApart))}});
+        return filled(says.noFont, {{"fonts", sheetFontList().join(toQString(says.fontsApart))}});
 
     // The whole PDF (a few hundred KB) is made in memory first and written
     // with calls whose counts are checked: a short write (a full disk, a

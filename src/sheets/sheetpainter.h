@@ -35,8 +35,7 @@ struct SheetHeading
 };
 
 // How many pages the tables make (the same on every device).
-int sheetPageCount(const std::vector<CodingTable> &tables,
-                   const Texts &language = texts::german);
+int sheetPageCount(const std::vector<CodingTable> &tables, const Texts &language = texts::german);
 
 // Paints the pages `first` to `last` (counted from 1 over all tables; a
 // `last` of 0 or beyond the end means the last page) onto `device`, which

@@ -34,8 +34,7 @@ ProgramInfo makeProgramInfo(const QString &productName, int major, int minor, in
 ProgramInfo programInfo(const Texts &language)
 {
     return makeProgramInfo(QString::fromUtf8(version::kProductName), version::kMajor,
-                           version::kMinor, version::kRevision,
-                           QString::fromUtf8(version::kAuthor),
+                           version::kMinor, version::kRevision, QString::fromUtf8(version::kAuthor),
                            QString::fromUtf8(version::kCopyrightHolder),
                            QString::fromUtf8(version::kContact), language);
 }

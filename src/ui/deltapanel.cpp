@@ -52,8 +52,8 @@ DeltaPanel::DeltaPanel(const Texts &language, QWidget *parent)
 
     build(rows::heading, this, language);
 
-    m_lstDelta->setItemDelegate(new TabColumnDelegate(
-        listHeading, secondColumnStart(listHeading->text()), m_lstDelta));
+    m_lstDelta->setItemDelegate(
+        new TabColumnDelegate(listHeading, secondColumnStart(listHeading->text()), m_lstDelta));
     subSchreibeListen();
 
     connect(m_txtSwitchLokDelta, &QLineEdit::textChanged, this,

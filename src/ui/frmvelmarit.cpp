@@ -80,7 +80,8 @@ void FrmVelmarit::createMenuActions()
         return action;
     };
     const auto &printing = m_texts.printing;
-    const QString about = filled(m_texts.info.title, {{"product", QString::fromUtf8(version::kProductName)}});
+    const QString about =
+        filled(m_texts.info.title, {{"product", QString::fromUtf8(version::kProductName)}});
     m_actPrint = makeAction("actPrint", toQString(printing.print), &FrmVelmarit::printRequested);
     m_actPreview =
         makeAction("actPreview", toQString(printing.preview), &FrmVelmarit::previewRequested);

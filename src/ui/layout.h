@@ -262,8 +262,8 @@ inline constexpr Panel pnlDelta{"pnlDelta", {240, 210, 5925, 2235}};
 inline constexpr Label lblRelease{"lblRelease", {6450, 1230, 2055, 315}, "lblRelease", white};
 // Shows the language's credit (the window writes it, without a name until
 // the load step).
-inline constexpr Label lblCopyright{
-    "lblCopyright", {6240, 750, 2925, 345}, {}, white, creditFont, Align::Right};
+inline constexpr Label lblCopyright{"lblCopyright", {6240, 750, 2925, 345}, {}, white, creditFont,
+                                    Align::Right};
 inline constexpr Image imgCopyright{"imgCopyright", {8370, 150, 765, 495}};
 } // namespace window
 
@@ -304,8 +304,10 @@ namespace digital {
 inline constexpr Frame encodeFrame{"frmDigital(1)", {5070, 510, 2505, 1455}, says::encode};
 // In encodeFrame.
 inline constexpr TextBox txtDigital{"txtDigital", {1290, 390, 675, 360}, 2};
-inline constexpr Label switchOnCaption{"Label(26)", {150, 930, 1035, 345}, says::digitalSwitches, darkBlue};
-inline constexpr Label addressCaption{"Label(27)", {150, 420, 855, 315}, says::digitalAddress, darkBlue};
+inline constexpr Label switchOnCaption{
+    "Label(26)", {150, 930, 1035, 345}, says::digitalSwitches, darkBlue};
+inline constexpr Label addressCaption{
+    "Label(27)", {150, 420, 855, 315}, says::digitalAddress, darkBlue};
 inline constexpr ResultLabel lblDelta{"lblDelta", {1290, 900, 1005, 345}, {}, headingFont, cyan};
 
 inline constexpr Frame decodeFrame{"frmDigital(0)", {150, 510, 4755, 1455}, says::decode};
@@ -341,8 +343,10 @@ namespace weichen {
 inline constexpr Frame encodeFrame{"frmWeichen(1)", {5790, 510, 3045, 1455}, says::encode};
 // In encodeFrame.
 inline constexpr TextBox txtWeichen{"txtWeichen", {1290, 390, 705, 360}, 0};
-inline constexpr Label addressCaption{"Label(29)", {150, 450, 855, 315}, says::weichenAddress, darkBlue};
-inline constexpr Label switchOnCaption{"Label(25)", {150, 960, 1035, 345}, says::weichenSwitches, darkBlue};
+inline constexpr Label addressCaption{
+    "Label(29)", {150, 450, 855, 315}, says::weichenAddress, darkBlue};
+inline constexpr Label switchOnCaption{
+    "Label(25)", {150, 960, 1035, 345}, says::weichenSwitches, darkBlue};
 inline constexpr ResultLabel lblWeichen{
     "lblWeichen", {1290, 960, 1485, 315}, {}, headingFont, cyan};
 

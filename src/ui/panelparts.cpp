@@ -11,8 +11,7 @@ SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *fr
     SwitchBoxes boxes(rows.size() + 1, nullptr);
     for (std::size_t sw = 1; sw <= rows.size(); ++sw) {
         boxes[sw] = build(rows[sw - 1], frame);
-        boxes[sw]->setAccessibleName(
-            filled(language.window.switch_, {{"n", QString::number(sw)}}));
+        boxes[sw]->setAccessibleName(filled(language.window.switch_, {{"n", QString::number(sw)}}));
     }
     return boxes;
 }

@@ -8,14 +8,13 @@
 #include "ui/keypressfilter.h"
 #include "ui/switchbox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QObject>
 
 #include <span>
 #include <string>
 #include <vector>
-
-#include <QLabel>
 
 // What the three decoder panels share: their rows of switch boxes, the
 // wiring of their handlers, the names a screen reader gives their decode

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "ui/bevelpanel.h"
 #include "codes/resultwords.h"
+#include "ui/bevelpanel.h"
 #include "ui/panelparts.h"
 
 #include <vector>

@@ -45,19 +45,18 @@ TEST_P(Preferences, TakeTheFirstLanguageWithTexts)
 
 INSTANTIATE_TEST_SUITE_P(
     Language, Preferences,
-    ::testing::Values(
-        PreferenceCase{"Nothing", {}, "de"},
-        PreferenceCase{"TheCLocale", {"C"}, "de"},
-        PreferenceCase{"German", {"de-DE", "de-Latn-DE", "de"}, "de"},
-        PreferenceCase{"Italian", {"it-IT", "it-Latn-IT", "it"}, "de"},
-        // Qt lists British English and Belgian Dutch without the bare language.
-        PreferenceCase{"BritishEnglish", {"en-GB", "en-Latn-GB"}, "en"},
-        PreferenceCase{"BelgianDutch", {"nl-BE", "nl-Latn-BE"}, "nl"},
-        PreferenceCase{"CanadianFrench", {"fr-CA", "fr-Latn-CA"}, "fr"},
-        PreferenceCase{"UnderscoreAndCase", {"FR_fr"}, "fr"},
-        PreferenceCase{"FirstWithTextsWins", {"it", "it-IT", "en", "en-US"}, "en"},
-        PreferenceCase{"GermanBeforeFrench", {"de-AT", "fr", "fr-FR"}, "de"},
-        PreferenceCase{"NoPrefixMatch", {"english", "fri", "nld"}, "de"}),
+    ::testing::Values(PreferenceCase{"Nothing", {}, "de"},
+                      PreferenceCase{"TheCLocale", {"C"}, "de"},
+                      PreferenceCase{"German", {"de-DE", "de-Latn-DE", "de"}, "de"},
+                      PreferenceCase{"Italian", {"it-IT", "it-Latn-IT", "it"}, "de"},
+                      // Qt lists British English and Belgian Dutch without the bare language.
+                      PreferenceCase{"BritishEnglish", {"en-GB", "en-Latn-GB"}, "en"},
+                      PreferenceCase{"BelgianDutch", {"nl-BE", "nl-Latn-BE"}, "nl"},
+                      PreferenceCase{"CanadianFrench", {"fr-CA", "fr-Latn-CA"}, "fr"},
+                      PreferenceCase{"UnderscoreAndCase", {"FR_fr"}, "fr"},
+                      PreferenceCase{"FirstWithTextsWins", {"it", "it-IT", "en", "en-US"}, "en"},
+                      PreferenceCase{"GermanBeforeFrench", {"de-AT", "fr", "fr-FR"}, "de"},
+                      PreferenceCase{"NoPrefixMatch", {"english", "fri", "nld"}, "de"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct SystemCase
@@ -90,15 +89,13 @@ using System = ::testing::TestWithParam<SystemCase>;
 TEST_P(System, LanguageAsQtReadsTheEnvironment)
 {
     const SystemCase &c = GetParam();
-    EXPECT_EQ(systemLanguageIn(c.environment).toStdString(),
-              std::string(c.lang) + ' ' + c.locale);
+    EXPECT_EQ(systemLanguageIn(c.environment).toStdString(), std::string(c.lang) + ' ' + c.locale);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Language, System,
     ::testing::Values(
-        SystemCase{"Unset", {}, "de", "de_DE"},
-        SystemCase{"C", {"LANG=C"}, "de", "de_DE"},
+        SystemCase{"Unset", {}, "de", "de_DE"}, SystemCase{"C", {"LANG=C"}, "de", "de_DE"},
         SystemCase{"CUtf8", {"LANG=C.UTF-8"}, "de", "de_DE"},
         SystemCase{"Posix", {"LC_ALL=POSIX"}, "de", "de_DE"},
         SystemCase{"German", {"LANG=de_DE.UTF-8"}, "de", "de_DE"},
@@ -109,13 +106,15 @@ INSTANTIATE_TEST_SUITE_P(
         SystemCase{"Dutch", {"LANG=nl_NL.UTF-8"}, "nl", "nl_NL"},
         SystemCase{"BelgianDutch", {"LANG=nl_BE.UTF-8"}, "nl", "nl_BE"},
         SystemCase{"French", {"LANG=fr_FR.UTF-8"}, "fr", "fr_FR"},
-        SystemCase{"LanguageListFrenchThenGerman", {"LANGUAGE=fr:de", "LANG=de_DE.UTF-8"}, "fr",
-                   "fr_FR"},
-        SystemCase{"LanguageListItalianThenEnglish", {"LANGUAGE=it:en", "LANG=it_IT.UTF-8"},
-                   "en", "en_US"},
+        SystemCase{
+            "LanguageListFrenchThenGerman", {"LANGUAGE=fr:de", "LANG=de_DE.UTF-8"}, "fr", "fr_FR"},
+        SystemCase{"LanguageListItalianThenEnglish",
+                   {"LANGUAGE=it:en", "LANG=it_IT.UTF-8"},
+                   "en",
+                   "en_US"},
         SystemCase{"LcAllOverLang", {"LC_ALL=en_US.UTF-8", "LANG=nl_NL.UTF-8"}, "en", "en_US"},
-        SystemCase{"LcMessagesOverLang", {"LC_MESSAGES=nl_NL.UTF-8", "LANG=de_DE.UTF-8"}, "nl",
-                   "nl_NL"}),
+        SystemCase{
+            "LcMessagesOverLang", {"LC_MESSAGES=nl_NL.UTF-8", "LANG=de_DE.UTF-8"}, "nl", "nl_NL"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -7,13 +7,13 @@
 // save's message, and the printed pages with their document title; in a
 // language other than German, no German word anywhere.
 
+#include "germanwords.h"
 #include "language/qtexts.h"
+#include "modalscript.h"
+#include "pdfwords.h"
 #include "print/printcommands.h"
 #include "sheets/pdffile.h"
 #include "translations/qttexts.h"
-#include "germanwords.h"
-#include "modalscript.h"
-#include "pdfwords.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -156,7 +156,8 @@ void TstPrintLanguages::dialogs()
     QCOMPARE(failureTitle, toQString(t.printing.savePdf));
     const QString notCreated =
         filled(t.pdf.notCreated, {{"path", QStringLiteral("/sys/velmarit-test.pdf")}});
-    QVERIFY2(failure.startsWith(filled(t.printing.notSaved, {{"reason", notCreated.section(u'(', 0, 0)}})),
+    QVERIFY2(failure.startsWith(
+                 filled(t.printing.notSaved, {{"reason", notCreated.section(u'(', 0, 0)}})),
              qPrintable(failure));
 
     said << printTitle << tabTitle << question << offered << previewChoices << previewName

@@ -88,14 +88,20 @@ void ProgramInfoTest::inEachLanguage_data()
     QTest::addColumn<QString>("firstLine");
     QTest::addColumn<QString>("lastLine");
     using namespace velmarit::texts;
-    QTest::newRow("German") << &de << "Rel. 2.0.3" << "programmed by Anna Beispiel"
+    QTest::newRow("German") << &de << "Rel. 2.0.3"
+                            << "programmed by Anna Beispiel"
                             << QString::fromUtf8(" Info \u00fcber Velmarit")
-                            << "Programm:     Velmarit" << "mailto :           info@example.org";
-    QTest::newRow("English") << &en << "Rel. 2.0.3" << "programmed by Anna Beispiel"
-                             << " About Velmarit" << "Program:     Velmarit"
+                            << "Programm:     Velmarit"
+                            << "mailto :           info@example.org";
+    QTest::newRow("English") << &en << "Rel. 2.0.3"
+                             << "programmed by Anna Beispiel"
+                             << " About Velmarit"
+                             << "Program:     Velmarit"
                              << "mailto :           info@example.org";
-    QTest::newRow("Dutch") << &nl << "Rel. 2.0.3" << "gemaakt door Anna Beispiel"
-                           << " Over Velmarit" << "Programma:     Velmarit"
+    QTest::newRow("Dutch") << &nl << "Rel. 2.0.3"
+                           << "gemaakt door Anna Beispiel"
+                           << " Over Velmarit"
+                           << "Programma:     Velmarit"
                            << "mailto :           info@example.org";
     QTest::newRow("French") << &fr << "Version 2.0.3"
                             << QString::fromUtf8("programm\u00e9 par Anna Beispiel")
@@ -114,9 +120,8 @@ void ProgramInfoTest::inEachLanguage()
     QFETCH(QString, title);
     QFETCH(QString, firstLine);
     QFETCH(QString, lastLine);
-    const velmarit::ProgramInfo info =
-        velmarit::makeProgramInfo("Velmarit", 2, 0, 3, "Anna Beispiel", "Jo", "info@example.org",
-                                  *language);
+    const velmarit::ProgramInfo info = velmarit::makeProgramInfo(
+        "Velmarit", 2, 0, 3, "Anna Beispiel", "Jo", "info@example.org", *language);
     QCOMPARE(info.releaseCaption, release);
     QCOMPARE(info.creditText, credit);
     QCOMPARE(info.creditHoverText, u' ' + credit + u' ');

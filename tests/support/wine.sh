@@ -25,15 +25,17 @@ ensure_wine_prefix() {
     export WINEPREFIX
     mkdir -p "$(dirname "$WINEPREFIX")"
     export LOCPATH="$WINEPREFIX.locales"
-    export LC_ALL=${VELMARIT_TEST_LOCALE:-de_DE.UTF-8}
     (
         flock 9
         local locale
+        mkdir -p "$LOCPATH"
         for locale in "${VELMARIT_WINE_LOCALES[@]}"; do
             [ -d "$LOCPATH/$locale.UTF-8" ] ||
                 localedef -i "$locale" -f UTF-8 "$LOCPATH/$locale.UTF-8" >/dev/null 2>&1 ||
                 { echo "velmarit: could not make the locale $locale.UTF-8" >&2; exit 1; }
         done
+        # Bash itself does not look in LOCPATH and would warn.
+        { export LC_ALL=${VELMARIT_TEST_LOCALE:-de_DE.UTF-8}; } 2>/dev/null
         if [ ! -f "$WINEPREFIX/.velmarit-ready" ]; then
             rm -rf "$WINEPREFIX"
             echo "velmarit: making the Wine prefix $WINEPREFIX (once)" >&2
@@ -51,6 +53,7 @@ ensure_wine_prefix() {
             fi
         done
     ) 9>"$WINEPREFIX.lock" || return 1
+    { export LC_ALL=${VELMARIT_TEST_LOCALE:-de_DE.UTF-8}; } 2>/dev/null
     [ -f "$WINEPREFIX/.velmarit-ready" ] || {
         echo "velmarit: could not make the Wine prefix $WINEPREFIX" >&2
         return 1

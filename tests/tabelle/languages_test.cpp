@@ -81,10 +81,11 @@ TEST_P(Languages, TextAndCsv)
     const ProgramRun text = run({QStringLiteral("weichen")});
     EXPECT_EQ(text.exitCode, 0);
     // Two pages of A4 in every language: the title names both.
-    const QString page = filled(texts().sheets.page, {{"page", QStringLiteral("1")},
-                                                      {"pages", QStringLiteral("(\\d+)")}});
-    EXPECT_TRUE(text.out.section(u'\n', 0, 0).startsWith(
-        toQString(tables.Weichen.title) + QStringLiteral(" (") + page.section(u'(', 0, 0)))
+    const QString page = filled(
+        texts().sheets.page, {{"page", QStringLiteral("1")}, {"pages", QStringLiteral("(\\d+)")}});
+    EXPECT_TRUE(text.out.section(u'\n', 0, 0)
+                    .startsWith(toQString(tables.Weichen.title) + QStringLiteral(" (") +
+                                page.section(u'(', 0, 0)))
         << text.out.section(u'\n', 0, 0).toStdString();
     EXPECT_EQ(text.out.section(u'\n', 1, 1), toQString(texts().tabelle.text.Weichen.note));
 
@@ -111,8 +112,8 @@ TEST_P(Languages, Pdf)
     for (const QString &piece :
          {toQString(texts().sheets.title), toQString(texts().sheets.block),
           toQString(texts().library.tables.Weichen.columns[1]),
-          filled(texts().sheets.page, {{"page", QStringLiteral("11")},
-                                       {"pages", QStringLiteral("11")}}),
+          filled(texts().sheets.page,
+                 {{"page", QStringLiteral("11")}, {"pages", QStringLiteral("11")}}),
           filled(texts().sheets.continued,
                  {{"title", toQString(texts().library.tables.Digital.title)}})})
         EXPECT_TRUE(words.simplified().contains(piece.simplified())) << piece.toStdString();
@@ -130,17 +131,17 @@ TEST_P(Languages, Pdf)
 
 INSTANTIATE_TEST_SUITE_P(
     Tabelle, Languages,
-    ::testing::Values(
-        LanguageCase{"NoLocale", {}, &texts::de},
-        LanguageCase{"C", {"LANG=C.UTF-8"}, &texts::de},
-        LanguageCase{"German", {"LANG=de_DE.UTF-8"}, &texts::de},
-        LanguageCase{"Italian", {"LANG=it_IT.UTF-8"}, &texts::de},
-        LanguageCase{"English", {"LANG=en_US.UTF-8"}, &texts::en},
-        LanguageCase{"BritishEnglishBeforeGerman", {"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"},
-                     &texts::en},
-        LanguageCase{"Dutch", {"LANG=nl_NL.UTF-8"}, &texts::nl},
-        LanguageCase{"BelgianFrench", {"LC_ALL=fr_BE.UTF-8"}, &texts::fr},
-        LanguageCase{"French", {"LANG=fr_FR.UTF-8"}, &texts::fr}),
+    ::testing::Values(LanguageCase{"NoLocale", {}, &texts::de},
+                      LanguageCase{"C", {"LANG=C.UTF-8"}, &texts::de},
+                      LanguageCase{"German", {"LANG=de_DE.UTF-8"}, &texts::de},
+                      LanguageCase{"Italian", {"LANG=it_IT.UTF-8"}, &texts::de},
+                      LanguageCase{"English", {"LANG=en_US.UTF-8"}, &texts::en},
+                      LanguageCase{"BritishEnglishBeforeGerman",
+                                   {"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"},
+                                   &texts::en},
+                      LanguageCase{"Dutch", {"LANG=nl_NL.UTF-8"}, &texts::nl},
+                      LanguageCase{"BelgianFrench", {"LC_ALL=fr_BE.UTF-8"}, &texts::fr},
+                      LanguageCase{"French", {"LANG=fr_FR.UTF-8"}, &texts::fr}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

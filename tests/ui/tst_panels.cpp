@@ -852,8 +852,7 @@ void TestPanels::resultWordsOfEachLanguage_data()
         row("locomotive, typed pair", "txtSwitchLok", "12", "lblAdresseLok", true, true);
         row("turnout, switch 2 alone", "chkSwitchMA(2)", "", "lblAnzeigeMA", true, true);
         row("locomotive, address 0", "txtDigital", "0", "lblDelta", true, false);
-        row("Delta, no switch typed", "txtSwitchLokDelta", "9", "lblAdresseLokDelta", false,
-            false);
+        row("Delta, no switch typed", "txtSwitchLokDelta", "9", "lblAdresseLokDelta", false, false);
         row("turnout, switch 10 alone", "txtSwitchMA", "0", "lblAdresseMA", true, true);
         row("turnout, address 257", "txtWeichen", "257", "lblWeichen", true, false);
     }

@@ -7,10 +7,10 @@
 // language: its texts, read as a screen reader reads them too, and each
 // within the room its control has.
 
+#include "germanwords.h"
 #include "language/qtexts.h"
 #include "shell/programinfo.h"
 #include "ui/frmvelmarit.h"
-#include "germanwords.h"
 #include "windowcontrols.h"
 
 #include <QAccessible>
@@ -1037,9 +1037,9 @@ void TestWindow::speaksItsLanguage()
     for (const QAction *action : window.contextMenu()->actions())
         menu << action->text();
     const QString info = filled(t.info.title, {{"product", QStringLiteral("Velmarit")}}).trimmed();
-    QCOMPARE(menu, (QStringList{toQString(t.printing.print) + u'…',
-                                toQString(t.printing.preview) + u'…',
-                                toQString(t.printing.savePdf) + u'…', QString(), info + u'…'}));
+    QCOMPARE(menu,
+             (QStringList{toQString(t.printing.print) + u'…', toQString(t.printing.preview) + u'…',
+                          toQString(t.printing.savePdf) + u'…', QString(), info + u'…'}));
 
     // The words of results too: invalid switches, an address out of range.
     w.txtSwitchLok->setText(QStringLiteral("12"));
@@ -1072,11 +1072,9 @@ void TestWindow::textsFit()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    const QStringList words{toQString(t.library.words.invalid),
-                            toQString(t.library.words.analog)};
-    const QList<const QLabel *> results{w.lblAdresseLokDelta, w.lblAnzeigeLokDelta,
-                                        w.lblAdresseLok,      w.lblAnzeigeLok,
-                                        w.lblAdresseMA,       w.lblAnzeigeMA,
+    const QStringList words{toQString(t.library.words.invalid), toQString(t.library.words.analog)};
+    const QList<const QLabel *> results{w.lblAdresseLokDelta, w.lblAnzeigeLokDelta, w.lblAdresseLok,
+                                        w.lblAnzeigeLok,      w.lblAdresseMA,       w.lblAnzeigeMA,
                                         w.lblDelta,           w.lblWeichen};
     for (const QLabel *label : window.findChildren<QLabel *>()) {
         QStringList shown{label->text()};
@@ -1102,8 +1100,8 @@ void TestWindow::textsFit()
     // switches from there to the list's edge.
     const QString heading = w.lstDeltaHeading->text();
     const QRegularExpression secondColumn(QStringLiteral("^\\S+\\s+"));
-    const int column = w.lstDeltaHeading->fontMetrics().horizontalAdvance(
-        secondColumn.match(heading).captured());
+    const int column =
+        w.lstDeltaHeading->fontMetrics().horizontalAdvance(secondColumn.match(heading).captured());
     QVERIFY(column > 0);
     for (int row = 0; row < w.lstDelta->count(); ++row) {
         const QStringList cells = w.lstDelta->item(row)->text().split(u'\t');

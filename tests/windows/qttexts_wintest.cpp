@@ -18,7 +18,8 @@ using namespace velmarit;
 
 namespace {
 
-struct QtText {
+struct QtText
+{
     const char *language;
     const char *context;
     const char *english;

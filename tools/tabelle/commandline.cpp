@@ -27,9 +27,9 @@ QString unknownOptionsMessage(const QStringList &names, const Texts::TabelleText
 {
     QStringList shown;
     for (const QString &name : names) {
-        shown.append(filled(says.quoted, {{"text", (name.size() == 1 ? QStringLiteral("-")
-                                                                      : QStringLiteral("--")) +
-                                                       name}}));
+        shown.append(filled(
+            says.quoted,
+            {{"text", (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name}}));
     }
     return filled(names.size() == 1 ? says.unknownOption : says.unknownOptions,
                   {{"options", shown.join(QStringLiteral(", "))}});

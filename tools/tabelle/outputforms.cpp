@@ -131,8 +131,8 @@ QString formatText(const CodingTable &table, PageLimits limits, const Texts &lan
         QString pageTitle = title;
         if (pages > 1) {
             pageTitle += QStringLiteral(" (%1)").arg(
-                filled(language.sheets.page, {{"page", QString::number(page + 1)},
-                                              {"pages", QString::number(pages)}}));
+                filled(language.sheets.page,
+                       {{"page", QString::number(page + 1)}, {"pages", QString::number(pages)}}));
         }
         appendLine(text, pageTitle);
         if (!note.isEmpty())
