@@ -59,14 +59,15 @@ inline QSet<QString> germanOnlyWords(const QString &lang)
     return wordsOf(languageTexts(QStringLiteral("de"))) - wordsOf(languageTexts(lang));
 }
 
-// The German-only words among those of `texts`, sorted; none for German.
-inline QStringList germanWordsIn(const QStringList &texts, const QString &lang)
+// The German-only words among those of `texts`, sorted, apart by blanks;
+// none for German.
+inline QString germanWordsIn(const QStringList &texts, const QString &lang)
 {
     if (lang == u"de")
         return {};
     QStringList found = (wordsOf(texts) & germanOnlyWords(lang)).values();
     found.sort();
-    return found;
+    return found.join(u' ');
 }
 
 } // namespace velmarit::test
