@@ -76,8 +76,12 @@ QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables
     if (!bytes)
         return about(says.notMade);
 
-    if (const auto failure = writeFileAtomically(path, *bytes))
+    // The target may have become something else since it was looked at.
+    if (const auto failure = writeFileAtomically(path, *bytes)) {
+        if (failure->notAFile)
+            return about(says.notAFile);
         return about(failure->opened ? says.incomplete : says.notCreated, failure->reason);
+    }
     return {};
 }
 
