@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page decides before it is first drawn, so that nothing moves
-// once it shows: which decoder a phone shows, and which language the
-// German page offers. It runs in the page's head; the build writes the
-// panels' and languages' names in.
+// once it shows: which decoder a phone shows, and which language the root
+// page offers. It runs in the page's head, before the body is read, and
+// marks each element as the parser makes it: the observer's answer comes
+// before the browser draws what the parser made. The build writes the
+// decoder bar's fragments and the languages in.
 //
 // A phone shows the decoder the address names (#lok, #weichen, #delta),
-// else the first; the bar's links only change the address. A wide screen
-// shows all three and scrolls to the one asked for. The German page offers
-// the first of English, Dutch and French that the browser puts before
-// German, and never goes there by itself.
+// else the bar's first; the bar's links only change the address. A wide
+// screen shows all three and scrolls to the one asked for. The root page
+// offers the first of the other languages that the browser puts before its
+// own, and never goes there by itself.
 (() => {
   const FRAGMENTS = ['@FRAGMENTS@'];
   const LANGUAGES = ['@LANGUAGES@'];
@@ -19,24 +21,36 @@
   const preferred = (navigator.languages ?? [])
     .map((lang) => lang.slice(0, 2).toLowerCase())
     .find((lang) => LANGUAGES.includes(lang));
-  if (preferred) root.dataset.prefers = preferred;
+  let chosen = FRAGMENTS[0];
+
+  // The chosen panel and its link in the bar; the offer of the preferred
+  // language (the root page alone has offers).
+  const mark = () => {
+    for (const element of document.querySelectorAll('[data-fragment]')) {
+      const current = element.dataset.fragment === chosen;
+      if (element.matches('.panel')) element.toggleAttribute('data-chosen', current);
+      else if (current) element.setAttribute('aria-current', 'true');
+      else element.removeAttribute('aria-current');
+    }
+    if (preferred) document.querySelector(`.offer[lang="${preferred}"]`)?.classList.add('offered');
+  };
 
   const choose = (scroll) => {
     const wanted = location.hash.slice(1);
     // Another fragment (#tabellen) leaves the choice as it was.
-    if (FRAGMENTS.includes(wanted)) root.dataset.panel = wanted;
-    else if (!root.dataset.panel) root.dataset.panel = FRAGMENTS[0];
+    if (FRAGMENTS.includes(wanted)) chosen = wanted;
+    mark();
     const bar = document.querySelector('.chooser');
-    if (!bar) return;
-    for (const link of bar.querySelectorAll('a')) {
-      if (link.dataset.fragment === root.dataset.panel) link.setAttribute('aria-current', 'true');
-      else link.removeAttribute('aria-current');
-    }
-    if (scroll && FRAGMENTS.includes(wanted) && getComputedStyle(bar).display === 'none') {
+    if (scroll && bar && FRAGMENTS.includes(wanted) && getComputedStyle(bar).display === 'none') {
       document.querySelector(`.panel[data-fragment="${wanted}"]`).scrollIntoView();
     }
   };
+  const parsing = new MutationObserver(mark);
+  parsing.observe(root, { childList: true, subtree: true });
   choose(false);
-  document.addEventListener('DOMContentLoaded', () => choose(true));
+  document.addEventListener('DOMContentLoaded', () => {
+    parsing.disconnect();
+    choose(true);
+  });
   window.addEventListener('hashchange', () => choose(true));
 })();

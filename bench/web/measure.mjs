@@ -30,21 +30,24 @@ const site = path.join(build, 'site');
 const gz = (bytes) => gzipSync(bytes, { level: 9 }).length;
 const kib = (bytes) => (bytes / 1024).toFixed(1);
 const chromiumPath = '/usr/bin/chromium';
-const languages = ['de', 'en', 'nl', 'fr'];
-const folder = (lang) => (lang === 'de' ? '' : `${lang}/`);
 
 const server = await serve(site);
 const url = `http://127.0.0.1:${server.address().port}/`;
+// Every language's page, as the root page links them in its head.
+const pages = [...readFileSync(path.join(site, 'index.html'), 'utf8')
+  .matchAll(/<link rel="alternate" hreflang="([\w-]+)" href="([^"]*)">/g)]
+  .filter(([, lang]) => lang !== 'x-default')
+  .map(([, lang, href]) => [lang, new URL(href, url).href]);
 const browser = await chromium.launch({ executablePath: chromiumPath });
 
 // Page weight: what the first visit of each language fetches, the service
 // worker's copies included once.
-for (const lang of languages) {
+for (const [lang, address] of pages) {
   const context = await browser.newContext();
   const page = await context.newPage();
   const loaded = new Set();
   context.on('request', (request) => loaded.add(new URL(request.url()).pathname));
-  await page.goto(url + folder(lang));
+  await page.goto(address);
   await page.waitForSelector('html[data-ready]');
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForTimeout(500);
@@ -62,8 +65,8 @@ for (const lang of languages) {
 }
 const wasm = readdirSync(site).find((name) => name.endsWith('.wasm'));
 console.log(`  wasm alone ${kib(gz(readFileSync(path.join(site, wasm))))} KiB; one-file pages ` +
-  languages.map((lang) => `${lang} ${kib(gz(readFileSync(path.join(build,
-    lang === 'de' ? 'Velmarit.html' : `Velmarit-${lang}.html`))))}`).join(', ') + ' KiB');
+  readdirSync(build).filter((name) => /^Velmarit.*\.html$/.test(name)).sort()
+    .map((name) => `${name} ${kib(gz(readFileSync(path.join(build, name))))}`).join(', ') + ' KiB');
 
 // Tap to result.
 {
@@ -140,8 +143,7 @@ await browser.close();
 // Lighthouse, mobile profile (its default), for each language's page; the
 // German page once more from a server that does not compress.
 const plain = await serve(site, 0, { compress: false });
-const targets = [...languages.map((lang) => [lang, url + folder(lang)]),
-  ['de, not compressed', `http://127.0.0.1:${plain.address().port}/`]];
+const targets = [...pages, [`${pages[0][0]}, not compressed`, `http://127.0.0.1:${plain.address().port}/`]];
 for (const [name, target] of targets) {
   const lighthouse = path.join(here, 'node_modules/lighthouse/cli/index.js');
   // Run apart from this process, whose event loop serves the site.

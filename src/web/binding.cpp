@@ -2,32 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page's only way into the decoder codes: plain C functions on numbers
-// and on UTF-8 text in the module's memory. Plain exports keep the
-// WebAssembly and its loader small; nothing here decides a result itself.
+// and on UTF-8 text in the module's memory, each exported where it is
+// written (EMSCRIPTEN_KEEPALIVE). Plain exports keep the WebAssembly and its
+// loader small; nothing here decides a result itself, and each of the
+// page's answers is one call. web/app/codes.js is the one reader of what
+// these functions write.
 //
-// Texts go in through one buffer (`vm_text`), which the page fills with a
-// box's whole text before it asks for a number, a pattern or a key verdict.
-// Texts come out as pointers to one NUL-terminated result buffer, valid until
-// the next call that returns text.
+// A decoder is named by its place in allDecoders; vm_decoders tells the
+// page each place's word. Texts go in through one room (vm_text), which
+// stays where it is until the page asks for a larger one, and a function
+// that reads a text is told its length in bytes. Texts come out as pointers
+// to one NUL-terminated result, valid until the next call that returns text.
 
-#include "codes/macode.h"
+#include "codes/decoder.h"
+#include "codes/decodercodes.h"
 #include "codes/deltacode.h"
-#include "codes/lokcode.h"
-#include "codes/numberfromtext.h"
-#include "codes/switchkeyrules.h"
 #include "tables/codingtable.h"
 
+#include <emscripten/emscripten.h>
+
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 using namespace velmarit;
-
-// The three decoder kinds, in the window's panel order.
-enum Kind : int { Delta = 0, Lok = 1, Weichen = 2 };
 
 std::string g_text;
 std::string g_result;
@@ -42,18 +44,35 @@ const char *result(std::string text)
     return g_result.c_str();
 }
 
-std::string_view text()
+// The first `length` bytes of the room.
+std::string_view text(int length)
 {
-    return g_text;
+    return std::string_view(g_text).substr(0, length > 0 ? static_cast<std::size_t>(length) : 0u);
 }
 
-std::string tableText(Decoder kind)
+std::optional<Decoder> decoderAt(int number)
 {
-    // One line per record, fields apart by tabs: the title, the note, the
-    // switch count with the heading of the switch column, the headings left
-    // and right of the switches, then one line per row: its switch bits,
-    // whether it starts a group, the switches as words, the cells.
-    const CodingTable table = codingTable(kind, g_words);
+    if (number < 0 || number >= static_cast<int>(allDecoders.size()))
+        return std::nullopt;
+    return allDecoders[static_cast<std::size_t>(number)];
+}
+
+// A decode result as the page reads it: the highlight flag ('1' or '0'),
+// then the text.
+const char *shownText(const ShownResult &shown)
+{
+    return result((shown.highlighted ? "1" : "0") + shown.text);
+}
+
+// A coding table as the page reads it: one line a record, fields apart by
+// tabs. The lines: the title; the note; the switch count and the heading of
+// the switch column; the headings left of the switches; those right of
+// them; then one line a row: its switch bits (bit n-1 is switch n), "1"
+// when it starts a group or else "0", the switches ON as words, its cells
+// left of the switches, then those right of them.
+std::string codingTableText(Decoder decoder)
+{
+    const CodingTable table = codingTable(decoder, g_words);
     std::string out = table.title + '\n' + table.note + '\n' + std::to_string(table.switchCount) +
                       '\t' + table.switches.heading + '\n';
     const auto headings = [&out](const std::vector<TableColumn> &columns) {
@@ -79,125 +98,87 @@ std::string tableText(Decoder kind)
 
 extern "C" {
 
-// Room for a text of `length` bytes (and its NUL); the page writes the text
-// there. The previous text is dropped.
-char *vm_text(int length)
+// A room for a text of `length` bytes, which the page writes there; it
+// stays where it is until a larger one is asked for.
+EMSCRIPTEN_KEEPALIVE char *vm_text(int length)
 {
-    g_text.assign(length > 0 ? static_cast<std::size_t>(length) : 0u, '\0');
+    if (length > static_cast<int>(g_text.size()))
+        g_text.resize(static_cast<std::size_t>(length));
     return g_text.data();
 }
 
-// The page's words, from `vm_text`: the invalid word, the analog word and
-// the tables' no-switch word, apart by tabs. Returns 0, and keeps the words
-// it had, unless there are exactly three.
-int vm_set_words()
+// The decoders' words in the order of allDecoders, apart by tabs.
+EMSCRIPTEN_KEEPALIVE const char *vm_decoders()
 {
-    const std::size_t first = g_text.find('\t');
-    const std::size_t second = g_text.find('\t', first + 1);
-    if (first == std::string::npos || second == std::string::npos ||
-        g_text.find('\t', second + 1) != std::string::npos)
+    std::string words;
+    for (const Decoder decoder : allDecoders)
+        words += (words.empty() ? "" : "\t") + std::string(decoderWord(decoder));
+    return result(words);
+}
+
+// The page's words, the room's first `length` bytes: the invalid word, the
+// analog word and the tables' no-switch word, apart by tabs. Returns 0, and
+// keeps the words it had, unless there are exactly three.
+EMSCRIPTEN_KEEPALIVE int vm_set_words(int length)
+{
+    const std::string_view words = text(length);
+    const std::size_t first = words.find('\t');
+    const std::size_t second = words.find('\t', first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos ||
+        words.find('\t', second + 1) != std::string_view::npos)
         return 0;
-    g_wordTexts = {g_text.substr(0, first), g_text.substr(first + 1, second - first - 1),
-                   g_text.substr(second + 1)};
+    g_wordTexts = {std::string(words.substr(0, first)),
+                   std::string(words.substr(first + 1, second - first - 1)),
+                   std::string(words.substr(second + 1))};
     g_words = {g_wordTexts[0], g_wordTexts[1], g_wordTexts[2]};
     return 1;
 }
 
-int vm_number_from_text()
+// The decode result of the pattern `bits` (bit n-1 is switch n).
+EMSCRIPTEN_KEEPALIVE const char *vm_decode(int decoder, unsigned bits)
 {
-    return numberFromText(text());
+    const auto kind = decoderAt(decoder);
+    return kind ? shownText(decodedResult(*kind, bits, g_words)) : result({});
 }
 
-const char *vm_switch_list(int kind, int number)
+// The decode result of the switch numbers typed, the room's first `length`
+// bytes.
+EMSCRIPTEN_KEEPALIVE const char *vm_decode_text(int decoder, int length)
 {
-    if (kind == Lok)
-        return result(switchListLok(static_cast<std::int16_t>(number), g_words));
-    if (kind == Weichen)
-        return result(switchListMA(number, g_words));
-    return result({});
+    const auto kind = decoderAt(decoder);
+    return kind ? shownText(decodedResult(*kind, patternFromText(*kind, text(length)), g_words))
+                : result({});
 }
 
-unsigned vm_pattern_from_text(int kind)
+// The switches ON for the address typed, the room's first `length` bytes.
+EMSCRIPTEN_KEEPALIVE const char *vm_switch_list(int decoder, int length)
 {
-    switch (kind) {
-    case Delta:
-        return patternFromTextLokDelta(text()).bits();
-    case Lok:
-        return patternFromTextLok(text()).bits();
-    case Weichen:
-        return patternFromTextMA(text()).bits();
-    }
-    return 0;
+    const auto kind = decoderAt(decoder);
+    return result(kind ? switchListFromText(*kind, text(length), g_words) : std::string());
 }
 
-// The display text of the pattern `bits` (bit n-1 is switch n).
-const char *vm_address_text(int kind, unsigned bits)
+// The switch-number box's verdict on a typed character (its code point; 8
+// is Backspace) with the box's whole text, the room's first `length` bytes:
+// the code to let it through, 0 to refuse it.
+EMSCRIPTEN_KEEPALIVE int vm_filter_key(int decoder, int length, int keyAscii)
 {
-    switch (kind) {
-    case Delta:
-        return result(
-            addressTextLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)), g_words));
-    case Lok:
-        return result(addressTextLok(decodeSwitchLok(LokPattern::fromBits(bits)), g_words));
-    case Weichen:
-        return result(addressTextMA(decodeSwitchMA(MAPattern::fromBits(bits)), g_words));
-    }
-    return result({});
+    const auto kind = decoderAt(decoder);
+    return kind ? filterSwitchKey(*kind, text(length), keyAscii) : 0;
 }
 
-// 1 when the pattern's result is shown in the highlight colours.
-int vm_highlighted(int kind, unsigned bits)
+// The Delta decoder's list: its rows apart by line feeds.
+EMSCRIPTEN_KEEPALIVE const char *vm_delta_list()
 {
-    switch (kind) {
-    case Delta:
-        return highlightedLokDelta(decodeSwitchLokDelta(DeltaPattern::fromBits(bits)));
-    case Lok:
-        return highlightedLok(decodeSwitchLok(LokPattern::fromBits(bits)));
-    case Weichen:
-        return highlightedMA(decodeSwitchMA(MAPattern::fromBits(bits)));
-    }
-    return 0;
+    std::string rows;
+    for (const DeltaRow &row : deltaAddressTable)
+        rows += (rows.empty() ? "" : "\n") + deltaRowText(row);
+    return result(rows);
 }
 
-// The switch-number box's verdict on a typed character (its code point; 8 is
-// Backspace) with the box's whole text in `vm_text`: the code to let it
-// through, 0 to refuse it.
-int vm_filter_key(int kind, int keyAscii)
+EMSCRIPTEN_KEEPALIVE const char *vm_coding_table(int decoder)
 {
-    switch (kind) {
-    case Delta:
-        return filterDeltaSwitchKey(keyAscii);
-    case Lok:
-        return filterPairedSwitchKey(text(), keyAscii, lokSwitchPairs);
-    case Weichen:
-        return filterPairedSwitchKey(text(), keyAscii, maSwitchPairs);
-    }
-    return 0;
-}
-
-int vm_delta_row_count()
-{
-    return static_cast<int>(deltaAddressTable.size());
-}
-
-const char *vm_delta_row(int index)
-{
-    if (index < 0 || index >= vm_delta_row_count())
-        return result({});
-    return result(deltaRowText(deltaAddressTable[static_cast<std::size_t>(index)]));
-}
-
-const char *vm_coding_table(int kind)
-{
-    switch (kind) {
-    case Delta:
-        return result(tableText(Decoder::Delta));
-    case Lok:
-        return result(tableText(Decoder::Lok));
-    case Weichen:
-        return result(tableText(Decoder::MA));
-    }
-    return result({});
+    const auto kind = decoderAt(decoder);
+    return result(kind ? codingTableText(*kind) : std::string());
 }
 
 } // extern "C"

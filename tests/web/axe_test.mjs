@@ -12,7 +12,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { serve } from './server.mjs';
 import {
-  folder, launch, openTables, options, phone, ready, showPanel,
+  folder, launch, openTables, options, panels, phone, ready, showPanel,
 } from './support.mjs';
 
 const opts = options();
@@ -91,18 +91,17 @@ test('the information dialog open', async () => {
 
 test('every control is reached with the keyboard alone, in the window\'s order', async () => {
   const wide = await open({ viewport: { width: 1280, height: 800 } });
-  await wide.focus('#txtSwitchLokDelta');
-  const order = ['txtSwitchLokDelta'];
-  for (let i = 0; i < 26; i += 1) {
+  // Panel by panel: the typed box, the switches, the address box.
+  const expected = panels.flatMap((panel) => [panel.typed,
+    ...Array.from({ length: panel.count }, (_, i) => `${panel.switches}${i + 1}`),
+    ...(panel.address ? [panel.address] : [])]);
+  await wide.focus(`#${expected[0]}`);
+  const order = [expected[0]];
+  while (order.length < expected.length) {
     await wide.keyboard.press('Tab');
     order.push(await wide.evaluate(() => document.activeElement.id));
   }
-  const switches = (name, count) => Array.from({ length: count }, (_, i) => `${name}${i + 1}`);
-  assert.deepEqual(order, [
-    'txtSwitchLokDelta', ...switches('chkSwitchLokDelta', 4),
-    'txtSwitchLok', ...switches('chkSwitchLok', 8), 'txtDigital',
-    'txtSwitchMA', ...switches('chkSwitchMA', 10), 'txtWeichen',
-  ]);
+  assert.deepEqual(order, expected);
   await wide.focus('#chkSwitchLok3');
   await wide.keyboard.press('Space');
   assert.equal(await wide.isChecked('#chkSwitchLok3'), true);

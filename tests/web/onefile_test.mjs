@@ -10,7 +10,8 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import {
-  colours, hexText, launch, nativeAnswers, onefileOf, options, phone, ready, showPanel, shown, watch,
+  colours, hexText, launch, nativeAnswers, onefileOf, options, panelOf, panels, phone, ready, showPanel,
+  shown, watch,
 } from './support.mjs';
 
 const opts = options();
@@ -25,24 +26,21 @@ test('the one-file page from file:// computes the native results', async () => {
     await page.goto(url);
     await ready(page);
 
-    // Switches 2, 3, 5 and 7 of each panel that has them, then typed text.
-    const cases = [
-      ['chkSwitchLokDelta', 0, 'lblAnzeigeLokDelta', [2, 3]],
-      ['chkSwitchLok', 1, 'lblAnzeigeLok', [2, 3, 5, 7]],
-      ['chkSwitchMA', 2, 'lblAnzeigeMA', [2, 3, 5, 7, 9]],
-    ];
-    for (const [prefix, kind, output, on] of cases) {
-      await showPanel(page, `${prefix}1`);
-      for (const sw of on) await page.tap(`#${prefix}${sw}`);
+    // Switches 2, 3, 5, 7 and 9 of each panel that has them, then an address.
+    for (const panel of panels) {
+      const on = [2, 3, 5, 7, 9].filter((sw) => sw <= panel.count);
+      await showPanel(page, `${panel.switches}1`);
+      for (const sw of on) await page.tap(`#${panel.switches}${sw}`);
       const bits = on.reduce((sum, sw) => sum + (1 << (sw - 1)), 0);
-      const [text, highlighted] = native.patterns[kind][bits];
-      assert.deepEqual(await shown(page, output),
+      const [text, highlighted] = native.patterns[panel.decoder][bits];
+      assert.deepEqual(await shown(page, panel.fromTicked),
         { text: hexText(text), ...(highlighted ? colours.highlight : colours.normal) });
     }
-    await showPanel(page, 'txtWeichen');
-    await page.fill('#txtWeichen', '9');
-    const nine = native.encode.find(([n]) => n === 9);
-    assert.equal(await page.textContent('#lblWeichen'), hexText(nine[2]));
+    const turnouts = panelOf('MA');
+    await showPanel(page, turnouts.address);
+    await page.fill(`#${turnouts.address}`, '9');
+    const [, nine] = native.encode.find(([n]) => n === 9);
+    assert.equal(await page.textContent(`#${turnouts.switchList}`), hexText(nine.MA));
     assert.equal(await page.$$eval('#lstDelta > li', (items) => items.length), 15);
     assert.equal(await page.getAttribute('html', 'lang'), opts.lang);
 

@@ -23,7 +23,7 @@ import {
 const opts = options();
 const hash16 = (bytes) => createHash('sha256').update(bytes).digest('hex').slice(0, 16);
 const NOTICE = '#newRelease button';
-const NOTICE_TEXT = texts('de').messages.update;
+const NOTICE_TEXT = texts(opts.root).messages.update;
 const LABEL = /(id="lblRelease"[^>]*>)([^<]*)</;
 
 // A release as the tests tell it apart: its label on screen, loader,

@@ -14,19 +14,11 @@ import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { serve } from './server.mjs';
 import {
-  folder, launch, onefileOf, openTables, options, ready, showPanel, texts,
+  barFragments, folder, launch, onefileOf, openTables, options, panels, ready, showPanel, texts,
 } from './support.mjs';
 
 const opts = options();
 const own = texts(opts.lang);
-const panels = [
-  { switches: 'chkSwitchLokDelta', count: 4, typed: 'txtSwitchLokDelta',
-    results: ['lblAdresseLokDelta', 'lblAnzeigeLokDelta'] },
-  { switches: 'chkSwitchLok', count: 8, typed: 'txtSwitchLok', address: 'txtDigital',
-    results: ['lblAdresseLok', 'lblAnzeigeLok', 'lblDelta'] },
-  { switches: 'chkSwitchMA', count: 10, typed: 'txtSwitchMA', address: 'txtWeichen',
-    results: ['lblAdresseMA', 'lblAnzeigeMA', 'lblWeichen'] },
-];
 
 // Phones and tablets have touch; the desktop at 200 % zoom is a 1280 x 800
 // screen whose page sees half as many CSS pixels.
@@ -144,7 +136,7 @@ for (const screen of screens) {
       if (screen.phone) {
         await page.evaluate(() => window.scrollTo(0, 0));
         const height = await page.evaluate(() => innerHeight);
-        for (const id of [panel.typed, `${panel.switches}1`, ...panel.results.slice(0, 2)]) {
+        for (const id of [panel.typed, `${panel.switches}1`, panel.fromTyped, panel.fromTicked]) {
           const box = await page.locator(`#${id}`).boundingBox();
           if (box.y < 0 || box.y + box.height > height) problems.push(`${id} is off the first screen`);
         }
@@ -157,26 +149,30 @@ for (const screen of screens) {
 
 test('a fragment in the address opens its decoder; the bar switches between them', async () => {
   const phone = await open(screens[1]);
-  for (const [fragment, shownPanel] of [['#weichen', 'pnlWeichen'], ['#delta', 'pnlDelta'],
-    ['#lok', 'pnlDigital'], ['', 'pnlDigital']]) {
+  const panelAt = (fragment) => `pnl${panels.find((panel) => panel.fragment === fragment).name}`;
+  // Each decoder's fragment, and none: the bar's first.
+  for (const [fragment, shownPanel] of [...barFragments.map((f) => [`#${f}`, panelAt(f)]).reverse(),
+    ['', panelAt(barFragments[0])]]) {
     await phone.goto(url + fragment);
     await ready(phone);
     const visible = await phone.$$eval('.panel', (list) => list.filter((p) => p.offsetParent).map((p) => p.id));
     assert.deepEqual(visible, [shownPanel], fragment);
   }
-  await phone.tap('.chooser a[data-fragment="delta"]');
-  assert.equal(await phone.isVisible('#pnlDelta'), true);
-  assert.equal(await phone.isVisible('#pnlDigital'), false);
-  assert.equal(new URL(phone.url()).hash, '#delta');
-  assert.equal(await phone.getAttribute('.chooser a[data-fragment="delta"]', 'aria-current'), 'true');
+  const [first, last] = [barFragments[0], barFragments.at(-1)];
+  // The bar's link changes the address; the page follows the change.
+  await phone.tap(`.chooser a[data-fragment="${last}"]`);
+  await phone.locator(`#${panelAt(last)}`).waitFor();
+  assert.equal(await phone.isVisible(`#${panelAt(first)}`), false);
+  assert.equal(new URL(phone.url()).hash, `#${last}`);
+  assert.equal(await phone.getAttribute(`.chooser a[data-fragment="${last}"]`, 'aria-current'), 'true');
   await phone.context().close();
 
   const desktop = await open(screens[6]);
-  await desktop.goto(url + '#weichen');
+  await desktop.goto(`${url}#${last}`);
   await ready(desktop);
   assert.equal(await desktop.isVisible('.chooser'), false);
-  for (const id of ['pnlDelta', 'pnlDigital', 'pnlWeichen']) {
-    assert.equal(await desktop.isVisible(`#${id}`), true, id);
+  for (const panel of panels) {
+    assert.equal(await desktop.isVisible(`#pnl${panel.name}`), true, panel.name);
   }
   await desktop.context().close();
 });

@@ -4,20 +4,22 @@
 """The pages as they arrive, before any script runs: every language's page
 on the site and as one file must hold every control of the panel list the
 build wrote into it, each once and of its kind, and every control the
-script looks up by name; every name reference must lead to an element; the
-page names its language, links the others on screen and in its head, and
-says in a <noscript> what it needs.
+script looks up by name; the panel list must be the window's, in its order
+(ui/layout.h, as the native helper prints it); every name reference must
+lead to an element; the page names its language, links the others on
+screen and in its head, and says in a <noscript> what it needs.
 
-Usage: static_page_test.py --site DIR --onefile FILE --app APP_JS"""
+Usage: static_page_test.py --site DIR --onefile FILE --languages de,en,...
+--app APP_JS --expected HELPER"""
 import argparse
 import html.parser
 import json
 import pathlib
 import re
+import subprocess
 import sys
 
 ID_REFERENCES = ("for", "aria-describedby", "aria-labelledby")
-LANGUAGES = ["de", "en", "nl", "fr"]
 
 
 class Page(html.parser.HTMLParser):
@@ -83,7 +85,22 @@ def expected_controls(panels, app):
     return wanted
 
 
-def problems(page, lang, app, exists):
+def window_problems(panels, window):
+    """The panel list against the window's controls, decoder by decoder."""
+    decoders = [[p["decoder"] for p in part] for part in (panels, window)]
+    if decoders[0] != decoders[1]:
+        return [f"panels {decoders[0]}, the window's {decoders[1]}"]
+    found = []
+    for panel, controls in zip(panels, window):
+        own = {key: value for key, value in panel.items()
+               if key not in ("name", "fragment", "paired")}
+        own["panel"] = "pnl" + panel["name"]
+        if own != controls:
+            found.append(f"{panel['decoder']}: {own} is not the window's {controls}")
+    return found
+
+
+def problems(page, lang, languages, app, window, exists):
     found = [f"id {name} is given more than once" for name in page.repeated]
     if page.lang != lang:
         found.append(f"<html lang> is {page.lang!r}")
@@ -91,6 +108,7 @@ def problems(page, lang, app, exists):
         panels = json.loads(page.data)["panels"]
     except (ValueError, KeyError):
         return found + ["no panel list in the page's data"]
+    found += window_problems(panels, window)
     for own, attribute, target in page.references:
         if target not in page.elements:
             found.append(f"{own}: {attribute} names {target}, which is not on the page")
@@ -103,11 +121,11 @@ def problems(page, lang, app, exists):
             found.append(f"{name} is a <{actual_tag}>, not a <{tag}>")
         if kind is not None and attributes.get("type") != kind:
             found.append(f"{name} is of type {attributes.get('type')}, not {kind}")
-    if sorted(page.alternates) != sorted(LANGUAGES + ["x-default"]):
+    if sorted(page.alternates) != sorted(languages + ["x-default"]):
         found.append(f"alternates for {sorted(page.alternates)}")
-    elif page.alternates["x-default"] != page.alternates["de"]:
-        found.append("x-default is not the German page")
-    if [hreflang for hreflang, _ in page.languages] != LANGUAGES:
+    elif page.alternates["x-default"] != page.alternates[languages[0]]:
+        found.append("x-default is not the root page")
+    if [hreflang for hreflang, _ in page.languages] != languages:
         found.append(f"languages on screen: {page.languages}")
     for hreflang, href in list(page.alternates.items()) + page.languages:
         if not exists(href):
@@ -121,20 +139,27 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
     parser.add_argument("--onefile", required=True)
+    # The site's languages, the first at its root.
+    parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
     parser.add_argument("--app", required=True)
+    parser.add_argument("--expected", required=True)
     args = parser.parse_args()
+    native = subprocess.run([args.expected], capture_output=True, check=True).stdout
+    window = json.loads(native)["window"]
     app = pathlib.Path(args.app).read_text(encoding="utf-8")
     site = pathlib.Path(args.site)
     onefile = pathlib.Path(args.onefile)
     failed = False
-    for lang in LANGUAGES:
-        folder = site if lang == "de" else site / lang
-        single = onefile if lang == "de" else onefile.with_name(f"{onefile.stem}-{lang}.html")
+    for lang in args.languages:
+        root = lang == args.languages[0]
+        folder = site if root else site / lang
+        single = onefile if root else onefile.with_name(f"{onefile.stem}-{lang}.html")
         for path in (folder / "index.html", single):
             def exists(href, base=path.parent):
                 target = (base / href).resolve()
                 return (target / "index.html").is_file() if target.is_dir() else target.is_file()
-            found = problems(Page(path.read_text(encoding="utf-8")), lang, app, exists)
+            found = problems(Page(path.read_text(encoding="utf-8")), lang, args.languages, app,
+                             window, exists)
             name = path.relative_to(path.parent.parent)
             for problem in found:
                 print(f"{name}: {problem}")

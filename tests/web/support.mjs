@@ -18,15 +18,26 @@ export function options() {
     const i = args.indexOf(name);
     return i >= 0 ? args[i + 1] : undefined;
   };
+  // The site's languages, as the build was given them; the first is the
+  // site's root and the library's own language.
+  const languages = value('--languages').split(',');
   return {
     site: value('--site'),
     onefile: value('--onefile'),
     expected: value('--expected'),
-    lang: value('--lang') ?? 'de',
+    languages,
+    root: languages[0],
+    lang: value('--lang') ?? languages[0],
   };
 }
 
-export const languages = ['de', 'en', 'nl', 'fr'];
+// The panel list the pages are made from (the static page test holds it
+// equal to the window's layout): the panels in the window's order, and the
+// phone's decoder bar.
+export const { panels, bar } =
+  JSON.parse(readFileSync(new URL('../../web/panels.json', import.meta.url), 'utf8'));
+export const panelOf = (decoder) => panels.find((panel) => panel.decoder === decoder);
+export const barFragments = bar.map((decoder) => panelOf(decoder).fragment);
 
 // A language's texts, as the build read them.
 export function texts(lang) {
@@ -35,10 +46,11 @@ export function texts(lang) {
 }
 
 // Where a language's page is: the site's root, or the language's folder;
-// and its one-file page beside the German one.
-export const folder = (lang) => (lang === 'de' ? '' : `${lang}/`);
-export const onefileOf = (germanFile, lang) =>
-  (lang === 'de' ? germanFile : germanFile.replace(/\.html$/, `-${lang}.html`));
+// and its one-file page beside the root language's.
+const { root } = options();
+export const folder = (lang) => (lang === root ? '' : `${lang}/`);
+export const onefileOf = (rootFile, lang) =>
+  (lang === root ? rootFile : rootFile.replace(/\.html$/, `-${lang}.html`));
 
 // The words the codes write in a language, for the native helper; none
 // where the language keeps the library's own (German).
@@ -50,7 +62,7 @@ function words(lang) {
 export const hexText = (hex) => Buffer.from(hex, 'hex').toString('utf8');
 
 // What the native library answers, in the words of `lang`.
-export function nativeAnswers(helper, lang = 'de') {
+export function nativeAnswers(helper, lang = root) {
   return JSON.parse(execFileSync(helper, words(lang), { maxBuffer: 1 << 28, encoding: 'utf8' }));
 }
 

@@ -6,7 +6,7 @@ Debian's WebKitGTK driven by selenium, on the site over http://127.0.0.1
 and on the one-file page from file://, against the native library's
 answers; then a reload through the service worker with the server gone.
 Needs a display (xvfb-run). Usage:
-webkit_test.py --site DIR --onefile FILE --expected HELPER
+webkit_test.py --site DIR --onefile FILE --expected HELPER --languages de,en,...
 
 The panels are checked once more on the French page, with its words."""
 
@@ -29,11 +29,8 @@ ARGS = None
 
 NORMAL = ("rgb(0, 0, 0)", "rgb(0, 255, 255)")
 HIGHLIGHT = ("rgb(255, 0, 0)", "rgb(255, 255, 255)")
-PANELS = [  # switch prefix, switch count, typed box, its result, boxes' result
-    ("chkSwitchLokDelta", 4, "txtSwitchLokDelta", "lblAdresseLokDelta", "lblAnzeigeLokDelta"),
-    ("chkSwitchLok", 8, "txtSwitchLok", "lblAdresseLok", "lblAnzeigeLok"),
-    ("chkSwitchMA", 10, "txtSwitchMA", "lblAdresseMA", "lblAnzeigeMA"),
-]
+# The panel list the pages are made from.
+PANELS = json.loads((HERE.parents[1] / "web" / "panels.json").read_text(encoding="utf-8"))["panels"]
 
 
 def text(hex_text):
@@ -84,15 +81,15 @@ class Panels:
             "const e = document.getElementById(arguments[0]); const s = getComputedStyle(e);"
             "return [e.textContent, s.backgroundColor, s.color];", ident))
 
-    def expected(self, kind, bits):
-        result, highlighted = self.native["patterns"][kind][bits]
+    def expected(self, decoder, bits):
+        result, highlighted = self.native["patterns"][decoder][bits]
         return (text(result),) + (HIGHLIGHT if highlighted else NORMAL)
 
     def test_switches(self):
         # A Gray code walk over every pattern: one click a pattern.
         d = self.driver
-        for kind, (prefix, count, _typed, _from_typed, from_ticked) in enumerate(PANELS):
-            total = 1 << count
+        for panel in PANELS:
+            prefix, total = panel["switches"], 1 << panel["count"]
             wrong = []
             show_panel(d, f"{prefix}1")
             for i in range(1, total + 1):
@@ -100,25 +97,23 @@ class Panels:
                 before = (i - 1) ^ ((i - 1) >> 1)
                 switch = (bits ^ before).bit_length()
                 d.find_element(By.ID, f"{prefix}{switch}").click()
-                got = self.shown(from_ticked)
-                if got != self.expected(kind, bits):
+                got = self.shown(panel["fromTicked"])
+                if got != self.expected(panel["decoder"], bits):
                     wrong.append((bits, got))
             self.assertEqual(wrong[:5], [], f"{prefix}: {len(wrong)} of {total} differ")
 
     def test_typing(self):
         d = self.driver
         wrong = []
-        for kind, keys, box, result, highlighted in self.native["typed"]:
-            _prefix, _count, typed, from_typed, _ = PANELS[kind]
-            show_panel(d, typed)
-            element = d.find_element(By.ID, typed)
+        for decoder, keys, box, result, highlighted in self.native["typed"]:
+            panel = next(panel for panel in PANELS if panel["decoder"] == decoder)
+            show_panel(d, panel["typed"])
+            element = d.find_element(By.ID, panel["typed"])
             # Emptied as a user empties it, so the box's result follows.
             element.send_keys(Keys.END + Keys.BACKSPACE * 8)
             element.send_keys(text(keys))
-            got = (element.get_property("value"),) + self.shown(from_typed)
+            got = (element.get_property("value"),) + self.shown(panel["fromTyped"])
             want = (text(box), text(result)) + (HIGHLIGHT if highlighted else NORMAL)
-            if kind == 0:
-                want = want[:2] + NORMAL
             if got != want:
                 wrong.append((text(keys), got, want))
         self.assertEqual(wrong, [])
@@ -126,10 +121,10 @@ class Panels:
     def test_encode_and_list(self):
         d = self.driver
         show_panel(d, "txtWeichen")
-        for number, _lok, weichen in self.native["encode"][::7]:
+        for number, lists in self.native["encode"][::7]:
             box = d.find_element(By.ID, "txtWeichen")
             box.send_keys(Keys.END + Keys.BACKSPACE * 8 + str(number))
-            self.assertEqual(self.shown("lblWeichen"), (text(weichen),) + NORMAL, number)
+            self.assertEqual(self.shown("lblWeichen"), (text(lists["MA"]),) + NORMAL, number)
         rows = d.execute_script(
             "return [...document.querySelectorAll('#lstDelta > li')].map(e => e.textContent)")
         self.assertEqual(rows, [text(row) for row in self.native["deltaRows"]])
@@ -184,12 +179,14 @@ def main():
     parser.add_argument("--site", required=True)
     parser.add_argument("--onefile", required=True)
     parser.add_argument("--expected", required=True)
+    # The site's languages, the first at its root.
+    parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
     ARGS, rest = parser.parse_known_args()
     server, url = start_server()
     SiteOverHttp.url = url
     OneFileFromDisk.url = pathlib.Path(ARGS.onefile).resolve().as_uri()
     FrenchSiteOverHttp.url = url + "fr/"
-    SiteOverHttp.native = OneFileFromDisk.native = native_answers("de")
+    SiteOverHttp.native = OneFileFromDisk.native = native_answers(ARGS.languages[0])
     FrenchSiteOverHttp.native = native_answers("fr")
     try:
         result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result

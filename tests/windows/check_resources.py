@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 the Velmarit developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a Windows program back with a PE reader: its version resource, its
-icon (pixel for pixel against the pixel plan of packaging/make-icons.py),
+icon (pixel for pixel against the pixel plan of packaging/programicon.py),
 its manifest, its subsystem (window or console program), the DLLs it needs
 (only Windows' own, everything else is linked in) and its exploit
 protections (ASLR with high entropy, DEP, no section both writable and
@@ -12,7 +12,6 @@ icon's pixels, which its maker stores in its own way.
 Usage: check_resources.py PROGRAM.exe gui|console|setup VERSION COPYRIGHT CONTACT
 """
 
-import importlib.util
 import pathlib
 import struct
 import sys
@@ -20,9 +19,8 @@ import sys
 import pefile
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-icon_plan = importlib.util.spec_from_file_location("make_icons", ROOT / "packaging" / "make-icons.py")
-make_icons = importlib.util.module_from_spec(icon_plan)
-icon_plan.loader.exec_module(make_icons)
+sys.path.append(str(ROOT / "packaging"))
+import programicon  # noqa: E402  (found in packaging/)
 
 # DLLs every Windows has; a Qt, C++ runtime or thread-library DLL in the
 # import list would be missing on the user's machine.
@@ -131,9 +129,9 @@ def icon_resource_data(pe):
 
 
 def plan_rgba(scale):
-    grid = make_icons.pixels()
-    size = make_icons.SIZE * scale
-    return [[make_icons.rgba(grid[y // scale][x // scale]) for x in range(size)]
+    grid = programicon.pixels()
+    size = programicon.SIZE * scale
+    return [[programicon.rgba(grid[y // scale][x // scale]) for x in range(size)]
             for y in range(size)]
 
 

@@ -2,22 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Prints, as JSON, what the native library answers for every input the
-// WebAssembly test puts to the page's binding: every switch pattern, the
-// addresses 0 to 300 and the 16-bit edges, the number texts of the library's
-// own tests, switch-number texts, key verdicts, the Delta list and the
-// coding tables. Texts go out as hex bytes, so NULs and broken UTF-8 survive.
-// Given three words (invalid, analog, no switch ON), it answers in them, as
-// the page in another language does.
+// page's tests put to the WebAssembly binding, each decoder by its word:
+// every switch pattern, the addresses 0 to 300 and the 16-bit edges and the
+// number texts of the library's own tests typed into the address boxes,
+// switch-number texts, key verdicts, the Delta list and the coding tables;
+// and the window's controls of each decoder, as ui/layout.h names them.
+// Texts put in go out as hex bytes, so NULs and broken UTF-8 survive, and so
+// do the answers to them; the tables and the control names are plain JSON
+// strings. Given three words (invalid, analog, no switch ON), it answers in
+// them, as the page in another language does.
 
-#include "codes/macode.h"
+#include "codes/decodercodes.h"
 #include "codes/deltacode.h"
-#include "codes/lokcode.h"
-#include "codes/numberfromtext.h"
-#include "codes/switchkeyrules.h"
 #include "tables/codingtable.h"
+#include "ui/layout.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,65 +32,135 @@ ResultWords words = germanWords;
 std::string hex(std::string_view text)
 {
     static const char digits[] = "0123456789abcdef";
-    std::string out;
+    std::string out = "\"";
     for (const unsigned char c : text) {
         out += digits[c >> 4];
         out += digits[c & 15];
     }
-    return '"' + out + '"';
+    return out + '"';
 }
 
-struct Decoded
+// A text the library writes (valid UTF-8) as a JSON string.
+std::string json(std::string_view text)
 {
-    std::string text;
-    bool highlighted;
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+template <class Items, class Each> std::string list(const Items &items, Each each)
+{
+    std::string out = "[";
+    for (const auto &item : items)
+        out += (out.size() > 1 ? "," : "") + each(item);
+    return out + ']';
+}
+
+// {"Lok": ..., "Delta": ..., "MA": ...}
+template <class Each> std::string byDecoder(Each each)
+{
+    std::string out = "{";
+    for (const Decoder d : allDecoders)
+        out += (out.size() > 1 ? "," : "") + json(decoderWord(d)) + ':' + each(d);
+    return out + '}';
+}
+
+// A decode result's text and whether it is highlighted (1 or 0).
+std::string shown(Decoder d, unsigned bits)
+{
+    const ShownResult result = decodedResult(d, bits, words);
+    return hex(result.text) + ',' + (result.highlighted ? "1" : "0");
+}
+
+std::string tableJson(Decoder d)
+{
+    const CodingTable table = codingTable(d, words);
+    const auto headings = [](const std::vector<TableColumn> &columns) {
+        return list(columns, [](const TableColumn &column) { return json(column.heading); });
+    };
+    return "{\"title\":" + json(table.title) + ",\"note\":" + json(table.note) +
+           ",\"switchCount\":" + std::to_string(table.switchCount) +
+           ",\"switchHeading\":" + json(table.switches.heading) +
+           ",\"leading\":" + headings(table.leading) + ",\"trailing\":" +
+           headings(table.trailing) + ",\"rows\":" + list(table.rows, [&](const TableRow &row) {
+               return "{\"bits\":" + std::to_string(row.onSwitches) + ",\"startsGroup\":" +
+                      (row.startsGroup ? "true" : "false") + ",\"onText\":" +
+                      json(switchesOnText(row.onSwitches, table.switchCount, words)) +
+                      ",\"leading\":" + list(row.leading, json) +
+                      ",\"trailing\":" + list(row.trailing, json) + '}';
+           }) +
+           '}';
+}
+
+// The window's controls of each decoder, by the part each plays in the
+// page's panel list (web/panels.json).
+struct WindowPanel
+{
+    Decoder decoder;
+    layout::Panel panel;
+    std::span<const layout::CheckBox> switches;
+    layout::TextBox typed;
+    layout::ResultLabel fromTyped;
+    layout::ResultLabel fromTicked;
+    const layout::ListBox *list = nullptr;
+    const layout::TextBox *address = nullptr;
+    const layout::ResultLabel *switchList = nullptr;
 };
 
-// A decode label's text and whether the window shows it highlighted.
-Decoded decoded(int kind, unsigned bits)
+namespace L = layout;
+const std::vector<WindowPanel> windowPanels{
+    {Decoder::Delta, L::window::pnlDelta, L::delta::chkSwitchLokDelta, L::delta::txtSwitchLokDelta,
+     L::delta::lblAdresseLokDelta, L::delta::lblAnzeigeLokDelta, &L::delta::lstDelta},
+    {Decoder::Lok, L::window::pnlDigital, L::digital::chkSwitchLok, L::digital::txtSwitchLok,
+     L::digital::lblAdresseLok, L::digital::lblAnzeigeLok, nullptr, &L::digital::txtDigital,
+     &L::digital::lblDelta},
+    {Decoder::MA, L::window::pnlWeichen, L::weichen::chkSwitchMA, L::weichen::txtSwitchMA,
+     L::weichen::lblAdresseMA, L::weichen::lblAnzeigeMA, nullptr, &L::weichen::txtWeichen,
+     &L::weichen::lblWeichen},
+};
+
+const WindowPanel &windowPanel(Decoder d)
 {
-    if (kind == 0) {
-        const DeltaResult r = decodeSwitchLokDelta(DeltaPattern::fromBits(bits));
-        return {addressTextLokDelta(r, words), highlightedLokDelta(r)};
-    }
-    if (kind == 1) {
-        const LokResult r = decodeSwitchLok(LokPattern::fromBits(bits));
-        return {addressTextLok(r, words), highlightedLok(r)};
-    }
-    const MAResult r = decodeSwitchMA(MAPattern::fromBits(bits));
-    return {addressTextMA(r, words), highlightedMA(r)};
+    return *std::find_if(windowPanels.begin(), windowPanels.end(),
+                         [d](const WindowPanel &p) { return p.decoder == d; });
 }
 
-unsigned patternOf(int kind, std::string_view text)
+// A panel's controls in the page's terms: the switches by the name all
+// their check boxes share before "(n)" (none when they do not).
+std::string layoutJson(const WindowPanel &p)
 {
-    if (kind == 0)
-        return patternFromTextLokDelta(text).bits();
-    if (kind == 1)
-        return patternFromTextLok(text).bits();
-    return patternFromTextMA(text).bits();
-}
-
-int keyVerdict(int kind, std::string_view text, int key)
-{
-    if (kind == 0)
-        return filterDeltaSwitchKey(key);
-    return filterPairedSwitchKey(text, key, kind == 1 ? lokSwitchPairs : maSwitchPairs);
-}
-
-std::string tableText(Decoder kind)
-{
-    std::string out;
-    const CodingTable table = codingTable(kind, words);
-    out += table.title + '\n' + table.note + '\n';
-    for (const TableRow &row : table.rows) {
-        for (const auto &cell : row.leading)
-            out += cell + '\t';
-        out += switchesOnText(row.onSwitches, table.switchCount, words);
-        for (const auto &cell : row.trailing)
-            out += '\t' + cell;
-        out += '\t' + std::to_string(row.onSwitches) + (row.startsGroup ? "\tG" : "") + '\n';
+    std::string prefix(p.switches[0].name.substr(0, p.switches[0].name.find('(')));
+    for (std::size_t n = 0; n < p.switches.size(); ++n) {
+        if (p.switches[n].name != prefix + '(' + std::to_string(n + 1) + ')')
+            prefix.clear();
     }
-    return out;
+    std::string out = "{\"decoder\":" + json(decoderWord(p.decoder)) +
+                      ",\"panel\":" + json(p.panel.name) + ",\"switches\":" + json(prefix) +
+                      ",\"count\":" + std::to_string(p.switches.size()) +
+                      ",\"typed\":" + json(p.typed.name) +
+                      ",\"maxlength\":" + std::to_string(p.typed.maxLength) +
+                      ",\"fromTyped\":" + json(p.fromTyped.name) +
+                      ",\"fromTicked\":" + json(p.fromTicked.name) + ",\"resultsAtStart\":" +
+                      (!p.fromTyped.caption.empty() && !p.fromTicked.caption.empty() ? "true"
+                                                                                      : "false");
+    if (p.list)
+        out += ",\"list\":" + json(p.list->name);
+    if (p.address) {
+        out += ",\"address\":" + json(p.address->name) + ",\"addressMaxlength\":" +
+               (p.address->maxLength ? std::to_string(p.address->maxLength) : "null") +
+               ",\"switchList\":" + json(p.switchList->name);
+    }
+    return out + '}';
 }
 
 } // namespace
@@ -97,31 +169,30 @@ int main(int argc, char *argv[])
 {
     if (argc == 4)
         words = {argv[1], argv[2], argv[3]};
-    const int switchCounts[] = {4, 8, 10};
-    std::string out = "{\"patterns\":[";
-    for (int kind = 0; kind < 3; ++kind) {
-        out += kind ? ",[" : "[";
-        for (unsigned bits = 0; bits < (1u << switchCounts[kind]); ++bits) {
-            const Decoded d = decoded(kind, bits);
-            out += (bits ? "," : "") + std::string("[") + hex(d.text) + ',' +
-                   (d.highlighted ? "1" : "0") + ']';
-        }
-        out += ']';
-    }
 
+    std::string out = "{\"decoders\":" + list(allDecoders, [](Decoder d) {
+        return json(decoderWord(d));
+    });
+    out += ",\"patterns\":" + byDecoder([](Decoder d) {
+        std::vector<unsigned> patterns(1u << switchCount(d));
+        for (unsigned bits = 0; bits < patterns.size(); ++bits)
+            patterns[bits] = bits;
+        return list(patterns, [d](unsigned bits) { return '[' + shown(d, bits) + ']'; });
+    });
+
+    // The addresses as typed into each decoder's address box (the Delta
+    // decoder has none: its answers are empty).
     std::vector<int> numbers;
     for (int n = 0; n <= 300; ++n)
         numbers.push_back(n);
     for (int n : {-32768, -32767, -32766, -300, -9, -5, -4, -3, -2, -1, 32765, 32766, 32767})
         numbers.push_back(n);
-    out += "],\"encode\":[";
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        const int n = numbers[i];
-        out += (i ? "," : "") + std::string("[") + std::to_string(n) + ',' +
-               hex(switchListLok(static_cast<std::int16_t>(n), words)) + ',' +
-               hex(switchListMA(n, words)) +
-               ']';
-    }
+    const auto switchLists = [](const std::string &typed) {
+        return byDecoder([&typed](Decoder d) { return hex(switchListFromText(d, typed, words)); });
+    };
+    out += ",\"encode\":" + list(numbers, [&](int n) {
+        return '[' + std::to_string(n) + ',' + switchLists(std::to_string(n)) + ']';
+    });
 
     // The texts of the library's own number-reading tests.
     const std::string million(100000, '9');
@@ -136,49 +207,47 @@ int main(int argc, char *argv[])
         std::string(100000, '0') + "5", "1" + std::string(100000, ' ') + "2",
         "2.5" + std::string(100000, '0'), "2.5" + std::string(100000, '0') + "1",
         "4." + million, std::string(100000, '\0'), "7" + std::string(100000, 'x')};
-    out += "],\"numbers\":[";
-    for (std::size_t i = 0; i < numberTexts.size(); ++i)
-        out += (i ? "," : "") + std::string("[") + hex(numberTexts[i]) + ',' +
-               std::to_string(numberFromText(numberTexts[i])) + ']';
+    out += ",\"numbers\":" + list(numberTexts, [&](const std::string &typed) {
+        return '[' + hex(typed) + ',' + switchLists(typed) + ']';
+    });
 
     const std::vector<std::string> switchTexts = {
         "", "0", "1", "12", "135", "08", "7531", "1 3", "a1", "9", "90", "2357 90", "1ä2",
         "abc", "12345678910", "44", "\xff" "3"};
-    out += "],\"switchTexts\":[";
-    for (std::size_t i = 0; i < switchTexts.size(); ++i) {
-        out += (i ? "," : "") + std::string("[") + hex(switchTexts[i]);
-        for (int kind = 0; kind < 3; ++kind)
-            out += ',' + std::to_string(patternOf(kind, switchTexts[i]));
-        out += ']';
-    }
+    out += ",\"switchTexts\":" + list(switchTexts, [](const std::string &typed) {
+        return '[' + hex(typed) + ',' + byDecoder([&typed](Decoder d) {
+                   return std::to_string(patternFromText(d, typed));
+               }) + ']';
+    });
 
     const std::vector<std::string> boxTexts = {"", "1", "2", "13", "a", "9", "0", "90", "ü",
                                                "1357", ":", "/"};
     const std::vector<int> keys = {8,   13,  27,  ' ', '/', '0', '1', '2', '3', '4',
                                    '5', '6', '7', '8', '9', ':', 'a', 0xFC, 0x4E00, 0x1F600};
-    out += "],\"keys\":[";
-    bool first = true;
+    std::vector<std::string> verdicts;
     for (const auto &text : boxTexts)
         for (const int key : keys)
-            for (int kind = 0; kind < 3; ++kind) {
-                out += (first ? "" : ",") + std::string("[") + std::to_string(kind) + ',' +
-                       hex(text) + ',' + std::to_string(key) + ',' +
-                       std::to_string(keyVerdict(kind, text, key)) + ']';
-                first = false;
-            }
+            for (const Decoder d : allDecoders)
+                verdicts.push_back('[' + json(decoderWord(d)) + ',' + hex(text) + ',' +
+                                   std::to_string(key) + ',' +
+                                   std::to_string(filterSwitchKey(d, text, key)) + ']');
+    out += ",\"keys\":" + list(verdicts, [](const std::string &row) { return row; });
 
     // Keys typed one by one into a switch-number box: each goes through the
     // key rule, and the box's length limit holds.
-    const std::vector<std::pair<int, std::string>> typings = {
-        {0, "2340"}, {0, "5a 1"}, {0, "01234"}, {0, "4321"}, {0, "9999"}, {0, "34"},
-        {1, "1357"}, {1, "12"}, {1, "1111"}, {1, "a1"}, {1, "a1b"}, {1, " 13"},
-        {1, "2468"}, {1, "135790"}, {1, "8642"}, {1, "7531"}, {1, "\xc3\xbc" "1"},
-        {2, "235790"}, {2, "2a"}, {2, "a2357"}, {2, "90"}, {2, "0912"}, {2, "12"},
-        {2, "1234567890"}, {2, ":9"}, {2, "/0"}, {2, "46819"}};
-    const int maxLength[] = {4, 4, 6};
-    out += "],\"typed\":[";
-    for (std::size_t i = 0; i < typings.size(); ++i) {
-        const auto &[kind, keys] = typings[i];
+    const std::vector<std::pair<Decoder, std::string>> typings = {
+        {Decoder::Delta, "2340"}, {Decoder::Delta, "5a 1"}, {Decoder::Delta, "01234"},
+        {Decoder::Delta, "4321"}, {Decoder::Delta, "9999"}, {Decoder::Delta, "34"},
+        {Decoder::Lok, "1357"}, {Decoder::Lok, "12"}, {Decoder::Lok, "1111"},
+        {Decoder::Lok, "a1"}, {Decoder::Lok, "a1b"}, {Decoder::Lok, " 13"},
+        {Decoder::Lok, "2468"}, {Decoder::Lok, "135790"}, {Decoder::Lok, "8642"},
+        {Decoder::Lok, "7531"}, {Decoder::Lok, "\xc3\xbc" "1"}, {Decoder::MA, "235790"},
+        {Decoder::MA, "2a"}, {Decoder::MA, "a2357"}, {Decoder::MA, "90"}, {Decoder::MA, "0912"},
+        {Decoder::MA, "12"}, {Decoder::MA, "1234567890"}, {Decoder::MA, ":9"},
+        {Decoder::MA, "/0"}, {Decoder::MA, "46819"}};
+    out += ",\"typed\":" + list(typings, [](const auto &typing) {
+        const auto &[d, keys] = typing;
+        const std::size_t maxLength = static_cast<std::size_t>(windowPanel(d).typed.maxLength);
         std::string box;
         // One character at a time: a byte below 0x80, or a two-byte UTF-8
         // sequence, which is all the keys above use.
@@ -186,20 +255,24 @@ int main(int argc, char *argv[])
             const unsigned char c = static_cast<unsigned char>(keys[k]);
             const std::size_t width = c < 0x80 ? 1 : 2;
             const int code = width == 1 ? c : ((c & 0x1F) << 6) | (keys[k + 1] & 0x3F);
-            if (keyVerdict(kind, box, code) != 0 && static_cast<int>(box.size()) < maxLength[kind])
+            if (filterSwitchKey(d, box, code) != 0 && box.size() < maxLength)
                 box += keys.substr(k, width);
             k += width;
         }
-        const Decoded d = decoded(kind, patternOf(kind, box));
-        out += (i ? "," : "") + std::string("[") + std::to_string(kind) + ',' + hex(keys) + ',' +
-               hex(box) + ',' + hex(d.text) + ',' + (d.highlighted ? "1" : "0") + ']';
-    }
+        return '[' + json(decoderWord(d)) + ',' + hex(keys) + ',' + hex(box) + ',' +
+               shown(d, patternFromText(d, box)) + ']';
+    });
 
-    out += "],\"deltaRows\":[";
-    for (std::size_t i = 0; i < deltaAddressTable.size(); ++i)
-        out += (i ? "," : "") + hex(deltaRowText(deltaAddressTable[i]));
-    out += "],\"tables\":[" + hex(tableText(Decoder::Delta)) + ',' +
-           hex(tableText(Decoder::Lok)) + ',' + hex(tableText(Decoder::MA)) + "]}\n";
+    out += ",\"deltaRows\":" +
+           list(deltaAddressTable, [](const DeltaRow &row) { return hex(deltaRowText(row)); });
+    out += ",\"tables\":" + byDecoder(tableJson);
+
+    // The window's panels from top to bottom.
+    std::vector<WindowPanel> fromTop = windowPanels;
+    std::sort(fromTop.begin(), fromTop.end(), [](const WindowPanel &a, const WindowPanel &b) {
+        return a.panel.box.top < b.panel.box.top;
+    });
+    out += ",\"window\":" + list(fromTop, layoutJson) + "}\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }
