@@ -77,6 +77,10 @@ endfunction()
 # `version`; the installer tests build one under a later version as well.
 function(velmarit_windows_setup setup version file_version_text)
     file(GLOB texts CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/texts/*.json")
+    # A texts file removed, or one that comes with an old time, makes no
+    # input newer: the list of them, rewritten only when it changes, does.
+    set(languages ${PROJECT_BINARY_DIR}/windows/languages.txt)
+    file(CONFIGURE OUTPUT ${languages} CONTENT "${texts}\n")
     # One include of texts for each installer, so that two made at once
     # never write the same file.
     cmake_path(GET setup STEM LAST_ONLY name)
@@ -99,7 +103,7 @@ function(velmarit_windows_setup setup version file_version_text)
         DEPENDS ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64.zip
             ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
             ${VELMARIT_WINDOWS_DIR}/velmarit.nsi
-            ${PROJECT_SOURCE_DIR}/packaging/localize.py ${texts}
+            ${PROJECT_SOURCE_DIR}/packaging/localize.py ${texts} ${languages}
             ${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
         COMMENT "Making Velmarit-${version}-win64-setup.exe"
         VERBATIM)
