@@ -12,7 +12,7 @@ cd "$VELMARIT_ROOT"
 # What the window program needs to build and to run as users have it: the
 # compiler and Qt, Qt's own texts in German, and the fonts the window's
 # Windows-named fonts resolve to.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2 python3)
 
 # Whether a Debian package is installed. Only that counts, not what is to
 # become of it: a package held at its version reads "hold ok installed".
