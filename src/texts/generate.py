@@ -15,6 +15,10 @@ and, in each text, German's placeholders ("{n}", "{path}"): a text the
 programs would look up in vain, or fill in wrongly, stops the build here
 with the file and the key that are wrong.
 
+The sections of the menu entry, the AppStream metadata and the installer
+are not read: the packaging makes and checks those, and a language may word
+them with more or fewer keywords than German.
+
 Usage: generate.py --default de --output texts.h FILE.json...
 """
 
@@ -37,6 +41,8 @@ CXX_KEYWORDS = {
     "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using",
     "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq",
 }
+
+PACKAGING_SECTIONS = {"desktop", "metainfo", "installer"}
 
 IDENTIFIER = re.compile(r"^[A-Za-z][A-Za-z0-9_]*$")
 PLACEHOLDER = re.compile(r"\{(\w+)\}")
@@ -214,7 +220,8 @@ def load(files, default):
             raise TextsError(f"{path.name}: {error}") from None
         if not isinstance(texts, dict) or texts.get("lang") != path.stem:
             raise TextsError(f"{path.name}: its \"lang\" must be {path.stem!r}, as its name says")
-        languages[path.stem] = texts
+        languages[path.stem] = {key: value for key, value in texts.items()
+                                if key not in PACKAGING_SECTIONS}
     if default not in languages:
         raise TextsError(f"there are no texts of the default language {default!r}")
     ordered = {default: languages.pop(default), **languages}

@@ -99,6 +99,8 @@ class Generator(unittest.TestCase):
         languages = real_texts()
         xx = made_up(languages["de"])
         xx["lang"] = "\u27e6xx\u27e7"
+        # The menu entry's keywords are the language's own, as many as it has.
+        xx["desktop"]["keywords"].append("\u27e6Weiche\u27e7")
         with tempfile.TemporaryDirectory() as folder:
             # Its "lang" must name it, as every file's does.
             status, said, _ = generate({**languages, "xx": xx}, folder)
