@@ -9,9 +9,11 @@
 //
 // A host is filled one file at a time, so for a while it serves parts of
 // two releases. A release is kept whole or not at all: every file is
-// fetched with its digest, and one of another release (or not there yet)
-// fails the install, while the release before goes on serving; the
-// browser tries again at the next visit, or when the page is shown again.
+// checked against its digest (the first 64 bits of its SHA-256, enough to
+// tell releases and files cut short apart), and one of another release
+// (or not there yet) fails the install, while the release before goes on
+// serving; the browser tries again at the next visit, or when the page is
+// shown again.
 // A language's page (and its manifest) is kept from its first visit on,
 // and only when it is this release's own. Addresses the worker does not
 // know go to the network.
@@ -25,12 +27,17 @@ const address = (name) => new URL(name, self.registration.scope).href;
 // A page's files: its folder (the page) and its manifest, with digests.
 const pageFiles = (folder) => [[folder, PAGES[folder][0]], [`${folder}${MANIFEST}`, PAGES[folder][1]]];
 
+async function digestOf(bytes) {
+  const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+  return [...hash.slice(0, 8)].map((byte) => byte.toString(16).padStart(2, '0')).join('');
+}
+
 // A file of this release, straight from the server (hosts let browsers
-// keep files for minutes): fetch() refuses one whose digest differs.
-async function fetchOwn(name, integrity) {
-  const response = await fetch(address(name), { integrity, cache: 'reload' });
-  if (!response.ok) throw new Error(`${name}: ${response.status}`);
-  return response;
+// keep files for minutes); null for one that is not this release's.
+async function fetchOwn(request, digest) {
+  const response = await fetch(request, { cache: 'reload' });
+  const body = await response.arrayBuffer();
+  return response.ok && await digestOf(body) === digest ? new Response(body, response) : null;
 }
 
 // The language folder a page's address names (its folder, or the folder's
@@ -70,8 +77,11 @@ self.addEventListener('install', (event) => {
     const wanted = [...Object.entries(FILES), ...[...await languagesToKeep()].flatMap(pageFiles)];
     const cache = await caches.open(CACHE);
     try {
-      await Promise.all(wanted.map(async ([name, integrity]) =>
-        cache.put(address(name), await fetchOwn(name, integrity))));
+      await Promise.all(wanted.map(async ([name, digest]) => {
+        const own = await fetchOwn(address(name), digest);
+        if (!own) throw new Error(`${name} is not this release's`);
+        await cache.put(address(name), own);
+      }));
     } catch (mixed) {
       await caches.delete(CACHE);
       throw mixed;
@@ -89,11 +99,6 @@ self.addEventListener('activate', (event) => {
       .then(() => self.clients.claim()));
 });
 
-async function digestOf(bytes) {
-  const hash = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
-  return `sha256-${btoa(String.fromCharCode(...hash))}`;
-}
-
 // A language's page seen for the first time: from the server, and kept
 // with its manifest when it is this release's own. A page of another
 // release goes to the browser as it came, and its files (of other names)
@@ -101,12 +106,10 @@ async function digestOf(bytes) {
 async function keepPage(cache, request, folder) {
   const response = await fetch(request);
   const body = await response.arrayBuffer();
-  const [digest, manifest] = PAGES[folder];
-  if (response.ok && await digestOf(body) === digest) {
+  if (response.ok && await digestOf(body) === PAGES[folder][0]) {
     await cache.put(address(folder), new Response(body, response));
-    await fetchOwn(`${folder}${MANIFEST}`, manifest)
-      .then((own) => cache.put(address(`${folder}${MANIFEST}`), own))
-      .catch(() => {});
+    const manifest = await fetchOwn(address(`${folder}${MANIFEST}`), PAGES[folder][1]).catch(() => null);
+    if (manifest) await cache.put(address(`${folder}${MANIFEST}`), manifest);
   }
   return new Response(body, response);
 }

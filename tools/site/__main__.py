@@ -117,8 +117,10 @@ def main():
         files[folder + "index.html"] = csp.site_policy(page(lang, False), head_script).encode()
 
     cache = worker.cache_name(args.version, files)
-    files["sw.js"] = worker.service_worker((web / "sw.js").read_text(encoding="utf-8"), cache,
-                                           files, shared,
+    # The worker's comments, too, are for the reader of web/.
+    source = (web / "sw.js").read_text(encoding="utf-8")
+    source = "".join(bundle.LICENCE.findall(source)) + bundle.code(source)
+    files["sw.js"] = worker.service_worker(source, cache, files, shared,
                                            [site.folder(lang) for lang in site.languages]).encode()
 
     target = out / "site"
