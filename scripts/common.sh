@@ -10,9 +10,10 @@ VELMARIT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$VELMARIT_ROOT"
 
 # What the window program needs to build and to run as users have it: the
-# compiler and Qt, Qt's own texts in German, and the fonts the window's
+# compiler and Qt, Python for making the programs' texts from texts/*.json,
+# Qt's own texts in the program's languages, and the fonts the window's
 # Windows-named fonts resolve to.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation2)
+RUN_PACKAGES=(g++ cmake ninja-build python3 qt6-base-dev qt6-translations-l10n fonts-liberation2)
 
 # Whether a Debian package is installed. Only that counts, not what is to
 # become of it: a package held at its version reads "hold ok installed".

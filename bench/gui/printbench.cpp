@@ -13,7 +13,7 @@
 // Prints the milliseconds; run it several times (a fresh process each) for
 // a median.
 
-#include "translations/germanqttexts.h"
+#include "translations/qttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"
@@ -32,7 +32,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    velmarit::installGermanQtTexts();
+    velmarit::installQtTexts(velmarit::texts::german);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("print");
     const QTemporaryDir dir;
     velmarit::FrmVelmarit window;

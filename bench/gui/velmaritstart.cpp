@@ -8,6 +8,7 @@
 
 #include "firstpaintquit.h"
 
+#include "language/languagechoice.h"
 #include "shell/applicationstart.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
@@ -19,11 +20,12 @@
 
 int main(int argc, char *argv[])
 {
-    const std::unique_ptr<QApplication> app = velmarit::startApplication(argc, argv);
+    const velmarit::Texts &language = velmarit::systemTexts();
+    const std::unique_ptr<QApplication> app = velmarit::startApplication(argc, argv, language);
     if (!app)
         return 1;
     const QTemporaryDir dir;
-    velmarit::FrmVelmarit window;
+    velmarit::FrmVelmarit window(language);
     velmarit::attachShell(&window, dir.path(), dir.path());
     velmarit::bench::FirstPaintQuit quit;
     window.installEventFilter(&quit);

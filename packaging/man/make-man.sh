@@ -25,8 +25,11 @@ help=$(mktemp)
 trap 'rm -f "$help" "$output.tmp"' EXIT
 if [ -n "$program" ]; then
     # No display is needed to print the help; a sanitizer build must not
-    # fail the page over Qt's own leaks at exit.
-    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$program" --help >"$help"
+    # fail the page over Qt's own leaks at exit. The program's own texts
+    # are the German ones, which the C locale asks for, whatever locale the
+    # build has.
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=0 "$program" --help >"$help"
 fi
 
 awk -v lang="$lang" -v version="$version" -v date="$date" -v strict="$strict" \

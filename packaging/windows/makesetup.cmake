@@ -4,11 +4,13 @@
 # Makes the installer with makensis (cmake -P, called by windows.cmake):
 #   -DMAKENSIS=makensis -DSCRIPT=velmarit.nsi -DSETUP=out.exe -DSTAGE=folder
 #   -DVERSION=x.y.z -DFILE_VERSION_TEXT=x.yy.zzzz -DICON=velmarit.ico
-#   -DPUBLISHER=... -DCONTACT=...
+#   -DPUBLISHER=... -DCONTACT=... -DPYTHON=python3 -DLOCALIZE=localize.py
+#   -DTEXTS=texts-folder -DTEXTS_INCLUDE=file-to-write
 # STAGE holds the files of the zip, exactly as they are packed there.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var MAKENSIS SCRIPT SETUP STAGE VERSION FILE_VERSION_TEXT ICON PUBLISHER CONTACT)
+foreach(var MAKENSIS SCRIPT SETUP STAGE VERSION FILE_VERSION_TEXT ICON PUBLISHER CONTACT
+        PYTHON LOCALIZE TEXTS TEXTS_INCLUDE)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "makesetup.cmake: ${var} is not set")
     endif()
@@ -28,6 +30,14 @@ list(GET numbers 0 major)
 list(GET numbers 1 minor)
 list(GET numbers 2 patch)
 
+# The installer's languages and texts.
+execute_process(
+    COMMAND "${PYTHON}" "${LOCALIZE}" nsis "${SCRIPT}" "${TEXTS_INCLUDE}" "${TEXTS}"
+    RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "makesetup.cmake: the installer's texts could not be made")
+endif()
+
 file(REMOVE "${SETUP}")
 execute_process(
     COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8
@@ -40,6 +50,7 @@ execute_process(
         "-DPUBLISHER=${PUBLISHER}"
         "-DCONTACT=${CONTACT}"
         "-DESTIMATED_KB=${kib}"
+        "-DTEXTS=${TEXTS_INCLUDE}"
         "${SCRIPT}"
     RESULT_VARIABLE failed)
 if(failed)

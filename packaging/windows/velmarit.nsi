@@ -5,7 +5,8 @@
 # staged for the zip; called by makesetup.cmake, which defines:
 #   VERSION (2.0.3), VERSION_QUAD (2.0.0.3), FILE_VERSION_TEXT (2.00.0003),
 #   STAGE (folder of the zip's files), OUTFILE, ICON, PUBLISHER, CONTACT,
-#   ESTIMATED_KB (the installed size in KiB).
+#   ESTIMATED_KB (the installed size in KiB), TEXTS (the languages and
+#   Velmarit's texts in each, made from texts/*.json by localize.py).
 #
 # It installs for the current user only, without administrator rights, into
 # %LOCALAPPDATA%\Programs\Velmarit. There the folder is the user's own, so
@@ -56,21 +57,30 @@ VIFileVersion "${VERSION_QUAD}"
 
 # The GPL grants rights and asks nothing of someone who only uses the
 # program, so the page informs rather than asks for consent.
-!define MUI_LICENSEPAGE_TEXT_TOP "Velmarit ist freie Software unter der GNU General Public License (englischer Originaltext)."
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "Die Lizenz regelt das Weitergeben und Verändern. Zum Benutzen müssen Sie ihr nicht zustimmen."
+!define MUI_LICENSEPAGE_TEXT_TOP "$(installer.licenceTop)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(installer.licenceBottom)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LIZENZ.txt"
 !define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmarit.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Velmarit jetzt starten"
+!define MUI_FINISHPAGE_RUN_TEXT "$(installer.runNow)"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-!insertmacro MUI_LANGUAGE "German"
+# What a text's {folder} and {file} stand for.
+Var folder
+Var file
+# The installer speaks the user's Windows display language when it has it,
+# also with /S, and German otherwise: German is inserted first. Its pages'
+# own texts come with NSIS's language files, Velmarit's as LangStrings.
+# Only what people read is translated: the files, the shortcuts and the
+# entry keep their names in every language, so that an install made in one
+# language is upgraded and uninstalled in any other.
+!include "${TEXTS}"
 
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductName" "Velmarit"
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${FILE_VERSION_TEXT}"
@@ -123,7 +133,8 @@ Var entry
         File "${STAGE}\${name}"
         WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_FILES}" "${name}" 1
     ${Else}
-        DetailPrint "Nicht überschrieben: $INSTDIR\${name}"
+        StrCpy $file "$INSTDIR\${name}"
+        DetailPrint "$(installer.notOverwritten)"
     ${EndIf}
 !macroend
 !macro REMOVE_FILE kind name
@@ -173,10 +184,11 @@ FunctionEnd
 !insertmacro SAME_FOLDER_FUNCTION "un."
 
 # The shortcut every install makes, to the window program in a folder; the
-# folder is its working folder too.
+# folder is its working folder too. Its description is the menu entry's.
 !macro MAKE_LINK path folder
     SetOutPath "${folder}"
-    CreateShortcut "${path}" "${folder}\velmarit.exe" "" "${folder}\velmarit.exe" 0
+    CreateShortcut "${path}" "${folder}\velmarit.exe" "" "${folder}\velmarit.exe" 0 \
+        SW_SHOWNORMAL "" "$(desktop.comment)"
 !macroend
 
 # An install made before the list existed wrote every file of its version:
@@ -274,6 +286,7 @@ Section "Velmarit" SecProgram
         WriteRegStr HKCU $0 "DisplayName" "Velmarit ($INSTDIR)"
     ${EndIf}
     WriteRegStr HKCU $0 "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU $0 "Comments" "$(desktop.comment)"
     WriteRegStr HKCU $0 "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU $0 "DisplayIcon" "$INSTDIR\velmarit.exe,0"
     WriteRegStr HKCU $0 "InstallLocation" "$INSTDIR"
@@ -284,7 +297,7 @@ Section "Velmarit" SecProgram
     WriteRegDWORD HKCU $0 "NoRepair" 1
 SectionEnd
 
-Section "Verknüpfung auf dem Desktop" SecDesktop
+Section "$(installer.desktopShortcut)" SecDesktop
     SetShellVarContext current
     !insertmacro MAKE_LINK "$DESKTOP\Velmarit.lnk" "$INSTDIR"
     WriteINIStr "$INSTDIR\${RECORD}" "${RECORD_LINKS}" "Desktop" 1
@@ -300,7 +313,8 @@ Function .onInit
     ${If} ${FileExists} "$INSTDIR\Deinstallieren.exe"
     ${AndIfNot} ${FileExists} "$INSTDIR\${RECORD}"
     ${AndIf} $legacyInstall == 0
-        MessageBox MB_ICONSTOP|MB_OK "In $INSTDIR liegt bereits ein Deinstallieren.exe, das nicht zu Velmarit gehört. Bitte installieren Sie Velmarit in einen anderen Ordner." /SD IDOK
+        StrCpy $folder $INSTDIR
+        MessageBox MB_ICONSTOP|MB_OK "$(installer.foreignUninstaller)" /SD IDOK
         SetErrorLevel 2
         Quit
     ${EndIf}
@@ -450,6 +464,7 @@ Function un.PromoteEntry
         StrCpy $2 "${UNINSTALL_ROOT}\$2"
         WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmarit"
         !insertmacro MOVE_ENTRY_VALUE Str $2 "DisplayVersion"
+        !insertmacro MOVE_ENTRY_VALUE Str $2 "Comments"
         !insertmacro MOVE_ENTRY_VALUE Str $2 "Publisher"
         !insertmacro MOVE_ENTRY_VALUE Str $2 "DisplayIcon"
         !insertmacro MOVE_ENTRY_VALUE Str $2 "InstallLocation"

@@ -30,6 +30,9 @@ set(VELMARIT_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR})
 # Found here, before any directory is read: the installer tests build a
 # second installer with it too, and a fresh tree must know it then.
 find_program(VELMARIT_MAKENSIS makensis REQUIRED)
+# Python makes the installer's texts and packs the zip.
+find_program(VELMARIT_PYTHON3 NAMES python3 REQUIRED NO_CMAKE_FIND_ROOT_PATH
+             PATHS /usr/bin NO_DEFAULT_PATH)
 
 # FileVersion as Windows tools have always shown it: 2.00.0003 for 2.0.3.
 function(velmarit_file_version_text out)
@@ -73,6 +76,14 @@ endfunction()
 # Makes the installer `setup` for the programs staged by the zip, under
 # `version`; the installer tests build one under a later version as well.
 function(velmarit_windows_setup setup version file_version_text)
+    file(GLOB texts CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/texts/*.json")
+    # A texts file removed, or one that comes with an old time, makes no
+    # input newer: the list of them, rewritten only when it changes, does.
+    set(languages ${PROJECT_BINARY_DIR}/windows/languages.txt)
+    file(CONFIGURE OUTPUT ${languages} CONTENT "${texts}\n")
+    # One include of texts for each installer, so that two made at once
+    # never write the same file.
+    cmake_path(GET setup STEM LAST_ONLY name)
     add_custom_command(OUTPUT ${setup}
         COMMAND ${CMAKE_COMMAND}
             -DMAKENSIS=${VELMARIT_MAKENSIS}
@@ -84,10 +95,15 @@ function(velmarit_windows_setup setup version file_version_text)
             -DICON=${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
             -DPUBLISHER=${VELMARIT_COPYRIGHT_HOLDER}
             -DCONTACT=${VELMARIT_CONTACT}
+            -DPYTHON=${VELMARIT_PYTHON3}
+            -DLOCALIZE=${PROJECT_SOURCE_DIR}/packaging/localize.py
+            -DTEXTS=${PROJECT_SOURCE_DIR}/texts
+            -DTEXTS_INCLUDE=${PROJECT_BINARY_DIR}/windows/${name}-texts.nsh
             -P ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
         DEPENDS ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64.zip
             ${VELMARIT_WINDOWS_DIR}/makesetup.cmake
             ${VELMARIT_WINDOWS_DIR}/velmarit.nsi
+            ${PROJECT_SOURCE_DIR}/packaging/localize.py ${texts} ${languages}
             ${PROJECT_SOURCE_DIR}/packaging/icons/velmarit.ico
         COMMENT "Making Velmarit-${version}-win64-setup.exe"
         VERBATIM)
@@ -107,8 +123,6 @@ function(velmarit_windows_finish)
     set(zip ${PROJECT_BINARY_DIR}/Velmarit-${PROJECT_VERSION}-win64.zip)
     set(qt_copyright /usr/share/doc/libqt6core6/copyright)
     # Python packs the zip: it alone leaves out every time but the one given.
-    find_program(VELMARIT_PYTHON3 NAMES python3 REQUIRED NO_CMAKE_FIND_ROOT_PATH
-                 PATHS /usr/bin NO_DEFAULT_PATH)
     add_custom_command(OUTPUT ${zip}
         COMMAND ${CMAKE_COMMAND}
             -DZIP=${zip}

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "language/languagechoice.h"
 #include "platform/qtplatform.h"
 #include "shell/applicationstart.h"
 #include "shell/shell.h"
@@ -15,10 +16,13 @@
 
 int main(int argc, char *argv[])
 {
-    const std::unique_ptr<QApplication> app = velmarit::startApplication(argc, argv);
+    // The system says which language the user reads; the program has no
+    // choice of its own.
+    const velmarit::Texts &language = velmarit::systemTexts();
+    const std::unique_ptr<QApplication> app = velmarit::startApplication(argc, argv, language);
     if (!app)
         return 1;
-    velmarit::FrmVelmarit window;
+    velmarit::FrmVelmarit window(language);
     velmarit::attachShell(&window);
     window.show();
     const int status = app->exec();

@@ -16,11 +16,11 @@ std::optional<AtomicWriteFailure> writeFileAtomically(const QString &path, QByte
     // a device would become a plain file.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return AtomicWriteFailure{false, QStringLiteral("keine gewöhnliche Datei")};
+        return AtomicWriteFailure{false, {}, true};
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return AtomicWriteFailure{false, file.errorString()};
+        return AtomicWriteFailure{false, file.errorString(), false};
     // A short write is retried for the rest, which then fails with the
     // system's reason (a full disk, a size limit).
     qsizetype written = 0;
@@ -34,7 +34,7 @@ std::optional<AtomicWriteFailure> writeFileAtomically(const QString &path, QByte
     // into place even when flushing that buffer failed: flush first, and give
     // up while the old file is still untouched.
     if (written != bytes.size() || !file.flush() || !file.commit()) {
-        AtomicWriteFailure failure{true, file.errorString()};
+        AtomicWriteFailure failure{true, file.errorString(), false};
         file.cancelWriting();
         return failure;
     }

@@ -15,8 +15,10 @@ struct AtomicWriteFailure
 {
     // False when not even the temporary file beside the target could be made.
     bool opened = false;
-    // The system's reason, in the language of the running Qt.
+    // The system's reason, in the language of the running Qt; empty when
+    // the target is no ordinary file, which the caller says in its words.
     QString reason;
+    bool notAFile = false;
 };
 
 // Replaces the file at `path` with `bytes`, whole or not at all: the bytes go

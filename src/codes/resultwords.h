@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include "texts/texts.h"
+
 #include <string_view>
 
-// The words the codes write where a result is not a number. The window and
-// velmarit-tabelle speak German; the page passes the words of its language,
-// so that each rule stays written once and only its words change.
+// The words the codes write where a result is not a number, in the language
+// the caller speaks, so that each rule stays written once and only its words
+// change. German where a caller names none.
 namespace velmarit {
 
 struct ResultWords
@@ -17,6 +19,12 @@ struct ResultWords
     std::string_view noSwitchOn; // the tables' switch text of that pattern
 };
 
-inline constexpr ResultWords germanWords{"ungültig", "analog", "keiner (alle OFF)"};
+constexpr ResultWords resultWords(const Texts &language)
+{
+    const auto &words = language.library.words;
+    return {words.invalid, words.analog, words.noSwitchOn};
+}
+
+inline constexpr ResultWords germanWords = resultWords(texts::german);
 
 } // namespace velmarit

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "texts/texts.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVersionNumber>
@@ -35,13 +37,13 @@ DisplayOptions displayOptions(int argc, const char *const *argv);
 // missing, and waits for ever on an X server that accepts the connection
 // but never answers; the program asks first, the way Qt will connect, where
 // Qt will look (-platform or QT_QPA_PLATFORM, -display or DISPLAY,
-// WAYLAND_DISPLAY), and returns why no window can be shown as one German
-// line for the console. Otherwise it returns an empty text and has chosen
+// WAYLAND_DISPLAY), and returns why no window can be shown as one line for
+// the console in `language`. Otherwise it returns an empty text and has chosen
 // the platform: as preferredPlatform advises, and without an X server that
 // failed when a Wayland compositor answers instead. A platform the user
 // names is respected: one that needs no display (offscreen) is never
 // refused.
-std::string prepareDisplay(int argc, char **argv);
+std::string prepareDisplay(int argc, char **argv, const Texts &language = texts::german);
 
 // The Qt platform to ask for, from the environment the program starts in
 // (the values of QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY), or an empty

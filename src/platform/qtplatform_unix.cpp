@@ -5,6 +5,8 @@
 
 #include "platform/qtplatform.h"
 
+#include "texts/fill.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -228,29 +230,28 @@ struct DisplayPlace
 };
 
 // What an X server lacks, as a clause of the message; empty when it answers.
-std::string xProblem(const DisplayPlace &place, const XProbe &probe)
+std::string xProblem(const DisplayPlace &place, const XProbe &probe, const Texts &language)
 {
+    const auto &says = language.display;
     switch (probe.answer) {
     case XAnswer::Answers:
         return {};
     case XAnswer::Refused:
-        return "der X-Server an " + place.xSource + " verweigert den Zugriff (" + probe.reason +
-               "); XAUTHORITY muss auf seine Berechtigungsdatei zeigen, oder xhost muss den "
-               "Zugriff erlauben";
+        return fill(says.xRefused, {{"x", place.xSource}, {"reason", probe.reason}});
     case XAnswer::NoScreen:
-        return "der X-Server an " + place.xSource + " hat keinen Bildschirm " +
-               screenNumber(place.x);
+        return fill(says.xNoScreen, {{"x", place.xSource}, {"screen", screenNumber(place.x)}});
     case XAnswer::Silent:
-        return "der X-Server an " + place.xSource + " antwortet nicht (nach " +
-               std::to_string(xAnswerTime.count()) + " Sekunden aufgegeben)";
+        return fill(says.xSilent,
+                    {{"x", place.xSource}, {"seconds", std::to_string(xAnswerTime.count())}});
     case XAnswer::NoServer:
         break;
     }
-    return "an " + place.xSource + " antwortet kein X-Server";
+    return fill(says.xNone, {{"x", place.xSource}});
 }
 
-std::string waylandProblem(bool requested)
+std::string waylandProblem(bool requested, const Texts &language)
 {
+    const auto &says = language.display;
     // A socket handed over by the starter is already connected.
     if (!environment("WAYLAND_SOCKET").empty())
         return {};
@@ -262,11 +263,11 @@ std::string waylandProblem(bool requested)
         name = "wayland-0"; // what the client library takes then
     if (compositorAnswers(name))
         return {};
-    std::string clause = "an " + (named ? "WAYLAND_DISPLAY=" + name
-                                        : name + " (WAYLAND_DISPLAY ist nicht gesetzt)") +
-                         " antwortet kein Wayland-Compositor";
+    const std::string where =
+        named ? "WAYLAND_DISPLAY=" + name : fill(says.waylandUnset, {{"name", name}});
+    std::string clause = fill(says.waylandNone, {{"wayland", where}});
     if (name.front() != '/' && environment("XDG_RUNTIME_DIR").empty())
-        clause += " (XDG_RUNTIME_DIR ist nicht gesetzt)";
+        clause = fill(says.runtimeUnset, {{"problem", clause}});
     return clause;
 }
 
@@ -301,8 +302,9 @@ std::string_view platformOf(std::string_view entry)
 
 } // namespace
 
-std::string prepareDisplay(int argc, char **argv)
+std::string prepareDisplay(int argc, char **argv, const Texts &language)
 {
+    const auto &says = language.display;
     const DisplayOptions options = displayOptions(argc, argv);
     DisplayPlace place;
     place.platforms = options.platform.empty() ? environment("QT_QPA_PLATFORM") : options.platform;
@@ -320,8 +322,7 @@ std::string prepareDisplay(int argc, char **argv)
         if (!environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty())
             entries.emplace_back("wayland");
         if (entries.empty())
-            return "velmarit: Keine grafische Anzeige gefunden: weder DISPLAY noch "
-                   "WAYLAND_DISPLAY ist gesetzt.";
+            return std::string(says.unset);
     }
 
     std::vector<std::string> problems;
@@ -336,12 +337,11 @@ std::string prepareDisplay(int argc, char **argv)
                 continue;
             xAsked = true;
             problem = place.x.empty()
-                          ? place.platformsSource +
-                                " verlangt einen X-Server, aber DISPLAY ist nicht gesetzt"
-                          : xProblem(place, probeXServer(place.x));
+                          ? fill(says.xUnset, {{"source", place.platformsSource}})
+                          : xProblem(place, probeXServer(place.x), language);
             xFailed = !problem.empty();
         } else if (isWayland(platform)) {
-            problem = waylandProblem(requested);
+            problem = waylandProblem(requested, language);
         }
         // Any other platform (offscreen, minimal, vnc, eglfs, ...) needs no
         // display to ask.
@@ -353,10 +353,10 @@ std::string prepareDisplay(int argc, char **argv)
     }
 
     if (!found) {
-        std::string message = "velmarit: Keine grafische Anzeige gefunden: ";
+        std::string all;
         for (std::size_t i = 0; i < problems.size(); ++i)
-            message += (i == 0 ? "" : ", und ") + problems[i];
-        return message + '.';
+            all += (i == 0 ? "" : std::string(says.problemsApart)) + problems[i];
+        return fill(says.notFound, {{"problems", all}});
     }
 
     // Qt would try an X server that failed again, and wait for ever on one

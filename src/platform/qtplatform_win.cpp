@@ -9,7 +9,7 @@
 
 namespace velmarit {
 
-std::string prepareDisplay(int /*argc*/, char ** /*argv*/)
+std::string prepareDisplay(int /*argc*/, char ** /*argv*/, const Texts & /*language*/)
 {
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "print/printcommands.h"
 
+#include "language/qtexts.h"
 #include "sheets/pdffile.h"
 #include "version/velmaritversion.h"
 
@@ -34,17 +35,18 @@ void showFailure(QWidget *parent, const QString &title, const QString &text)
 }
 
 // The print dialog's own tab for the table choice (Qt's print dialog adds
-// such tabs beside its own; the tab is named after the widget's title).
-QWidget *choiceTab(PrintCommands &commands)
+// such tabs beside its own; the tab is named after the widget's title, the
+// tables' heading).
+QWidget *choiceTab(PrintCommands &commands, const Texts &language)
 {
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("tableChoiceTab"));
-    tab->setWindowTitle(QStringLiteral("Codiertabellen"));
+    tab->setWindowTitle(toQString(language.tables.heading));
     auto *layout = new QVBoxLayout(tab);
-    layout->addWidget(new QLabel(QStringLiteral("Welche Codiertabellen drucken?"), tab));
+    layout->addWidget(new QLabel(toQString(language.printing.question), tab));
     auto *group = new QButtonGroup(tab);
     for (const TableChoice choice : allTableChoices) {
-        auto *button = new QRadioButton(tableChoiceText(choice), tab);
+        auto *button = new QRadioButton(tableChoiceText(choice, language), tab);
         button->setChecked(choice == commands.choice());
         group->addButton(button, static_cast<int>(choice));
         layout->addWidget(button);
@@ -59,17 +61,19 @@ QWidget *choiceTab(PrintCommands &commands)
 
 } // namespace
 
-SheetHeading PrintCommands::heading()
+SheetHeading PrintCommands::heading() const
 {
-    return {QStringLiteral("Velmarit %1").arg(QLatin1String(version::kVersion))};
+    return {QStringLiteral("%1 %2").arg(QString::fromUtf8(version::kProductName),
+                                        QLatin1String(version::kVersion)),
+            &m_texts};
 }
 
-QString PrintCommands::suggestedPdfPath()
+QString PrintCommands::suggestedPdfPath() const
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Velmarit-Codiertabellen.pdf"));
+    return QDir(folder).filePath(toQString(m_texts.printing.fileName));
 }
 
 bool PrintCommands::paint(QPrinter &printer) const
@@ -80,34 +84,32 @@ bool PrintCommands::paint(QPrinter &printer) const
         first = printer.fromPage();
         last = printer.toPage();
     }
-    return paintSheets(printer, chosenTables(m_choice), heading(), first, last);
+    return paintSheets(printer, chosenTables(m_choice, m_texts), heading(), first, last);
 }
 
 void PrintCommands::print(QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Velmarit – Codiertabellen"));
+    printer.setDocName(toQString(m_texts.printing.documentName));
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
-    dialog.setMinMax(1, sheetPageCount(chosenTables(TableChoice::All)));
-    dialog.setOptionTabs({choiceTab(*this)});
+    dialog.setMinMax(1, sheetPageCount(chosenTables(TableChoice::All, m_texts), m_texts));
+    dialog.setOptionTabs({choiceTab(*this, m_texts)});
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!paint(printer)) {
-        showFailure(parent, QStringLiteral("Codiertabellen drucken"),
-                    QStringLiteral("Es wurde nichts gedruckt: Im gewählten Seitenbereich liegt "
-                                   "keine Seite der gewählten Tabellen, oder der Drucker nahm "
-                                   "den Auftrag nicht an."));
+        showFailure(parent, toQString(m_texts.printing.print),
+                    toQString(m_texts.printing.nothingPrinted));
     }
 }
 
 void PrintCommands::preview(QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Velmarit – Codiertabellen"));
+    printer.setDocName(toQString(m_texts.printing.documentName));
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("previewDialog"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -119,9 +121,9 @@ void PrintCommands::preview(QWidget *parent)
     if (auto *toolBar = dialog.findChild<QToolBar *>(); toolBar && previewWidget) {
         auto *tables = new QComboBox(toolBar);
         tables->setObjectName(QStringLiteral("tableChoice"));
-        tables->setAccessibleName(QStringLiteral("Codiertabellen"));
+        tables->setAccessibleName(toQString(m_texts.tables.heading));
         for (const TableChoice choice : allTableChoices)
-            tables->addItem(tableChoiceText(choice), static_cast<int>(choice));
+            tables->addItem(tableChoiceText(choice, m_texts), static_cast<int>(choice));
         tables->setCurrentIndex(tables->findData(static_cast<int>(m_choice)));
         toolBar->addSeparator();
         toolBar->addWidget(tables);
@@ -136,28 +138,26 @@ void PrintCommands::preview(QWidget *parent)
 
 void PrintCommands::savePdf(QWidget *parent)
 {
-    const QString title = QStringLiteral("Als PDF speichern");
+    const QString title = toQString(m_texts.printing.savePdf);
     QFileDialog dialog(parent, title);
     dialog.setObjectName(QStringLiteral("pdfFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(pdfNameFilters());
-    dialog.selectNameFilter(pdfNameFilters().at(static_cast<int>(m_choice)));
+    const QStringList filters = pdfNameFilters(m_texts);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.at(static_cast<int>(m_choice)));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString suggested = suggestedPdfPath();
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(QFileInfo(suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    m_choice = choiceOfNameFilter(dialog.selectedNameFilter());
+    m_choice = choiceOfNameFilter(dialog.selectedNameFilter(), m_texts);
 
-    const QString failure =
-        writePdfFile(dialog.selectedFiles().constFirst(), chosenTables(m_choice), heading());
-    if (!failure.isEmpty()) {
-        showFailure(
-            parent, title,
-            QStringLiteral("Die Codiertabellen wurden nicht gespeichert.\n\n%1").arg(failure));
-    }
+    const QString failure = writePdfFile(dialog.selectedFiles().constFirst(),
+                                         chosenTables(m_choice, m_texts), heading());
+    if (!failure.isEmpty())
+        showFailure(parent, title, filled(m_texts.printing.notSaved, {{"reason", failure}}));
 }
 
 } // namespace velmarit

@@ -18,14 +18,15 @@ enum class TableChoice { All, Lok, Delta, MA };
 inline constexpr TableChoice allTableChoices[] = {TableChoice::All, TableChoice::Lok,
                                                   TableChoice::Delta, TableChoice::MA};
 
-// "Alle drei Tabellen", "Nur Lok-Adressen", ...
-QString tableChoiceText(TableChoice choice);
+// "Alle drei Tabellen", "Nur Lok-Adressen (Digital-Decoder)", ... in
+// `language`.
+QString tableChoiceText(TableChoice choice, const Texts &language = texts::german);
 
-std::vector<CodingTable> chosenTables(TableChoice choice);
+std::vector<CodingTable> chosenTables(TableChoice choice, const Texts &language = texts::german);
 
 // The file dialog offers the choice as its file types, which every
 // platform's dialog shows: "Alle drei Tabellen (*.pdf)" and so on.
-QStringList pdfNameFilters();
-TableChoice choiceOfNameFilter(const QString &filter);
+QStringList pdfNameFilters(const Texts &language = texts::german);
+TableChoice choiceOfNameFilter(const QString &filter, const Texts &language = texts::german);
 
 } // namespace velmarit

@@ -4,6 +4,7 @@
 #include "sheets/pdffile.h"
 
 #include "atomicwrite/atomicwrite.h"
+#include "language/qtexts.h"
 #include "sheets/pdfcreationdate.h"
 #include "sheets/sheetmetrics.h"
 
@@ -35,7 +36,7 @@ std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
         writer.setResolution(SheetMetrics::designResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setTitle(sheetDocumentTitle());
+        writer.setTitle(sheetDocumentTitle(*heading.language));
         writer.setCreator(heading.program);
         if (!paintSheets(writer, tables, heading))
             return std::nullopt;
@@ -49,40 +50,37 @@ std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
 QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables,
                      const SheetHeading &heading)
 {
+    const auto &says = heading.language->pdf;
+    const auto about = [&path](std::string_view text, const QString &reason = {}) {
+        return filled(text, {{"path", nativePath(path)}, {"reason", reason}});
+    };
     const QFileInfo target(path);
     if (target.isDir())
-        return QStringLiteral("„%1“ ist ein Ordner; bitte einen Dateinamen angeben.")
-            .arg(nativePath(path));
+        return about(says.folder);
     // A device or pipe cannot be replaced by a finished file; writing into it
     // directly could leave half a PDF behind.
     if (target.exists() && !target.isFile())
-        return QStringLiteral("„%1“ ist keine gewöhnliche Datei.").arg(nativePath(path));
+        return about(says.notAFile);
     if (!target.absoluteDir().exists())
-        return QStringLiteral("Den Ordner „%1“ gibt es nicht.")
-            .arg(nativePath(target.absolutePath()));
+        return filled(says.noFolder, {{"path", nativePath(target.absolutePath())}});
 
     // Without a font for the text the pages would carry empty boxes, or no
     // text at all.
-    if (!sheetFontFamily(tables))
-        return QStringLiteral("Für das PDF fehlt eine Schrift: weder %1 noch eine andere Schrift "
-                              "mit allen Zeichen der Tabellen ist installiert. Es wurde nichts "
-                              "gespeichert.")
-            .arg(sheetFontList().join(QStringLiteral(" noch ")));
+    if (!sheetFontFamily(tables, *heading.language))
+        return filled(says.noFont, {{"fonts", sheetFontList().join(toQString(says.fontsApart))}});
 
     // The whole PDF (a few hundred KB) is made in memory first and written
     // with calls whose counts are checked: a short write (a full disk, a
     // quota) must never be committed as a finished file.
     const auto bytes = sheetsPdf(tables, heading);
     if (!bytes)
-        return QStringLiteral("Das PDF „%1“ konnte nicht erzeugt werden.").arg(nativePath(path));
+        return about(says.notMade);
 
+    // The target may have become something else since it was looked at.
     if (const auto failure = writeFileAtomically(path, *bytes)) {
-        if (!failure->opened)
-            return QStringLiteral("„%1“ kann nicht angelegt werden (%2).")
-                .arg(nativePath(path), failure->reason);
-        return QStringLiteral("„%1“ konnte nicht vollständig geschrieben werden (%2); es wurde "
-                              "nichts gespeichert.")
-            .arg(nativePath(path), failure->reason);
+        if (failure->notAFile)
+            return about(says.notAFile);
+        return about(failure->opened ? says.incomplete : says.notCreated, failure->reason);
     }
     return {};
 }

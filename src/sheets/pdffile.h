@@ -21,9 +21,10 @@ std::optional<QByteArray> sheetsPdf(const std::vector<CodingTable> &tables,
                                     const SheetHeading &heading);
 
 // Writes the PDF to `path` through a temporary file beside it, renamed over
-// `path` only when everything was written. Returns a German message when it
-// failed, in which case no file (and no temporary one) was left; an older
-// file of that name stays as it was. Returns an empty text on success.
+// `path` only when everything was written. Returns a message in the
+// heading's language when it failed, in which case no file (and no
+// temporary one) was left; an older file of that name stays as it was.
+// Returns an empty text on success.
 QString writePdfFile(const QString &path, const std::vector<CodingTable> &tables,
                      const SheetHeading &heading);
 

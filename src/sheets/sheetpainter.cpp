@@ -3,6 +3,7 @@
 
 #include "sheets/sheetpainter.h"
 
+#include "language/qtexts.h"
 #include "sheets/sheetmetrics.h"
 #include "sheets/switchblock.h"
 #include "tables/rowspread.h"
@@ -36,10 +37,6 @@ qreal mm(qreal millimetres)
     return millimetres * unitsPerMm;
 }
 
-const QString legend =
-    QStringLiteral("Schalterblock: Hebel oben (zur Marke ON hin) = ON, Hebel unten = OFF; "
-                   "darunter die Schalternummern.");
-
 QString fromStd(const std::string &text)
 {
     return QString::fromStdString(text);
@@ -54,7 +51,7 @@ QString cellText(const std::vector<std::string> &cells, std::size_t c)
 
 QString onText(const TableRow &row, const CodingTable &table)
 {
-    return fromStd(switchesOnText(row.onSwitches, table.switchCount));
+    return fromStd(switchesOnText(table, row));
 }
 
 struct Fonts
@@ -114,13 +111,30 @@ struct TablePlan
     int firstPage = 0; // counted from 0 over the whole document
 };
 
-const QString blockHeading = QStringLiteral("Schalterblock");
+// The words around the tables, in the language of their texts.
+struct FrameWords
+{
+    QString title;
+    QString legend;
+    QString blockHeading;
+    std::string_view continued; // "{title} (Fortsetzung)"
+    std::string_view page;      // "Seite {page} von {pages}"
+};
+
+FrameWords frameWords(const Texts &language)
+{
+    const auto &sheets = language.sheets;
+    return {sheetDocumentTitle(language), toQString(sheets.legend), toQString(sheets.block),
+            sheets.continued, sheets.page};
+}
 
 // Every character the pages of `tables` show, page numbers included.
-QString pageCharacters(const std::vector<CodingTable> &tables)
+QString pageCharacters(const std::vector<CodingTable> &tables, const FrameWords &words)
 {
-    QString text = sheetDocumentTitle() + legend + blockHeading +
-                   QStringLiteral(" (Fortsetzung) Seite 0123456789 von ON");
+    QString text = words.title + words.legend + words.blockHeading +
+                   filled(words.continued, {{"title", QString()}}) +
+                   filled(words.page, {{"page", QStringLiteral("0123456789")}, {"pages", {}}}) +
+                   QStringLiteral("ON");
     const auto add = [&text](const std::string &part) { text += fromStd(part); };
     for (const CodingTable &table : tables) {
         add(table.title);
@@ -154,7 +168,8 @@ qreal textWidth(const QFont &font, const QString &text)
     return QFontMetricsF(font).horizontalAdvance(text);
 }
 
-ColumnPlan planColumns(const CodingTable &table, const Fonts &fonts, const SwitchBlock &block)
+ColumnPlan planColumns(const CodingTable &table, const Fonts &fonts, const SwitchBlock &block,
+                       const QString &blockHeading)
 {
     const auto widest = [&](const TableColumn &column, const QFont &font, auto cellOf) {
         qreal width = textWidth(fonts.heading, fromStd(column.heading));
@@ -197,15 +212,17 @@ struct DocumentPlan
 {
     Fonts fonts;
     SwitchBlock block;
+    FrameWords words;
     QList<TablePlan> tables;
     int pageCount = 0;
 };
 
-DocumentPlan planDocument(const std::vector<CodingTable> &tables, const QString &fontFamily)
+DocumentPlan planDocument(const std::vector<CodingTable> &tables, const QString &fontFamily,
+                          const Texts &language)
 {
     const SheetMetrics::Page &page = metrics.page;
     const Fonts fonts = fontsOf(fontFamily);
-    DocumentPlan document{fonts, SwitchBlock(unitsPerMm, fonts.label), {}, 0};
+    DocumentPlan document{fonts, SwitchBlock(unitsPerMm, fonts.label), frameWords(language), {}, 0};
     const qreal contentWidth = mm(page.width - page.marginLeft - page.marginRight);
     const qreal blockGap = mm(metrics.rows.blockGap);
     const auto capacity =
@@ -213,7 +230,7 @@ DocumentPlan planDocument(const std::vector<CodingTable> &tables, const QString 
     for (const CodingTable &table : tables) {
         TablePlan plan;
         plan.table = &table;
-        plan.columns = planColumns(table, fonts, document.block);
+        plan.columns = planColumns(table, fonts, document.block, document.words.blockHeading);
         const auto fitting =
             static_cast<qsizetype>((contentWidth + blockGap) / (plan.columns.width + blockGap));
         plan.spread = spreadRows(static_cast<qsizetype>(table.rows.size()), capacity, fitting);
@@ -269,28 +286,29 @@ void PagePainter::paintFrame(const TablePlan &plan, qsizetype tablePage)
     const qreal line = mm(header.lineHeight);
 
     text(m_fonts.header, QRectF(left, mm(page.headerTop), width, line),
-         Qt::AlignLeft | Qt::AlignBottom, sheetDocumentTitle());
+         Qt::AlignLeft | Qt::AlignBottom, m_document.words.title);
     text(m_fonts.header, QRectF(left, mm(page.headerTop), width, line),
          Qt::AlignRight | Qt::AlignBottom, m_heading.program);
     rule(left, right, mm(page.headerTop) + line + mm(header.ruleGap), header.ruleWidth);
 
     QString title = fromStd(plan.table->title);
     if (tablePage > 0)
-        title += QStringLiteral(" (Fortsetzung)");
+        title = filled(m_document.words.continued, {{"title", title}});
     text(m_fonts.title,
          QRectF(left, mm(page.headerTop + header.titleTop), width, mm(header.titleHeight)),
          Qt::AlignLeft | Qt::AlignVCenter, title);
     text(m_fonts.note, QRectF(left, mm(page.headerTop + header.noteTop), width, line),
          Qt::AlignLeft | Qt::AlignVCenter, fromStd(plan.table->note));
     text(m_fonts.note, QRectF(left, mm(page.headerTop + header.legendTop), width, line),
-         Qt::AlignLeft | Qt::AlignVCenter, legend);
+         Qt::AlignLeft | Qt::AlignVCenter, m_document.words.legend);
 
     const int pageNumber = plan.firstPage + static_cast<int>(tablePage) + 1;
     text(
         m_fonts.header,
         QRectF(left, mm(page.footerBaseline - header.footerHeight), width, mm(header.footerHeight)),
         Qt::AlignHCenter | Qt::AlignBottom,
-        QStringLiteral("Seite %1 von %2").arg(pageNumber).arg(m_document.pageCount));
+        filled(m_document.words.page, {{"page", QString::number(pageNumber)},
+                                       {"pages", QString::number(m_document.pageCount)}}));
 }
 
 void PagePainter::paintBlock(const TablePlan &plan, qreal left, qsizetype first, qsizetype count)
@@ -313,7 +331,7 @@ void PagePainter::paintBlock(const TablePlan &plan, qreal left, qsizetype first,
     text(m_fonts.heading,
          QRectF(left + columns.blockLeft, headingTop, columns.onLeft - columns.blockLeft,
                 headingHeight),
-         leftAligned, blockHeading);
+         leftAligned, m_document.words.blockHeading);
     text(m_fonts.heading, QRectF(left + columns.onLeft, headingTop, columns.onWidth, headingHeight),
          leftAligned, fromStd(table.switches.heading));
     for (qsizetype c = 0; c < columns.trailingRight.size(); ++c) {
@@ -402,9 +420,9 @@ QTransform designToDevice(const QPagedPaintDevice &device)
 
 } // namespace
 
-QString sheetDocumentTitle()
+QString sheetDocumentTitle(const Texts &language)
 {
-    return QStringLiteral("Velmarit – Codiertabellen der DIP-Schalter");
+    return toQString(language.sheets.title);
 }
 
 QStringList sheetFontList()
@@ -415,7 +433,8 @@ QStringList sheetFontList()
     return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
 }
 
-std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables)
+std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables,
+                                       const Texts &language)
 {
     for (const QString &family : sheetFontList()) {
         if (QFontDatabase::hasFamily(family))
@@ -429,7 +448,7 @@ std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables)
     const QString usual = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
     if (installed.contains(usual))
         candidates.prepend(usual);
-    const QString characters = pageCharacters(tables);
+    const QString characters = pageCharacters(tables, frameWords(language));
     for (const QString &family : std::as_const(candidates)) {
         if (hasEveryCharacter(family, characters))
             return family;
@@ -437,18 +456,20 @@ std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables)
     return std::nullopt;
 }
 
-int sheetPageCount(const std::vector<CodingTable> &tables)
+int sheetPageCount(const std::vector<CodingTable> &tables, const Texts &language)
 {
-    return planDocument(tables, sheetFontFamily(tables).value_or(QString())).pageCount;
+    return planDocument(tables, sheetFontFamily(tables, language).value_or(QString()), language)
+        .pageCount;
 }
 
 bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tables,
                  const SheetHeading &heading, int first, int last)
 {
-    const std::optional<QString> fontFamily = sheetFontFamily(tables);
+    const Texts &language = *heading.language;
+    const std::optional<QString> fontFamily = sheetFontFamily(tables, language);
     if (!fontFamily)
         return false;
-    const DocumentPlan document = planDocument(tables, *fontFamily);
+    const DocumentPlan document = planDocument(tables, *fontFamily, language);
     first = std::max(first, 1);
     last = last <= 0 ? document.pageCount : std::min(last, document.pageCount);
     if (first > last)

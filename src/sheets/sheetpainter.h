@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tables/codingtable.h"
+#include "texts/texts.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ class QPagedPaintDevice;
 
 // The coding tables on paper: every row with its address, a drawing of the
 // decoder's switch block and the switches as text; each table starts on a
-// new page, every page carries the program line and "Seite n von m".
+// new page, every page carries the program line and "Seite n von m" (in the
+// language of the sheets' texts).
 //
 // The pages are designed for A4 portrait. On any other paper, or where a
 // printer cannot print up to the design's margins, the whole design is
@@ -27,10 +29,13 @@ namespace velmarit {
 struct SheetHeading
 {
     QString program; // at the top right of every page, e.g. "velmarit-tabelle 2.0.3"
+    // The language of the words around the tables: the document's title,
+    // the legend, the page numbers. The tables bring their own texts.
+    const Texts *language = &texts::german;
 };
 
 // How many pages the tables make (the same on every device).
-int sheetPageCount(const std::vector<CodingTable> &tables);
+int sheetPageCount(const std::vector<CodingTable> &tables, const Texts &language = texts::german);
 
 // Paints the pages `first` to `last` (counted from 1 over all tables; a
 // `last` of 0 or beyond the end means the last page) onto `device`, which
@@ -42,16 +47,17 @@ bool paintSheets(QPagedPaintDevice &device, const std::vector<CodingTable> &tabl
 
 // The document's title, at the top left of every page and in a PDF file's
 // properties.
-QString sheetDocumentTitle();
+QString sheetDocumentTitle(const Texts &language);
 
 // The font families the pages are designed for, the one asked for first
 // first.
 QStringList sheetFontList();
 
-// The font family the pages of `tables` are set in: the first of
-// sheetFontList() that is installed, else the first installed family with
-// every character the pages show (the system's usual font first). Nothing
-// when no font has them all.
-std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables);
+// The font family the pages of `tables` are set in, with the words of
+// `language` around them: the first of sheetFontList() that is installed,
+// else the first installed family with every character the pages show (the
+// system's usual font first). Nothing when no font has them all.
+std::optional<QString> sheetFontFamily(const std::vector<CodingTable> &tables,
+                                       const Texts &language);
 
 } // namespace velmarit

@@ -4,22 +4,22 @@
 #include "shell/applicationstart.h"
 
 #include "platform/qtplatform.h"
-#include "translations/germanqttexts.h"
+#include "translations/qttexts.h"
 
 #include <cstdio>
 #include <string>
 
 namespace velmarit {
 
-std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv, const Texts &language)
 {
-    if (const std::string missing = prepareDisplay(argc, argv); !missing.empty()) {
+    if (const std::string missing = prepareDisplay(argc, argv, language); !missing.empty()) {
         std::fprintf(stderr, "%s\n", missing.c_str());
         return nullptr;
     }
     auto app = std::make_unique<QApplication>(argc, argv);
     // Where the catalogue is missing Qt's texts stay English.
-    installGermanQtTexts();
+    installQtTexts(language);
     return app;
 }
 

@@ -9,10 +9,11 @@
 
 namespace velmarit {
 
-void showInfoBox(QWidget *parent)
+void showInfoBox(QWidget *parent, const Texts &language)
 {
-    QMessageBox box(QMessageBox::Information, programInfo().infoBoxTitle, programInfo().infoBoxText,
-                    QMessageBox::Ok, parent);
+    const ProgramInfo info = programInfo(language);
+    QMessageBox box(QMessageBox::Information, info.infoBoxTitle, info.infoBoxText, QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("infoBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();

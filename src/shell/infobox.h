@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include "texts/texts.h"
+
 class QWidget;
 
 namespace velmarit {
 
-// Shows the modal information box (information icon, OK only) over `parent`
-// and returns when the user has closed it.
-void showInfoBox(QWidget *parent);
+// Shows the modal information box (information icon, OK only) in `language`
+// over `parent` and returns when the user has closed it.
+void showInfoBox(QWidget *parent, const Texts &language);
 
 } // namespace velmarit

@@ -3,55 +3,40 @@
 
 #include "shell/programinfo.h"
 
+#include "language/qtexts.h"
 #include "version/velmaritversion.h"
 
-#include <QList>
-
-#include <algorithm>
-#include <utility>
+#include <QStringList>
 
 namespace velmarit {
 
 ProgramInfo makeProgramInfo(const QString &productName, int major, int minor, int revision,
                             const QString &author, const QString &copyrightHolder,
-                            const QString &contact)
+                            const QString &contact, const Texts &language)
 {
-    const QString credit = QStringLiteral("programmed by ") + author;
+    const QString credit = filled(language.page.credit, {{"author", author}});
     // The box leaves the minor number out: release 2.0.3 is "2.3" there.
-    const QList<std::pair<QString, QString>> values = {
-        {QStringLiteral("{product}"), productName},
-        {QStringLiteral("{major}"), QString::number(major)},
-        {QStringLiteral("{revision}"), QString::number(revision)},
-        {QStringLiteral("{holder}"), copyrightHolder},
-        {QStringLiteral("{contact}"), contact}};
-    // One pass, so that a value is never read as a name.
-    const auto filled = [&values](const char *text) {
-        const QString from = QString::fromUtf8(text);
-        QString out;
-        for (qsizetype at = 0; at < from.size();) {
-            const auto found = std::find_if(values.begin(), values.end(), [&](const auto &value) {
-                return QStringView(from).sliced(at).startsWith(value.first);
-            });
-            if (found == values.end()) {
-                out += from[at++];
-            } else {
-                out += found->second;
-                at += found->first.size();
-            }
-        }
-        return out;
+    const auto about = [&](std::string_view text) {
+        return filled(text, {{"product", productName},
+                             {"major", QString::number(major)},
+                             {"revision", QString::number(revision)},
+                             {"holder", copyrightHolder},
+                             {"contact", contact}});
     };
-    return {QStringLiteral("Rel. %1.%2.%3").arg(major).arg(minor).arg(revision), credit,
-            u' ' + credit + u' ', filled(version::kInfoBoxTitle), filled(version::kInfoBoxText)};
+    QStringList lines;
+    for (const std::string_view line : language.info.lines)
+        lines.append(about(line));
+    const QString version = QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+    return {filled(language.page.release, {{"version", version}}), credit, u' ' + credit + u' ',
+            about(language.info.title), lines.join(u'\n')};
 }
 
-const ProgramInfo &programInfo()
+ProgramInfo programInfo(const Texts &language)
 {
-    static const ProgramInfo info = makeProgramInfo(
-        QString::fromUtf8(version::kProductName), version::kMajor, version::kMinor,
-        version::kRevision, QString::fromUtf8(version::kAuthor),
-        QString::fromUtf8(version::kCopyrightHolder), QString::fromUtf8(version::kContact));
-    return info;
+    return makeProgramInfo(QString::fromUtf8(version::kProductName), version::kMajor,
+                           version::kMinor, version::kRevision, QString::fromUtf8(version::kAuthor),
+                           QString::fromUtf8(version::kCopyrightHolder),
+                           QString::fromUtf8(version::kContact), language);
 }
 
 } // namespace velmarit

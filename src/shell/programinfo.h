@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include "texts/texts.h"
+
 #include <QString>
 
 namespace velmarit {
 
-// What the program says about itself: the release label, the credit texts
-// and the information box.
+// What the program says about itself, in its language: the release label,
+// the credit texts and the information box, the page's texts of them.
 struct ProgramInfo
 {
     // "Rel. 2.0.3"
@@ -25,13 +27,13 @@ struct ProgramInfo
     QString infoBoxText;
 };
 
-// The texts for the values given: the program's name and version, its
-// author, copyright holder and contact.
+// The texts of `language` with the values given: the program's name and
+// version, its author, copyright holder and contact.
 ProgramInfo makeProgramInfo(const QString &productName, int major, int minor, int revision,
                             const QString &author, const QString &copyrightHolder,
-                            const QString &contact);
+                            const QString &contact, const Texts &language = texts::german);
 
 // The texts with the values this build was made with.
-const ProgramInfo &programInfo();
+ProgramInfo programInfo(const Texts &language = texts::german);
 
 } // namespace velmarit

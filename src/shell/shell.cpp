@@ -3,6 +3,7 @@
 
 #include "shell/shell.h"
 
+#include "language/qtexts.h"
 #include "platform/qtplatform.h"
 #include "position/positionfile.h"
 #include "position/positionfilelocation.h"
@@ -82,7 +83,8 @@ void Shell::Form_Load()
     const QSize outerSize(layout::twipsToPixels(layout::outerWidthTwips),
                           layout::twipsToPixels(layout::outerHeightTwips));
 
-    m_window->showRelease(programInfo().releaseCaption);
+    const ProgramInfo info = programInfo(m_window->texts());
+    m_window->showRelease(info.releaseCaption);
 
     const PositionFileLocation location = locatePositionFile(m_programDir, m_configDir);
     m_positionFilePath = location.writePath;
@@ -96,7 +98,7 @@ void Shell::Form_Load()
         saved = WindowPosition{};
     m_window->move(pixelsFromPosition(saved));
 
-    m_window->showCredit(programInfo().creditText, programInfo().creditHoverText);
+    m_window->showCredit(info.creditText, info.creditHoverText);
 }
 
 void Shell::Form_Unload()
@@ -125,9 +127,8 @@ void Shell::Form_Unload()
     const QString perUser = positionFileIn(m_configDir);
     if (perUser != m_positionFilePath && keepPosition(perUser, position))
         return;
-    qWarning().noquote() << QStringLiteral("velmarit: Die Fensterposition konnte nicht in „%1“ "
-                                           "gespeichert werden.")
-                                .arg(QDir::toNativeSeparators(m_positionFilePath));
+    qWarning().noquote() << filled(m_window->texts().window.positionNotSaved,
+                                   {{"path", QDir::toNativeSeparators(m_positionFilePath)}});
 }
 
 void Shell::endSession()
@@ -146,7 +147,7 @@ void Shell::endSession()
 PrintCommands &Shell::printCommands()
 {
     if (!m_printCommands)
-        m_printCommands = std::make_unique<PrintCommands>();
+        m_printCommands = std::make_unique<PrintCommands>(m_window->texts());
     return *m_printCommands;
 }
 
@@ -167,7 +168,7 @@ void Shell::saveTablesAsPdf()
 
 void Shell::showProgramInfo()
 {
-    showInfoBox(m_window);
+    showInfoBox(m_window, m_window->texts());
 }
 
 } // namespace velmarit

@@ -39,7 +39,8 @@ public:
 
     // The information box: version, copyright and contact. A double click on
     // the window's background, a click on the credit picture and the
-    // window's "Info über Velmarit…" show it.
+    // window's "Info über Velmarit…" show it. The shell speaks the window's
+    // language.
     void showProgramInfo();
 
     // Closes any open box and the window, as the session ends.

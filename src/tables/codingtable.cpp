@@ -40,12 +40,8 @@ template <class Pattern, class Decode> std::map<int, unsigned> patternsByAddress
 CodingTable lokTable()
 {
     CodingTable table;
-    table.title = "Digital-Decoder (Lok): Adressen 1 bis 80";
-    table.shortNote = "Die genannten Schalter auf ON stellen, alle anderen auf OFF.";
-    table.note = table.shortNote;
     table.switchCount = LokPattern::switchCount;
-    table.leading = {{"Adresse", "Adresse"}};
-    table.switches = {"Schalter ON", "Schalter ON"};
+    table.leading.resize(1);
     const auto patterns = patternsByAddress<LokPattern>(decodeSwitchLok);
     for (int a = 1; a <= lokAddressCount; ++a) {
         // An address the decoder cannot be set to is left out rather than
@@ -60,12 +56,8 @@ CodingTable lokTable()
 CodingTable deltaTable(const ResultWords &words)
 {
     CodingTable table;
-    table.title = "Delta-Decoder: die 15 Adressen";
-    table.shortNote = "Alle vier Schalter auf OFF: analoger Betrieb.";
-    table.note = table.shortNote;
     table.switchCount = DeltaPattern::switchCount;
-    table.leading = {{"Adresse", "Adresse"}};
-    table.switches = {"Schalter ON", "Schalter ON"};
+    table.leading.resize(1);
     // Ascending addresses, as the window's list has them.
     for (const auto &[address, bits] : patternsByAddress<DeltaPattern>(decodeSwitchLokDelta))
         table.rows.push_back({{std::to_string(address)}, bits, {}, false});
@@ -78,15 +70,9 @@ CodingTable deltaTable(const ResultWords &words)
 CodingTable maTable()
 {
     CodingTable table;
-    table.title = "Weichen-Decoder: Weichenadressen 1 bis 256";
-    table.shortNote =
-        "Dec: Decoder-Adresse (Schalter 1-8), Kbd: Keyboard, Taste: Taste am Keyboard";
-    table.note = "Schalter 1 bis 8 stellen die Decoder-Adresse ein, Schalter 9 und 10 wählen eine "
-                 "der vier Weichen dieses Decoders.";
     table.switchCount = MAPattern::switchCount;
-    table.leading = {{"Weiche", "Weiche"}, {"Dec", "Decoder-Adresse"}};
-    table.switches = {"Schalter ON", "Schalter ON"};
-    table.trailing = {{"Kbd", "Keyboard"}, {"Taste", "Taste"}};
+    table.leading.resize(2);
+    table.trailing.resize(2);
     const auto patterns = patternsByAddress<MAPattern>(decodeSwitchMA);
     for (int n = 1; n <= turnoutCount; ++n) {
         const auto found = patterns.find(n);
@@ -100,6 +86,28 @@ CodingTable maTable()
              n > 1 && (n - 1) % turnoutsPerDecoder == 0});
     }
     return table;
+}
+
+std::string asString(std::string_view view)
+{
+    return std::string(view);
+}
+
+// A column under one heading in every form.
+TableColumn column(std::string_view heading)
+{
+    return {asString(heading), asString(heading)};
+}
+
+// The title, notes and headings of a table of two columns, the address and
+// its switches, with the same texts in every form.
+template <class TableTexts> void nameAddressTable(CodingTable &table, const TableTexts &texts)
+{
+    table.title = asString(texts.title);
+    table.note = asString(texts.note);
+    table.shortNote = table.note;
+    table.leading = {column(texts.columns[0])};
+    table.switches = column(texts.columns[1]);
 }
 
 } // namespace
@@ -138,7 +146,7 @@ int keyOfTurnout(int turnout)
     return (turnout - 1) % turnoutsPerKeyboard + 1;
 }
 
-CodingTable codingTable(Decoder kind, const ResultWords &words)
+CodingTable tableRows(Decoder kind, const ResultWords &words)
 {
     CodingTable table;
     switch (kind) {
@@ -153,6 +161,38 @@ CodingTable codingTable(Decoder kind, const ResultWords &words)
         break;
     }
     table.kind = kind;
+    table.noSwitchOn = asString(words.noSwitchOn);
+    return table;
+}
+
+CodingTable codingTable(Decoder kind, const Texts &language)
+{
+    CodingTable table = tableRows(kind, resultWords(language));
+    const auto &texts = language.library.tables;
+    switch (kind) {
+    case Decoder::Lok:
+        nameAddressTable(table, texts.Digital);
+        break;
+    case Decoder::Delta:
+        nameAddressTable(table, texts.Delta);
+        break;
+    case Decoder::MA: {
+        // The text form has little room on an A4 page: a shorter note, and
+        // short headings over the decoder address and the keyboard, which
+        // its note explains.
+        const auto &turnouts = texts.Weichen;
+        const auto &shortTexts = language.tabelle.text.Weichen;
+        table.title = asString(turnouts.title);
+        table.note = asString(turnouts.note);
+        table.shortNote = asString(shortTexts.note);
+        table.leading = {column(turnouts.columns[0]),
+                         {asString(shortTexts.decoderAddress), asString(turnouts.columns[1])}};
+        table.switches = column(turnouts.columns[2]);
+        table.trailing = {{asString(shortTexts.keyboard), asString(turnouts.columns[3])},
+                          column(turnouts.columns[4])};
+        break;
+    }
+    }
     return table;
 }
 
@@ -167,6 +207,11 @@ std::string switchesOnText(unsigned onSwitches, int switchCount, const ResultWor
         }
     }
     return text.empty() ? std::string(words.noSwitchOn) : text;
+}
+
+std::string switchesOnText(const CodingTable &table, const TableRow &row)
+{
+    return switchesOnText(row.onSwitches, table.switchCount, {{}, {}, table.noSwitchOn});
 }
 
 } // namespace velmarit

@@ -5,6 +5,7 @@
 
 #include "codes/decoder.h"
 #include "codes/resultwords.h"
+#include "texts/texts.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +15,9 @@
 // The three coding tables that operators print to set up a batch of
 // decoders: every address with the switches to set ON. The rows carry the
 // switch patterns themselves; the text, CSV and PDF forms each format the
-// same rows, so all three always list the same addresses and switches.
+// same rows, so all three always list the same addresses and switches. Their
+// titles, notes and headings are the language's texts (texts.library.tables,
+// the page's as well).
 namespace velmarit {
 
 // The name a table is asked for by on the command line: "lok", "delta" or
@@ -58,17 +61,27 @@ struct CodingTable
     TableColumn switches;
     std::vector<TableColumn> trailing;
     std::vector<TableRow> rows;
+    // The switches of a row with none ON ("keiner (alle OFF)").
+    std::string noSwitchOn;
 };
 
 // Locomotive addresses 1 to 80; the fifteen Delta addresses in the order of
 // the window's list, then "analog" (all switches OFF); turnout addresses 1 to
-// 256 with decoder address, keyboard and key. The titles, notes and
-// headings are German; `words` gives the cells that are words.
-CodingTable codingTable(Decoder kind, const ResultWords &words = germanWords);
+// 256 with decoder address, keyboard and key. Titles, notes, headings and
+// the cells that are words in `language`.
+CodingTable codingTable(Decoder kind, const Texts &language = texts::german);
+
+// The same table without its texts, for a caller that has them already (the
+// page): its rows, with `words` in the cells that are words, and its columns
+// with empty headings.
+CodingTable tableRows(Decoder kind, const ResultWords &words);
 
 // The switches that are ON, ascending, separated by blanks ("2 3 5 7");
 // the no-switch word ("keiner (alle OFF)") when none is.
 std::string switchesOnText(unsigned onSwitches, int switchCount,
                            const ResultWords &words = germanWords);
+
+// The switches of `row` that are ON, as `table` lists them.
+std::string switchesOnText(const CodingTable &table, const TableRow &row);
 
 } // namespace velmarit

@@ -87,9 +87,9 @@ void place(QWidget *panel, const layout::Panel &row)
     placed(panel, row.name, row.box, layout::windowFont);
 }
 
-CaptionFrame *build(const layout::Frame &row, QWidget *parent)
+CaptionFrame *build(const layout::Frame &row, QWidget *parent, const Texts &language)
 {
-    return placed(new CaptionFrame(fromView(row.caption), parent), row.name, row.box,
+    return placed(new CaptionFrame(fromView(row.caption.in(language)), parent), row.name, row.box,
                   layout::windowFont);
 }
 
@@ -109,9 +109,9 @@ SwitchBox *build(const layout::CheckBox &row, QWidget *parent)
     return placed(new SwitchBox(parent), row.name, box, layout::switchBoxFont);
 }
 
-QLabel *build(const layout::Label &row, QWidget *parent)
+QLabel *build(const layout::Label &row, QWidget *parent, const Texts &language)
 {
-    auto *label = new QLabel(fromView(row.caption), parent);
+    auto *label = new QLabel(fromView(row.caption.in(language)), parent);
     label->setTextFormat(Qt::PlainText);
     setColour(label, QPalette::WindowText, row.fore);
     // Static captions stand at the top of their box and let the container
@@ -120,9 +120,9 @@ QLabel *build(const layout::Label &row, QWidget *parent)
     return placed(label, row.name, row.box, row.font);
 }
 
-ResultLabel *build(const layout::ResultLabel &row, QWidget *parent)
+ResultLabel *build(const layout::ResultLabel &row, QWidget *parent, const Texts &language)
 {
-    auto *label = new ResultLabel(fromView(row.caption), parent);
+    auto *label = new ResultLabel(fromView(row.caption.in(language)), parent);
     label->setTextFormat(Qt::PlainText);
     setColour(label, QPalette::WindowText, row.fore);
     label->setAlignment(Qt::AlignCenter);

@@ -16,34 +16,44 @@ namespace velmarit {
 
 namespace {
 
-void showDelta(QLabel *label, DeltaResult result)
+void showDelta(QLabel *label, DeltaResult result, const ResultWords &words)
 {
-    showDecodeResult(label, addressTextLokDelta(result), highlightedLokDelta(result));
+    showDecodeResult(label, addressTextLokDelta(result, words), highlightedLokDelta(result));
+}
+
+// Where the heading's second column title starts: after the first title
+// and the blanks behind it ("Switch" of "Adresse  Switch ON").
+int secondColumnStart(const QString &heading)
+{
+    qsizetype at = heading.indexOf(u' ');
+    while (at >= 0 && at < heading.size() && heading.at(at) == u' ')
+        ++at;
+    return at < 0 ? 0 : int(at);
 }
 
 } // namespace
 
-DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
+DeltaPanel::DeltaPanel(const Texts &language, QWidget *parent)
+    : BevelPanel(parent), m_words(resultWords(language))
 {
     namespace rows = layout::delta;
     place(this, layout::window::pnlDelta);
 
-    CaptionFrame *encode = build(rows::encodeFrame, this);
+    CaptionFrame *encode = build(rows::encodeFrame, this, language);
     m_lstDelta = build(rows::lstDelta, encode);
-    const QLabel *listHeading = build(rows::listHeading, encode);
+    const QLabel *listHeading = build(rows::listHeading, encode, language);
 
-    CaptionFrame *decode = build(rows::decodeFrame, this);
+    CaptionFrame *decode = build(rows::decodeFrame, this, language);
     m_txtSwitchLokDelta = build(rows::txtSwitchLokDelta, decode);
-    m_chkSwitchLokDelta = buildSwitchBoxes(rows::chkSwitchLokDelta, decode);
-    m_lblAdresseLokDelta = build(rows::lblAdresseLokDelta, decode);
-    buildLabels(rows::switchNumbers, decode);
-    m_lblAnzeigeLokDelta = build(rows::lblAnzeigeLokDelta, decode);
+    m_chkSwitchLokDelta = buildSwitchBoxes(rows::chkSwitchLokDelta, decode, language);
+    m_lblAdresseLokDelta = build(rows::lblAdresseLokDelta, decode, language);
+    buildLabels(rows::switchNumbers, decode, language);
+    m_lblAnzeigeLokDelta = build(rows::lblAnzeigeLokDelta, decode, language);
 
-    build(rows::heading, this);
+    build(rows::heading, this, language);
 
-    // The list's second column starts under "Switch" of the heading.
     m_lstDelta->setItemDelegate(
-        new TabColumnDelegate(listHeading, listHeading->text().indexOf(u"Switch"), m_lstDelta));
+        new TabColumnDelegate(listHeading, secondColumnStart(listHeading->text()), m_lstDelta));
     subSchreibeListen();
 
     connect(m_txtSwitchLokDelta, &QLineEdit::textChanged, this,
@@ -51,10 +61,9 @@ DeltaPanel::DeltaPanel(QWidget *parent) : BevelPanel(parent)
     connectSwitchBoxes(this, m_chkSwitchLokDelta, &DeltaPanel::chkSwitchLokDelta_Click);
     connectKeyPress(this, m_txtSwitchLokDelta, &DeltaPanel::txtSwitchLokDelta_KeyPress);
 
-    m_lstDelta->setAccessibleName(
-        QStringLiteral("Delta-Decoder: Adressen und ihre Schalter auf ON"));
-    describeDecodeHalf(QStringLiteral("Delta-Decoder"), QStringLiteral("Delta-Adresse"),
-                       m_txtSwitchLokDelta, m_lblAdresseLokDelta, m_lblAnzeigeLokDelta);
+    const auto &says = language.panels.Delta;
+    m_lstDelta->setAccessibleName(toQString(says.list));
+    describeDecodeHalf(says, m_txtSwitchLokDelta, m_lblAdresseLokDelta, m_lblAnzeigeLokDelta);
 }
 
 std::vector<QWidget *> DeltaPanel::focusOrder() const
@@ -71,13 +80,14 @@ void DeltaPanel::subSchreibeListen()
 void DeltaPanel::chkSwitchLokDelta_Click()
 {
     showDelta(m_lblAnzeigeLokDelta,
-              decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta))));
+              decodeSwitchLokDelta(DeltaPattern::fromBits(tickedBits(m_chkSwitchLokDelta))),
+              m_words);
 }
 
 void DeltaPanel::txtSwitchLokDelta_Change()
 {
     showDelta(m_lblAdresseLokDelta,
-              decodeSwitchLokDelta(patternFromTextLokDelta(textOf(m_txtSwitchLokDelta))));
+              decodeSwitchLokDelta(patternFromTextLokDelta(textOf(m_txtSwitchLokDelta))), m_words);
 }
 
 void DeltaPanel::txtSwitchLokDelta_KeyPress(int &keyAscii)

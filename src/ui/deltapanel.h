@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "ui/bevelpanel.h"
 #include "ui/panelparts.h"
 
@@ -25,7 +26,8 @@ class DeltaPanel : public BevelPanel
     Q_OBJECT
 
 public:
-    explicit DeltaPanel(QWidget *parent = nullptr);
+    // Speaks `language`, which outlives the panel.
+    explicit DeltaPanel(const Texts &language, QWidget *parent = nullptr);
 
     void chkSwitchLokDelta_Click();
     void txtSwitchLokDelta_Change();
@@ -45,6 +47,8 @@ private:
     SwitchBoxes m_chkSwitchLokDelta;
     QLabel *m_lblAdresseLokDelta = nullptr;
     QLabel *m_lblAnzeigeLokDelta = nullptr;
+    // What the results say where they are no number.
+    ResultWords m_words;
 };
 
 } // namespace velmarit

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "ui/bevelpanel.h"
 #include "ui/panelparts.h"
 
@@ -24,7 +25,8 @@ class DigitalPanel : public BevelPanel
     Q_OBJECT
 
 public:
-    explicit DigitalPanel(QWidget *parent = nullptr);
+    // Speaks `language`, which outlives the panel.
+    explicit DigitalPanel(const Texts &language, QWidget *parent = nullptr);
 
     void txtDigital_Change();
     void chkSwitchLok_Click();
@@ -42,6 +44,8 @@ private:
     QLineEdit *m_txtSwitchLok = nullptr;
     QLabel *m_lblAnzeigeLok = nullptr;
     QLabel *m_lblAdresseLok = nullptr;
+    // What the results say where they are no number.
+    ResultWords m_words;
 };
 
 } // namespace velmarit

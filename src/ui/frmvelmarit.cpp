@@ -3,6 +3,7 @@
 
 #include "ui/frmvelmarit.h"
 
+#include "language/qtexts.h"
 #include "ui/controlbuilder.h"
 #include "ui/creditmark.h"
 #include "ui/deltapanel.h"
@@ -10,6 +11,7 @@
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/weichenpanel.h"
+#include "version/velmaritversion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,10 +28,11 @@
 
 namespace velmarit {
 
-FrmVelmarit::FrmVelmarit(QWidget *parent) : QWidget(parent)
+FrmVelmarit::FrmVelmarit(const Texts &language, QWidget *parent)
+    : QWidget(parent), m_texts(language)
 {
     setObjectName(QStringLiteral("frmVelmarit"));
-    setWindowTitle(QStringLiteral(" Velmarit für märklin-Digital"));
+    setWindowTitle(toQString(language.window.title));
     setWindowIcon(QIcon(QPixmap::fromImage(windowIconImage())));
     // The layout has one size: no maximize button, and no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,11 +41,13 @@ FrmVelmarit::FrmVelmarit(QWidget *parent) : QWidget(parent)
     setFont(toQFont(layout::windowFont));
     setFixedSize(layout::clientWidth, layout::clientHeight);
 
-    m_pnlWeichen = new WeichenPanel(this);
-    m_pnlDigital = new DigitalPanel(this);
-    m_pnlDelta = new DeltaPanel(this);
-    m_lblRelease = build(layout::window::lblRelease, this);
-    m_lblCopyright = build(layout::window::lblCopyright, this);
+    m_pnlWeichen = new WeichenPanel(language, this);
+    m_pnlDigital = new DigitalPanel(language, this);
+    m_pnlDelta = new DeltaPanel(language, this);
+    m_lblRelease = build(layout::window::lblRelease, this, language);
+    m_lblCopyright = build(layout::window::lblCopyright, this, language);
+    // The credit without a name, until the load step names the author.
+    m_lblCopyright->setText(filled(language.page.credit, {{"author", QString()}}));
     m_imgCopyright = build(layout::window::imgCopyright, this);
     connect(m_imgCopyright, &CreditMark::clicked, this, &FrmVelmarit::copyrightClicked);
 
@@ -65,17 +70,25 @@ void FrmVelmarit::setFocusOrder()
 
 void FrmVelmarit::createMenuActions()
 {
-    const auto makeAction = [this](const char *name, const char *text,
+    // Each entry opens a dialog, and says so with an ellipsis; the dialogs'
+    // titles name the same commands.
+    const auto makeAction = [this](const char *name, const QString &command,
                                    void (FrmVelmarit::*signal)()) {
-        auto *action = new QAction(QString::fromUtf8(text), this);
+        auto *action = new QAction(command + u'…', this);
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, this, signal);
         return action;
     };
-    m_actPrint = makeAction("actPrint", "Codiertabellen drucken…", &FrmVelmarit::printRequested);
-    m_actPreview = makeAction("actPreview", "Druckvorschau…", &FrmVelmarit::previewRequested);
-    m_actSavePdf = makeAction("actSavePdf", "Als PDF speichern…", &FrmVelmarit::savePdfRequested);
-    m_actInfo = makeAction("actInfo", "Info über Velmarit…", &FrmVelmarit::infoRequested);
+    const auto &printing = m_texts.printing;
+    const QString about =
+        filled(m_texts.info.title, {{"product", QString::fromUtf8(version::kProductName)}});
+    m_actPrint = makeAction("actPrint", toQString(printing.print), &FrmVelmarit::printRequested);
+    m_actPreview =
+        makeAction("actPreview", toQString(printing.preview), &FrmVelmarit::previewRequested);
+    m_actSavePdf =
+        makeAction("actSavePdf", toQString(printing.savePdf), &FrmVelmarit::savePdfRequested);
+    // The information box's title, without the blank before it.
+    m_actInfo = makeAction("actInfo", about.trimmed(), &FrmVelmarit::infoRequested);
     m_actPrint->setShortcut(QKeySequence::Print);
     // The window's actions: their shortcuts work from every control.
     addAction(m_actPrint);

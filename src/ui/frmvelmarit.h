@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "texts/texts.h"
+
 #include <QWidget>
 
 class QAction;
@@ -36,13 +38,19 @@ class WeichenPanel;
 //
 // The window's context menu (and Ctrl+P) only announces its commands as
 // signals; the shell answers them with the information box and printing.
+//
+// Every text the window shows is one of its language's (texts/), which the
+// program chooses at its start; the shell speaks the window's language.
 class FrmVelmarit : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit FrmVelmarit(QWidget *parent = nullptr);
+    // Speaks `language`, which outlives the window.
+    explicit FrmVelmarit(const Texts &language = texts::german, QWidget *parent = nullptr);
     ~FrmVelmarit() override;
+
+    const Texts &texts() const { return m_texts; }
 
     // The texts the load step writes: the release caption, and the credit
     // caption with the hover text of the credit picture.
@@ -76,6 +84,7 @@ private:
     void setFocusOrder();
     void createMenuActions();
 
+    const Texts &m_texts;
     WeichenPanel *m_pnlWeichen = nullptr;
     DigitalPanel *m_pnlDigital = nullptr;
     DeltaPanel *m_pnlDelta = nullptr;

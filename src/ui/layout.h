@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "texts/texts.h"
 #include "twips/twips.h"
 
 #include <array>
@@ -10,7 +11,10 @@
 #include <string_view>
 
 // Where every control of the main window stands, in twips as the layout was
-// drawn, with its caption, font, colours and length limit. Each kind of
+// drawn, with its caption, font, colours and length limit. A caption in
+// words is one of the language's texts (texts/), which must fit the place
+// drawn for it: a language whose word is too long gets a shorter one there,
+// the control stays where it is. Each kind of
 // control has a row type of its own, so the code that builds a control from
 // a row gets the widget class the row stands for. The rows are grouped by
 // the panel that holds them; within a group they are listed in the order the
@@ -109,6 +113,73 @@ enum class Align {
     Centre,
 };
 
+// What a caption says: a text of its own (a switch number), or one of the
+// language's texts, which `text` picks from them.
+struct Caption
+{
+    using Text = std::string_view (*)(const Texts &);
+
+    constexpr Caption() = default;
+    constexpr Caption(const char *fixed) : fixed(fixed) {}
+    constexpr Caption(Text text) : text(text) {}
+
+    constexpr std::string_view in(const Texts &language) const
+    {
+        return text != nullptr ? text(language) : fixed;
+    }
+
+    std::string_view fixed;
+    Text text = nullptr;
+};
+
+// The language's texts that captions show.
+namespace says {
+constexpr std::string_view decode(const Texts &t)
+{
+    return t.frames.decode;
+}
+constexpr std::string_view encode(const Texts &t)
+{
+    return t.frames.encode;
+}
+constexpr std::string_view analog(const Texts &t)
+{
+    return t.library.words.analog;
+}
+constexpr std::string_view deltaHeading(const Texts &t)
+{
+    return t.panels.Delta.heading;
+}
+constexpr std::string_view deltaListHeading(const Texts &t)
+{
+    return t.panels.Delta.listHead;
+}
+constexpr std::string_view digitalHeading(const Texts &t)
+{
+    return t.panels.Digital.heading;
+}
+constexpr std::string_view digitalAddress(const Texts &t)
+{
+    return t.panels.Digital.addressLabel;
+}
+constexpr std::string_view digitalSwitches(const Texts &t)
+{
+    return t.panels.Digital.switchListCaption;
+}
+constexpr std::string_view weichenHeading(const Texts &t)
+{
+    return t.panels.Weichen.heading;
+}
+constexpr std::string_view weichenAddress(const Texts &t)
+{
+    return t.panels.Weichen.addressLabel;
+}
+constexpr std::string_view weichenSwitches(const Texts &t)
+{
+    return t.panels.Weichen.switchListCaption;
+}
+} // namespace says
+
 // A control's place: twips, in the client area of its container (the
 // window, a panel or a frame).
 struct Box
@@ -128,7 +199,7 @@ struct Frame
 {
     std::string_view name;
     Box box;
-    std::string_view caption;
+    Caption caption;
 };
 
 // A single-line box, text centred, empty at start.
@@ -153,7 +224,7 @@ struct Label
 {
     std::string_view name;
     Box box;
-    std::string_view caption;
+    Caption caption;
     Colour fore;
     Font font = windowFont;
     Align align = Align::Left;
@@ -164,7 +235,7 @@ struct ResultLabel
 {
     std::string_view name;
     Box box;
-    std::string_view caption;
+    Caption caption;
     Font font;
     Colour fore;
 };
@@ -189,20 +260,22 @@ inline constexpr Panel pnlWeichen{"pnlWeichen", {240, 5040, 9015, 2115}};
 inline constexpr Panel pnlDigital{"pnlDigital", {240, 2670, 7875, 2145}};
 inline constexpr Panel pnlDelta{"pnlDelta", {240, 210, 5925, 2235}};
 inline constexpr Label lblRelease{"lblRelease", {6450, 1230, 2055, 315}, "lblRelease", white};
-inline constexpr Label lblCopyright{
-    "lblCopyright", {6240, 750, 2925, 345}, "programmed by ", white, creditFont, Align::Right};
+// Shows the language's credit (the window writes it, without a name until
+// the load step).
+inline constexpr Label lblCopyright{"lblCopyright", {6240, 750, 2925, 345}, {}, white, creditFont,
+                                    Align::Right};
 inline constexpr Image imgCopyright{"imgCopyright", {8370, 150, 765, 495}};
 } // namespace window
 
 // Delta decoder, in pnlDelta.
 namespace delta {
-inline constexpr Frame encodeFrame{"frmDelta(1)", {3480, 510, 2295, 1575}, " codieren "};
+inline constexpr Frame encodeFrame{"frmDelta(1)", {3480, 510, 2295, 1575}, says::encode};
 // In encodeFrame.
 inline constexpr ListBox lstDelta{"lstDelta", {150, 660, 1935, 780}};
 inline constexpr Label listHeading{
-    "Label(19)", {150, 270, 1845, 345}, "Adresse  Switch ON", darkBlue};
+    "Label(19)", {150, 270, 1845, 345}, says::deltaListHeading, darkBlue};
 
-inline constexpr Frame decodeFrame{"frmDelta(0)", {150, 510, 3165, 1575}, " decodieren "};
+inline constexpr Frame decodeFrame{"frmDelta(0)", {150, 510, 3165, 1575}, says::decode};
 // In decodeFrame.
 inline constexpr TextBox txtSwitchLokDelta{"txtSwitchLokDelta", {210, 390, 1050, 360}, 4};
 inline constexpr std::array chkSwitchLokDelta{
@@ -212,7 +285,7 @@ inline constexpr std::array chkSwitchLokDelta{
     CheckBox{"chkSwitchLokDelta(4)", 2670, 540},
 };
 inline constexpr ResultLabel lblAdresseLokDelta{
-    "lblAdresseLokDelta", {210, 900, 1065, 375}, "analog", resultFont, cyan};
+    "lblAdresseLokDelta", {210, 900, 1065, 375}, says::analog, resultFont, cyan};
 inline constexpr std::array switchNumbers{
     Label{"Label(20)", {1800, 270, 135, 195}, "1", darkBlue},
     Label{"Label(21)", {2115, 270, 135, 195}, "2", darkBlue},
@@ -220,22 +293,24 @@ inline constexpr std::array switchNumbers{
     Label{"Label(23)", {2700, 270, 135, 195}, "4", darkBlue},
 };
 inline constexpr ResultLabel lblAnzeigeLokDelta{
-    "lblAnzeigeLokDelta", {1740, 900, 1155, 375}, "analog", resultFont, cyan};
+    "lblAnzeigeLokDelta", {1740, 900, 1155, 375}, says::analog, resultFont, cyan};
 
 inline constexpr Label heading{
-    "Label(28)", {120, 120, 1635, 345}, "Delta-Decoder", buttonText, headingFont};
+    "Label(28)", {120, 120, 1635, 345}, says::deltaHeading, buttonText, headingFont};
 } // namespace delta
 
 // Locomotive decoder, in pnlDigital.
 namespace digital {
-inline constexpr Frame encodeFrame{"frmDigital(1)", {5070, 510, 2505, 1455}, " codieren "};
+inline constexpr Frame encodeFrame{"frmDigital(1)", {5070, 510, 2505, 1455}, says::encode};
 // In encodeFrame.
 inline constexpr TextBox txtDigital{"txtDigital", {1290, 390, 675, 360}, 2};
-inline constexpr Label switchOnCaption{"Label(26)", {150, 930, 1035, 345}, "Switch ON", darkBlue};
-inline constexpr Label addressCaption{"Label(27)", {150, 420, 855, 315}, "Adresse", darkBlue};
+inline constexpr Label switchOnCaption{
+    "Label(26)", {150, 930, 1035, 345}, says::digitalSwitches, darkBlue};
+inline constexpr Label addressCaption{
+    "Label(27)", {150, 420, 855, 315}, says::digitalAddress, darkBlue};
 inline constexpr ResultLabel lblDelta{"lblDelta", {1290, 900, 1005, 345}, {}, headingFont, cyan};
 
-inline constexpr Frame decodeFrame{"frmDigital(0)", {150, 510, 4755, 1455}, " decodieren "};
+inline constexpr Frame decodeFrame{"frmDigital(0)", {150, 510, 4755, 1455}, says::decode};
 // In decodeFrame.
 inline constexpr std::array chkSwitchLok{
     CheckBox{"chkSwitchLok(1)", 1770, 600}, CheckBox{"chkSwitchLok(2)", 2040, 600},
@@ -260,20 +335,22 @@ inline constexpr ResultLabel lblAdresseLok{
     "lblAdresseLok", {210, 900, 1065, 345}, {}, resultFont, white};
 
 inline constexpr Label heading{
-    "Label(24)", {120, 120, 2025, 345}, "Digital-Decoder", buttonText, headingFont};
+    "Label(24)", {120, 120, 2025, 345}, says::digitalHeading, buttonText, headingFont};
 } // namespace digital
 
 // Accessory (turnout) decoder, in pnlWeichen.
 namespace weichen {
-inline constexpr Frame encodeFrame{"frmWeichen(1)", {5790, 510, 3045, 1455}, " codieren "};
+inline constexpr Frame encodeFrame{"frmWeichen(1)", {5790, 510, 3045, 1455}, says::encode};
 // In encodeFrame.
 inline constexpr TextBox txtWeichen{"txtWeichen", {1290, 390, 705, 360}, 0};
-inline constexpr Label addressCaption{"Label(29)", {150, 450, 855, 315}, "Adresse", darkBlue};
-inline constexpr Label switchOnCaption{"Label(25)", {150, 960, 1035, 345}, "Switch ON", darkBlue};
+inline constexpr Label addressCaption{
+    "Label(29)", {150, 450, 855, 315}, says::weichenAddress, darkBlue};
+inline constexpr Label switchOnCaption{
+    "Label(25)", {150, 960, 1035, 345}, says::weichenSwitches, darkBlue};
 inline constexpr ResultLabel lblWeichen{
     "lblWeichen", {1290, 960, 1485, 315}, {}, headingFont, cyan};
 
-inline constexpr Frame decodeFrame{"frmWeichen(0)", {150, 510, 5475, 1455}, " decodieren "};
+inline constexpr Frame decodeFrame{"frmWeichen(0)", {150, 510, 5475, 1455}, says::decode};
 // In decodeFrame.
 inline constexpr TextBox txtSwitchMA{"txtSwitchMA", {210, 390, 1050, 360}, 6};
 inline constexpr std::array chkSwitchMA{
@@ -301,7 +378,7 @@ inline constexpr std::array switchNumbers{
 };
 
 inline constexpr Label heading{
-    "Label(18)", {120, 120, 2235, 345}, "Weichen-Decoder", buttonText, headingFont};
+    "Label(18)", {120, 120, 2235, 345}, says::weichenHeading, buttonText, headingFont};
 } // namespace weichen
 
 } // namespace velmarit::layout

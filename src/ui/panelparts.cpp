@@ -3,24 +3,23 @@
 
 #include "ui/panelparts.h"
 
-#include <QLabel>
-
 namespace velmarit {
 
-SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame)
+SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame,
+                             const Texts &language)
 {
     SwitchBoxes boxes(rows.size() + 1, nullptr);
     for (std::size_t sw = 1; sw <= rows.size(); ++sw) {
         boxes[sw] = build(rows[sw - 1], frame);
-        boxes[sw]->setAccessibleName(QStringLiteral("Schalter %1").arg(sw));
+        boxes[sw]->setAccessibleName(filled(language.window.switch_, {{"n", QString::number(sw)}}));
     }
     return boxes;
 }
 
-void buildLabels(std::span<const layout::Label> rows, QWidget *container)
+void buildLabels(std::span<const layout::Label> rows, QWidget *container, const Texts &language)
 {
     for (const layout::Label &row : rows)
-        build(row, container);
+        build(row, container, language);
 }
 
 unsigned tickedBits(const SwitchBoxes &boxes)
@@ -30,16 +29,6 @@ unsigned tickedBits(const SwitchBoxes &boxes)
         if (boxes[sw]->isChecked())
             bits |= 1u << (sw - 1);
     return bits;
-}
-
-void describeDecodeHalf(const QString &decoderName, const QString &resultName,
-                        QLineEdit *switchNumbers, QLabel *fromTyped, QLabel *fromTicked)
-{
-    switchNumbers->setAccessibleName(decoderName + QStringLiteral(": Nummern der Schalter auf ON"));
-    fromTyped->setAccessibleDescription(resultName +
-                                        QStringLiteral(" aus den eingegebenen Schalternummern"));
-    fromTicked->setAccessibleDescription(resultName +
-                                         QStringLiteral(" aus den angekreuzten Schaltern"));
 }
 
 std::vector<QWidget *> panelFocusOrder(QLineEdit *switchNumbers, const SwitchBoxes &boxes,

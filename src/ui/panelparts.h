@@ -3,18 +3,18 @@
 
 #pragma once
 
+#include "language/qtexts.h"
 #include "ui/controlbuilder.h"
 #include "ui/keypressfilter.h"
 #include "ui/switchbox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QObject>
 
 #include <span>
 #include <string>
 #include <vector>
-
-class QLabel;
 
 // What the three decoder panels share: their rows of switch boxes, the
 // wiring of their handlers, the names a screen reader gives their decode
@@ -27,10 +27,11 @@ using SwitchBoxes = std::vector<SwitchBox *>;
 
 // The switch boxes show no caption of their own; the number above each is a
 // separate label that a screen reader does not connect to it, so each box
-// is named after its switch.
-SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame);
+// is named after its switch ("Schalter 3").
+SwitchBoxes buildSwitchBoxes(std::span<const layout::CheckBox> rows, QWidget *frame,
+                             const Texts &language);
 
-void buildLabels(std::span<const layout::Label> rows, QWidget *container);
+void buildLabels(std::span<const layout::Label> rows, QWidget *container, const Texts &language);
 
 // The ticked boxes as a switch pattern's bits: bit n-1 is switch n.
 unsigned tickedBits(const SwitchBoxes &boxes);
@@ -51,13 +52,18 @@ void connectKeyPress(Panel *panel, QLineEdit *box, void (Panel::*handler)(int &)
         new KeyPressFilter(box, [panel, handler](int &keyAscii) { (panel->*handler)(keyAscii); }));
 }
 
-// Names what a screen reader cannot read off the decode half: the
-// switch-number box of `decoderName` ("Delta-Decoder"), and the two results,
-// each a `resultName` ("Delta-Adresse"). A label's accessible name would
-// replace its shown text, which is the result itself, so the results get a
-// description instead.
-void describeDecodeHalf(const QString &decoderName, const QString &resultName,
-                        QLineEdit *switchNumbers, QLabel *fromTyped, QLabel *fromTicked);
+// Names what a screen reader cannot read off the decode half, in the texts
+// of the panel (texts.panels.Delta, ...): the switch-number box, and the two
+// results. A label's accessible name would replace its shown text, which is
+// the result itself, so the results get a description instead.
+template <class PanelTexts>
+void describeDecodeHalf(const PanelTexts &says, QLineEdit *switchNumbers, QLabel *fromTyped,
+                        QLabel *fromTicked)
+{
+    switchNumbers->setAccessibleName(toQString(says.typedName));
+    fromTyped->setAccessibleDescription(toQString(says.fromTyped));
+    fromTicked->setAccessibleDescription(toQString(says.fromTicked));
+}
 
 // A panel's tab order: the switch-number box, the switches, then the one
 // control of the encode half.

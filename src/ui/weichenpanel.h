@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "codes/resultwords.h"
 #include "ui/bevelpanel.h"
 #include "ui/panelparts.h"
 
@@ -24,7 +25,8 @@ class WeichenPanel : public BevelPanel
     Q_OBJECT
 
 public:
-    explicit WeichenPanel(QWidget *parent = nullptr);
+    // Speaks `language`, which outlives the panel.
+    explicit WeichenPanel(const Texts &language, QWidget *parent = nullptr);
 
     void chkSwitchMA_Click();
     void txtSwitchMA_Change();
@@ -42,6 +44,8 @@ private:
     SwitchBoxes m_chkSwitchMA;
     QLabel *m_lblAdresseMA = nullptr;
     QLabel *m_lblAnzeigeMA = nullptr;
+    // What the results say where they are no number.
+    ResultWords m_words;
 };
 
 } // namespace velmarit

@@ -64,27 +64,21 @@ const char *shownText(const ShownResult &shown)
     return result((shown.highlighted ? "1" : "0") + shown.text);
 }
 
-// A coding table as the page reads it: one line a record, fields apart by
-// tabs. The lines: the title; the note; the switch count and the heading of
-// the switch column; the headings left of the switches; those right of
-// them; then one line a row: its switch bits (bit n-1 is switch n), "1"
-// when it starts a group or else "0", the switches ON as words, its cells
-// left of the switches, then those right of them.
+// A coding table's cells as the page reads them; its title, note and
+// headings are the page's own texts. One line a record, fields apart by
+// tabs. The first line: the switch count, the number of cells left of the
+// switches and right of them; then one line a row: its switch bits (bit n-1
+// is switch n), "1" when it starts a group or else "0", the switches ON as
+// words, its cells left of the switches, then those right of them.
 std::string codingTableText(Decoder decoder)
 {
-    const CodingTable table = codingTable(decoder, g_words);
-    std::string out = table.title + '\n' + table.note + '\n' + std::to_string(table.switchCount) +
-                      '\t' + table.switches.heading + '\n';
-    const auto headings = [&out](const std::vector<TableColumn> &columns) {
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            out += (i ? "\t" : "") + columns[i].heading;
-        out += '\n';
-    };
-    headings(table.leading);
-    headings(table.trailing);
+    const CodingTable table = tableRows(decoder, g_words);
+    std::string out = std::to_string(table.switchCount) + '\t' +
+                      std::to_string(table.leading.size()) + '\t' +
+                      std::to_string(table.trailing.size()) + '\n';
     for (const TableRow &row : table.rows) {
         out += std::to_string(row.onSwitches) + '\t' + (row.startsGroup ? "1" : "0") + '\t' +
-               switchesOnText(row.onSwitches, table.switchCount, g_words);
+               switchesOnText(table, row);
         for (const std::string &cell : row.leading)
             out += '\t' + cell;
         for (const std::string &cell : row.trailing)

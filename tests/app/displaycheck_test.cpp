@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program started where no display answers: it must say in one German
-// line what is missing and end with status 1 before Qt can abort or wait for
-// ever. A platform named in QT_QPA_PLATFORM or with Qt's -platform option
+// The program started where no display answers: it must say in one line,
+// in the user's language (German unless the locale asks for English, Dutch
+// or French), what is missing and end with status 1 before Qt can abort or
+// wait for ever. A platform named in QT_QPA_PLATFORM or with Qt's -platform option
 // that needs no display starts as usual, and -display names the X server.
 // A parent that ignores SIGCHLD hands that on to the program, which must
 // judge a display all the same.
@@ -155,6 +156,27 @@ void DisplayCheckTest::start_data()
         << Variables{{"DISPLAY", x}, {"-display", silent}} << 1
         << prefix + "der X-Server an -display " + silent + givenUp << false;
 
+    // In the user's language.
+    QTest::newRow("nothing set, English")
+        << Variables{{"LANG", "en_GB.UTF-8"}} << 1
+        << "velmarit: No graphical display found: neither DISPLAY nor WAYLAND_DISPLAY is set."
+        << false;
+    QTest::newRow("neither answers, Dutch")
+        << Variables{{"LANGUAGE", "nl"}, {"DISPLAY", x}, {"WAYLAND_DISPLAY", "wayland-missing"}}
+        << 1
+        << "velmarit: Geen grafisch scherm gevonden: op DISPLAY=" + x +
+               " antwoordt geen X-server, en op WAYLAND_DISPLAY=wayland-missing antwoordt geen "
+               "Wayland-compositor."
+        << false;
+    QTest::newRow("Wayland named, none there, French")
+        << Variables{{"LC_ALL", "fr_FR.UTF-8"}, {"QT_QPA_PLATFORM", "wayland"}} << 1
+        << QString::fromUtf8("velmarit: Aucun affichage graphique trouv\u00e9\u00a0: aucun "
+                             "compositeur Wayland ne r\u00e9pond sur wayland-0 (WAYLAND_DISPLAY "
+                             "n'est pas d\u00e9fini).")
+        << false;
+    QTest::newRow("X server gone, Italian")
+        << Variables{{"LANG", "it_IT.UTF-8"}, {"DISPLAY", x}} << 1 << prefix + noX + "." << false;
+
     // With SIGCHLD ignored the probe's child is reaped by the kernel, and
     // its exit status is lost: the verdict must not depend on it, and a
     // server given up must still be given up.
@@ -174,7 +196,8 @@ void DisplayCheckTest::start()
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
-                             "XDG_SESSION_TYPE", "XDG_CONFIG_HOME"})
+                             "XDG_SESSION_TYPE", "XDG_CONFIG_HOME", "LANGUAGE", "LC_ALL",
+                             "LC_MESSAGES", "LANG"})
         environment.remove(name);
     environment.insert("HOME", m_dir.path());
     environment.insert("XDG_RUNTIME_DIR", m_dir.filePath("run"));

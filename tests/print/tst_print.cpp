@@ -9,10 +9,11 @@
 
 #include "sheets/pdffile.h"
 #include "print/printcommands.h"
-#include "translations/germanqttexts.h"
+#include "translations/qttexts.h"
 #include "shell/shell.h"
 #include "ui/frmvelmarit.h"
 #include "version/velmaritversion.h"
+#include "modalscript.h"
 #include "pdfwords.h"
 #include "windowcontrols.h"
 
@@ -47,57 +48,13 @@
 #include <sys/resource.h>
 
 using namespace velmarit;
+using velmarit::test::ModalScript;
 using velmarit::test::pdfPages;
 using velmarit::test::pdfText;
 using velmarit::test::pdfWords;
 using velmarit::test::Word;
 
 namespace {
-
-// Answers the modal windows that open, one after the other, each with its
-// step: a step runs once a modal window of its type is showing. It answers
-// from a timer and never waits itself, so the dialogs' own event loops end
-// in their order.
-class ModalScript : public QObject
-{
-public:
-    ModalScript()
-    {
-        connect(&m_timer, &QTimer::timeout, this, &ModalScript::poll);
-        m_timer.start(20);
-    }
-
-    template <class T> ModalScript &then(std::function<void(T *)> step)
-    {
-        m_steps.append([step](QWidget *widget) {
-            auto *typed = qobject_cast<T *>(widget);
-            if (typed == nullptr)
-                return false;
-            step(typed);
-            return true;
-        });
-        return *this;
-    }
-
-    bool done() const { return m_next == m_steps.size(); }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (done() || modal == nullptr || !modal->isVisible() || modal == m_answered)
-            return;
-        if (m_steps.at(m_next)(modal)) {
-            m_answered = modal;
-            ++m_next;
-        }
-    }
-
-    QTimer m_timer;
-    QList<std::function<bool(QWidget *)>> m_steps;
-    qsizetype m_next = 0;
-    QPointer<QWidget> m_answered;
-};
 
 // What a message box that was shown said; it is closed with its default.
 struct ShownBox
@@ -182,7 +139,7 @@ private:
 
 void TstPrint::initTestCase()
 {
-    QVERIFY2(installGermanQtTexts(), qPrintable(germanQtCatalogue()));
+    QVERIFY2(installQtTexts(texts::german), qPrintable(qtCatalogue(QStringLiteral("de"))));
 }
 
 std::unique_ptr<FrmVelmarit> TstPrint::makeWindow()
@@ -440,7 +397,7 @@ void TstPrint::pageRangePrintsOnlyThosePages()
     const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
     {
         QPdfWriter writer(pdf);
-        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading(), first,
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands().heading(), first,
                             last));
     }
     QStringList numbers;
@@ -524,7 +481,7 @@ void TstPrint::saveOffersTheChoiceAsFileType()
     QVERIFY(script.done());
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Velmarit-Codiertabellen.pdf"));
     QCOMPARE(QFileInfo(suggested).absolutePath(),
-             QFileInfo(PrintCommands::suggestedPdfPath()).absolutePath());
+             QFileInfo(PrintCommands().suggestedPdfPath()).absolutePath());
     QCOMPARE(pdfPages(pdf + QStringLiteral(".pdf")), 8);
     QCOMPARE(commands.choice(), TableChoice::MA);
 }
@@ -628,12 +585,12 @@ void TstPrint::otherPaperFitsEveryTable()
         QPdfWriter writer(pdf);
         writer.setResolution(600);
         QVERIFY(writer.setPageLayout(layout));
-        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands::heading()));
+        QVERIFY(paintSheets(writer, chosenTables(TableChoice::All), PrintCommands().heading()));
     }
     {
         QFile file(a4);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands::heading()));
+        file.write(*sheetsPdf(chosenTables(TableChoice::All), PrintCommands().heading()));
     }
     QSizeF pageSize;
     const auto pages = velmarit::test::wordsOfPages(pdf, &pageSize);

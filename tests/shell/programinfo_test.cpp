@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(const velmarit::Texts *)
+
 class ProgramInfoTest : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,8 @@ private slots:
     void builtVersion();
     void creditTexts();
     void infoBoxText();
+    void inEachLanguage_data();
+    void inEachLanguage();
 };
 
 namespace {
@@ -73,6 +77,59 @@ void ProgramInfoTest::infoBoxText()
     QVERIFY(odd.infoBoxText.endsWith("Copyright :     100%2 Muster\n\nmailto :           "
                                      "%5@example.org"));
     QCOMPARE(odd.creditText, QString("programmed by %1"));
+}
+
+void ProgramInfoTest::inEachLanguage_data()
+{
+    QTest::addColumn<const velmarit::Texts *>("language");
+    QTest::addColumn<QString>("release");
+    QTest::addColumn<QString>("credit");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("lastLine");
+    using namespace velmarit::texts;
+    QTest::newRow("German") << &de << "Rel. 2.0.3"
+                            << "programmed by Anna Beispiel"
+                            << QString::fromUtf8(" Info \u00fcber Velmarit")
+                            << "Programm:     Velmarit"
+                            << "mailto :           info@example.org";
+    QTest::newRow("English") << &en << "Rel. 2.0.3"
+                             << "programmed by Anna Beispiel"
+                             << " About Velmarit"
+                             << "Program:     Velmarit"
+                             << "mailto :           info@example.org";
+    QTest::newRow("Dutch") << &nl << "Rel. 2.0.3"
+                           << "gemaakt door Anna Beispiel"
+                           << " Over Velmarit"
+                           << "Programma:     Velmarit"
+                           << "mailto :           info@example.org";
+    QTest::newRow("French") << &fr << "Version 2.0.3"
+                            << QString::fromUtf8("programm\u00e9 par Anna Beispiel")
+                            << QString::fromUtf8(" \u00c0 propos de Velmarit")
+                            << QString::fromUtf8("Programme\u00a0:     Velmarit")
+                            << QString::fromUtf8("mailto\u00a0:           info@example.org");
+}
+
+// The information box, release and credit as the page says them in each
+// language, with the build's values.
+void ProgramInfoTest::inEachLanguage()
+{
+    QFETCH(const velmarit::Texts *, language);
+    QFETCH(QString, release);
+    QFETCH(QString, credit);
+    QFETCH(QString, title);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, lastLine);
+    const velmarit::ProgramInfo info = velmarit::makeProgramInfo(
+        "Velmarit", 2, 0, 3, "Anna Beispiel", "Jo", "info@example.org", *language);
+    QCOMPARE(info.releaseCaption, release);
+    QCOMPARE(info.creditText, credit);
+    QCOMPARE(info.creditHoverText, u' ' + credit + u' ');
+    QCOMPARE(info.infoBoxTitle, title);
+    const QStringList lines = info.infoBoxText.split(u'\n');
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.first(), firstLine);
+    QCOMPARE(lines.last(), lastLine);
 }
 
 QTEST_GUILESS_MAIN(ProgramInfoTest)

@@ -17,6 +17,12 @@
 [ -n "${VELMARIT_CHECKS_LOADED:-}" ] && return 0
 VELMARIT_CHECKS_LOADED=1
 
+# The programs speak the language the locale asks for. The tests read them
+# in German, the C locale's language, whatever locale the tester has; a
+# test of another language sets its own.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
+
 CHECKS_PASSED=0
 CHECKS_FAILED=0
 # Commands that add what they know to a failure's message (the X session

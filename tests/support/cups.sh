@@ -85,7 +85,7 @@ CONF
     privatecups_add_queue() {
         lpadmin -p velmarit-test -E -v "velmarittest:$PRIVATECUPS_JOBS" -m raw 2>"$1/lpadmin.log" &&
             lpadmin -d velmarit-test 2>>"$1/lpadmin.log" &&
-            [ "$(lpstat -d 2>&1)" = "system default destination: velmarit-test" ]
+            [ "$(LC_ALL=C.UTF-8 lpstat -d 2>&1)" = "system default destination: velmarit-test" ]
     }
     wait_for 100 privatecups_add_queue "$1" ||
         fail "no default queue: $(cat "$1/lpadmin.log"; lpstat -d 2>&1; tail -n 5 "$cups/log/error_log" 2>/dev/null)"

@@ -9,18 +9,33 @@
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 export WINEDEBUG=${WINEDEBUG:--all}
-# Wine turns Linux file names into Windows ones through the locale's
-# character set: in the C locale a folder named "Jürgen Müller" is lost.
-export LC_ALL=C.UTF-8
 # No prompts to download Mono or Gecko: Velmarit needs neither.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+# The locales the tests run Wine in, made beside the prefix: Wine gives a
+# program the user language of the locale it runs in (English in the C
+# locale), and the programs speak that language. The tests read German
+# unless VELMARIT_TEST_LOCALE names another locale ("fr_FR.UTF-8"). Wine
+# also turns Linux file names into Windows ones through the locale's
+# character set, which must be UTF-8 for a folder named "Jürgen Müller".
+VELMARIT_WINE_LOCALES=(de_DE en_US nl_NL fr_FR it_IT)
 
 ensure_wine_prefix() {
     : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
     export WINEPREFIX
     mkdir -p "$(dirname "$WINEPREFIX")"
+    export LOCPATH="$WINEPREFIX.locales"
     (
         flock 9
+        local locale
+        mkdir -p "$LOCPATH"
+        for locale in "${VELMARIT_WINE_LOCALES[@]}"; do
+            [ -d "$LOCPATH/$locale.UTF-8" ] ||
+                localedef -i "$locale" -f UTF-8 "$LOCPATH/$locale.UTF-8" >/dev/null 2>&1 ||
+                { echo "velmarit: could not make the locale $locale.UTF-8" >&2; exit 1; }
+        done
+        # Bash itself does not look in LOCPATH and would warn.
+        { export LC_ALL=${VELMARIT_TEST_LOCALE:-de_DE.UTF-8}; } 2>/dev/null
         if [ ! -f "$WINEPREFIX/.velmarit-ready" ]; then
             rm -rf "$WINEPREFIX"
             echo "velmarit: making the Wine prefix $WINEPREFIX (once)" >&2
@@ -37,7 +52,8 @@ ensure_wine_prefix() {
                 rm -f "$link" && mkdir -p "$link"
             fi
         done
-    ) 9>"$WINEPREFIX.lock"
+    ) 9>"$WINEPREFIX.lock" || return 1
+    { export LC_ALL=${VELMARIT_TEST_LOCALE:-de_DE.UTF-8}; } 2>/dev/null
     [ -f "$WINEPREFIX/.velmarit-ready" ] || {
         echo "velmarit: could not make the Wine prefix $WINEPREFIX" >&2
         return 1

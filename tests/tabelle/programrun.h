@@ -23,10 +23,24 @@ struct ProgramRun
     QString err;
 };
 
+// The system's environment with the language variables of `language` alone
+// ("LANG=fr_FR.UTF-8"), whatever the caller's locale is: the program
+// speaks the language they ask for.
+inline QProcessEnvironment environmentIn(const QStringList &language)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    for (const QString &variable : language)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    return environment;
+}
+
 struct RunSetup
 {
     QString outputFile{}; // standard output goes into this file instead
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The C locale's: German, as a caller that reads the German output asks.
+    QProcessEnvironment environment = environmentIn({QStringLiteral("LANG=C.UTF-8")});
     std::function<void()> childSetup{}; // runs in the child just before it starts the program
 };
 

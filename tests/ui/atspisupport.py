@@ -2,8 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What the screen-reader tests share: waiting for the program and its
-objects on the accessibility bus, and failing with a message."""
+objects on the accessibility bus, failing with a message, and the texts of
+the language the program speaks."""
 
+import json
+import pathlib
 import sys
 import time
 
@@ -30,6 +33,12 @@ def poll(what, probe):
         if time.monotonic() > deadline:
             fail(f"timed out waiting for {what}")
         time.sleep(0.1)
+
+
+def texts(lang):
+    """The program's texts in `lang`, from the file it was built from."""
+    folder = pathlib.Path(__file__).resolve().parents[2] / "texts"
+    return json.loads((folder / f"{lang}.json").read_text(encoding="utf-8"))
 
 
 def find_app(pid):

@@ -6,9 +6,10 @@
 Opens the menu the ways a user does (right mouse button on the window
 background, the Menu key on a check box, Shift+F10 on the list), learns of it
 as a screen reader does, from the "showing" event of its popup menu, and
-reads its entries. Exits non-zero with a message on the first difference.
+reads its entries, in the program's language. Exits non-zero with a message
+on the first difference.
 
-Usage: python3 contextmenu_atspi.py PID WINDOW-ID
+Usage: python3 contextmenu_atspi.py PID WINDOW-ID LANG
 """
 
 import subprocess
@@ -17,14 +18,18 @@ import time
 
 import pyatspi
 
-from atspisupport import TIMEOUT, fail, find_app, poll
+from atspisupport import TIMEOUT, fail, find_app, poll, texts
 from gi.repository import GLib
 
+SAYS = texts(sys.argv[3])
+# The information box's title, as the program fills it in.
+INFO_TITLE = SAYS["info"]["title"].replace("{product}", "Velmarit")
+# (name, has the shortcut Ctrl+P): each entry opens a dialog, and says so.
 ENTRIES = [
-    ("Codiertabellen drucken…", True),  # (name, has the shortcut Ctrl+P)
-    ("Druckvorschau…", False),
-    ("Als PDF speichern…", False),
-    ("Info über Velmarit…", False),
+    (SAYS["printing"]["print"] + "…", True),
+    (SAYS["printing"]["preview"] + "…", False),
+    (SAYS["printing"]["savePdf"] + "…", False),
+    (INFO_TITLE.strip() + "…", False),
 ]
 
 
@@ -108,14 +113,14 @@ def main():
     )
     close_menu()
 
-    focus(pyatspi.ROLE_CHECK_BOX, "Schalter 1")
+    focus(pyatspi.ROLE_CHECK_BOX, SAYS["window"]["switch"].replace("{n}", "1"))
     read_menu(
         "Menu key on a check box",
         menu_shown_by("Menu key", lambda: xdotool("key", "--clearmodifiers", "Menu")),
     )
     close_menu()
 
-    focus(pyatspi.ROLE_LIST, "Delta-Decoder: Adressen und ihre Schalter auf ON")
+    focus(pyatspi.ROLE_LIST, SAYS["panels"]["Delta"]["list"])
     entries = read_menu(
         "Shift+F10 on the list",
         menu_shown_by("Shift+F10", lambda: xdotool("key", "--clearmodifiers", "shift+F10")),
@@ -128,7 +133,7 @@ def main():
     box = poll(
         "the information box",
         lambda: next(
-            (w for w in app if w is not None and w.name == " Info über Velmarit"),
+            (w for w in app if w is not None and w.name == INFO_TITLE),
             None,
         ),
     )

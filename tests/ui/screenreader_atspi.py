@@ -6,9 +6,10 @@
 Finds the running program on the accessibility bus, checks what each result
 label is called when empty and when it shows a result, and drives the inputs
 through AT-SPI itself (editable text, check-box actions), as assistive
-technology would. Exits non-zero with a message on the first difference.
+technology would; every name and description is the one of the program's
+language. Exits non-zero with a message on the first difference.
 
-Usage: python3 screenreader_atspi.py PID
+Usage: python3 screenreader_atspi.py PID LANG
 """
 
 import sys
@@ -16,7 +17,7 @@ import time
 
 import pyatspi
 
-from atspisupport import TIMEOUT, fail, find_app, poll
+from atspisupport import TIMEOUT, fail, find_app, poll, texts
 
 def descendant(root, what, predicate):
     return poll(what, lambda: pyatspi.findDescendant(root, predicate))
@@ -48,32 +49,28 @@ def toggle(check_box):
     fail(f"check box {check_box.name!r} offers no toggle action: {names}")
 
 
-# The result labels by the description they carry; the empty ones at start.
-LOK_TYPED = "Lok-Adresse aus den eingegebenen Schalternummern"
-LOK_TICKED = "Lok-Adresse aus den angekreuzten Schaltern"
-LOK_ENCODED = "Schalter auf ON für die eingegebene Lok-Adresse"
-MA_TYPED = "Weichenadresse aus den eingegebenen Schalternummern"
-MA_TICKED = "Weichenadresse aus den angekreuzten Schaltern"
-MA_ENCODED = "Schalter auf ON für die eingegebene Weichenadresse"
-DELTA_TYPED = "Delta-Adresse aus den eingegebenen Schalternummern"
-
-# (label, input: a text box's name or "tick N" for switch N beside the label,
-#  text to enter, name expected afterwards)
-STEPS = [
-    (LOK_TYPED, "Digital-Decoder: Nummern der Schalter auf ON", "1", "78"),
-    (LOK_TICKED, "tick 1", None, "78"),
-    (LOK_ENCODED, "Digital-Decoder: Adresse", "-1", ""),
-    (MA_TYPED, "Weichen-Decoder: Nummern der Schalter auf ON", "2357", "04"),
-    (MA_TICKED, "tick 7", None, "104"),
-    (MA_ENCODED, "Weichen-Decoder: Weichenadresse", "12", " 1 4 5 7"),
-    (MA_ENCODED, "Weichen-Decoder: Weichenadresse", "-99999", ""),
-    (DELTA_TYPED, "Delta-Decoder: Nummern der Schalter auf ON", "1", "78"),
-]
-EMPTY_AT_START = [LOK_TYPED, LOK_TICKED, LOK_ENCODED, MA_TYPED, MA_TICKED, MA_ENCODED]
+# (label's description, input: a text box's name or "tick N" for switch N
+#  beside the label, text to enter, name expected afterwards), and the
+# labels that are empty at start, in the texts of a language.
+def steps(says):
+    lok, ma, delta = says["panels"]["Digital"], says["panels"]["Weichen"], says["panels"]["Delta"]
+    return [
+        (lok["fromTyped"], lok["typedName"], "1", "78"),
+        (lok["fromTicked"], "tick 1", None, "78"),
+        (lok["switchList"], lok["addressName"], "-1", ""),
+        (ma["fromTyped"], ma["typedName"], "2357", "04"),
+        (ma["fromTicked"], "tick 7", None, "104"),
+        (ma["switchList"], ma["addressName"], "12", " 1 4 5 7"),
+        (ma["switchList"], ma["addressName"], "-99999", ""),
+        (delta["fromTyped"], delta["typedName"], "1", "78"),
+    ], [lok["fromTyped"], lok["fromTicked"], lok["switchList"], ma["fromTyped"],
+        ma["fromTicked"], ma["switchList"]]
 
 
 def main():
     app = find_app(int(sys.argv[1]))
+    says = texts(sys.argv[2])
+    steps_of_language, empty_at_start = steps(says)
 
     def label(description):
         return descendant(
@@ -82,17 +79,17 @@ def main():
             lambda o: o.getRole() == pyatspi.ROLE_LABEL and o.description == description,
         )
 
-    for description in EMPTY_AT_START:
+    for description in empty_at_start:
         result = label(description)
         frame = result.parent.name
         if result.name == frame:
             fail(f"the empty result {description!r} is read as its frame {frame!r}")
         expect_name(result, "", f"empty result {description!r} at start")
 
-    for description, source, text, expected in STEPS:
+    for description, source, text, expected in steps_of_language:
         result = label(description)
         if source.startswith("tick "):
-            switch = "Schalter " + source.split()[1]
+            switch = says["window"]["switch"].replace("{n}", source.split()[1])
             box = poll(
                 f"{switch} beside {description!r}",
                 lambda: next(

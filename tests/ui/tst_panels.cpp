@@ -4,6 +4,7 @@
 // The three decoder panels as a user drives them: typed keys, clicks on the
 // switch boxes, pasting, and the key filters of the switch-number boxes.
 
+#include "language/qtexts.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"
 
@@ -136,6 +137,8 @@ private slots:
     void deltaList();
     void creationOrder_data();
     void creationOrder();
+    void resultWordsOfEachLanguage_data();
+    void resultWordsOfEachLanguage();
 };
 
 void TestPanels::decodeSequences_data()
@@ -826,6 +829,57 @@ void TestPanels::creationOrder()
         if (child->isWidgetType())
             names << child->objectName();
     QCOMPARE(names, children);
+}
+
+// Where a result is a word, it is the window's language's; the highlight
+// stays the rule's, whatever the word.
+void TestPanels::resultWordsOfEachLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text"); // typed; a check box is ticked
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("invalid"); // else the analog word
+    QTest::addColumn<bool>("highlighted");
+    for (const velmarit::Texts *language : velmarit::texts::languages) {
+        const QString lang = velmarit::toQString(language->lang);
+        const auto row = [&lang](const char *what, const char *input, const char *text,
+                                 const char *label, bool invalid, bool highlighted) {
+            QTest::addRow("%s, %s", qPrintable(lang), what)
+                << lang << QString(input) << QString(text) << QString(label) << invalid
+                << highlighted;
+        };
+        row("locomotive, typed pair", "txtSwitchLok", "12", "lblAdresseLok", true, true);
+        row("turnout, switch 2 alone", "chkSwitchMA(2)", "", "lblAnzeigeMA", true, true);
+        row("locomotive, address 0", "txtDigital", "0", "lblDelta", true, false);
+        row("Delta, no switch typed", "txtSwitchLokDelta", "9", "lblAdresseLokDelta", false, false);
+        row("turnout, switch 10 alone", "txtSwitchMA", "0", "lblAdresseMA", true, true);
+        row("turnout, address 257", "txtWeichen", "257", "lblWeichen", true, false);
+    }
+}
+
+void TestPanels::resultWordsOfEachLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QString, label);
+    QFETCH(bool, invalid);
+    QFETCH(bool, highlighted);
+    const velmarit::Texts *language = nullptr;
+    for (const velmarit::Texts *each : velmarit::texts::languages)
+        if (velmarit::toQString(each->lang) == lang)
+            language = each;
+    QVERIFY(language);
+    FrmVelmarit window(*language);
+    if (auto *box = window.findChild<QCheckBox *>(input))
+        box->click();
+    else
+        velmarit::testing::namedChild<QLineEdit>(window, input)->setText(text);
+    const auto *result = velmarit::testing::namedChild<QLabel>(window, label);
+    const auto &words = language->library.words;
+    QCOMPARE(result->text(), velmarit::toQString(invalid ? words.invalid : words.analog));
+    QCOMPARE(look(result) == QStringLiteral("highlight"), highlighted);
 }
 
 QTEST_MAIN(TestPanels)

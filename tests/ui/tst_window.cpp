@@ -3,8 +3,13 @@
 
 // The window as it is first shown: each kind of control with its face,
 // colours and initial text; how the controls stand to each other; the focus
-// order; the icon; and which clicks on the window mean something.
+// order; the icon; and which clicks on the window mean something. In every
+// language: its texts, read as a screen reader reads them too, and each
+// within the room its control has.
 
+#include "germanwords.h"
+#include "language/qtexts.h"
+#include "shell/programinfo.h"
 #include "ui/frmvelmarit.h"
 #include "windowcontrols.h"
 
@@ -15,15 +20,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
 #include <utility>
 
+using velmarit::filled;
 using velmarit::FrmVelmarit;
+using velmarit::Texts;
+using velmarit::toQString;
 using velmarit::testing::namedChild;
 using velmarit::testing::WindowControls;
+
+Q_DECLARE_METATYPE(const Texts *)
 
 namespace {
 
@@ -183,6 +194,10 @@ private slots:
     void backgroundDoubleClick();
     void copyrightClick();
     void closingIsAnnounced();
+    void speaksItsLanguage_data();
+    void speaksItsLanguage();
+    void textsFit_data();
+    void textsFit();
 };
 
 void TestWindow::looks_data()
@@ -915,6 +930,186 @@ void TestWindow::decodeFramesShareOneArrangement()
         QVERIFY2(f.switchResult->x() <= first->x() &&
                      last->geometry().right() <= f.switchResult->geometry().right(),
                  qPrintable(name));
+    }
+}
+
+namespace {
+
+// A row for each language there are texts for.
+void languageRows()
+{
+    QTest::addColumn<const Texts *>("language");
+    for (const Texts *language : velmarit::texts::languages)
+        QTest::newRow(language->lang.data()) << language;
+}
+
+QString accessible(QObject *o, QAccessible::Text which)
+{
+    return QAccessible::queryAccessibleInterface(o)->text(which);
+}
+
+// Everything the window tells a user or a screen reader: its title, the
+// text of every label, frame and list item, the accessible names and
+// descriptions, and its context menu.
+QStringList everythingSaid(FrmVelmarit &window)
+{
+    QStringList said{window.windowTitle()};
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        said << accessible(widget, QAccessible::Name)
+             << accessible(widget, QAccessible::Description);
+        if (const auto *label = qobject_cast<QLabel *>(widget))
+            said << label->text() << label->toolTip();
+        if (const auto *frame = qobject_cast<QGroupBox *>(widget))
+            said << frame->title();
+    }
+    const auto *list = WindowControls(window).lstDelta;
+    for (int row = 0; row < list->count(); ++row)
+        said << list->item(row)->text();
+    for (const QAction *action : window.contextMenu()->actions())
+        said << action->text();
+    return said;
+}
+
+} // namespace
+
+// Every caption, result word, name for a screen reader and menu entry is
+// the language's text; a language other than German says no German word.
+void TestWindow::speaksItsLanguage_data()
+{
+    languageRows();
+}
+
+void TestWindow::speaksItsLanguage()
+{
+    QFETCH(const Texts *, language);
+    const Texts &t = *language;
+    FrmVelmarit window(t);
+    const WindowControls w(window);
+    const auto text = [&window](const char *name) {
+        return namedChild<QLabel>(window, QString::fromLatin1(name))->text();
+    };
+    const auto title = [&window](const char *name) {
+        return namedChild<QGroupBox>(window, QString::fromLatin1(name))->title();
+    };
+
+    QCOMPARE(window.windowTitle(), toQString(t.window.title));
+    QCOMPARE(text("Label(28)"), toQString(t.panels.Delta.heading));
+    QCOMPARE(text("Label(24)"), toQString(t.panels.Digital.heading));
+    QCOMPARE(text("Label(18)"), toQString(t.panels.Weichen.heading));
+    for (const char *frame : {"frmDelta(0)", "frmDigital(0)", "frmWeichen(0)"})
+        QCOMPARE(title(frame), toQString(t.frames.decode));
+    for (const char *frame : {"frmDelta(1)", "frmDigital(1)", "frmWeichen(1)"})
+        QCOMPARE(title(frame), toQString(t.frames.encode));
+    QCOMPARE(text("Label(19)"), toQString(t.panels.Delta.listHead));
+    QCOMPARE(text("Label(27)"), toQString(t.panels.Digital.addressLabel));
+    QCOMPARE(text("Label(26)"), toQString(t.panels.Digital.switchListCaption));
+    QCOMPARE(text("Label(29)"), toQString(t.panels.Weichen.addressLabel));
+    QCOMPARE(text("Label(25)"), toQString(t.panels.Weichen.switchListCaption));
+    QCOMPARE(w.lblCopyright->text(), filled(t.page.credit, {{"author", QString()}}));
+    QCOMPARE(w.lblAnzeigeLokDelta->text(), toQString(t.library.words.analog));
+
+    for (QCheckBox *box : window.findChildren<QCheckBox *>()) {
+        const QString number = box->objectName().section(u'(', 1).chopped(1);
+        QCOMPARE(accessible(box, QAccessible::Name), filled(t.window.switch_, {{"n", number}}));
+    }
+    const std::pair<QWidget *, std::string_view> names[] = {
+        {w.txtSwitchLokDelta, t.panels.Delta.typedName},
+        {w.txtSwitchLok, t.panels.Digital.typedName},
+        {w.txtSwitchMA, t.panels.Weichen.typedName},
+        {w.txtDigital, t.panels.Digital.addressName},
+        {w.txtWeichen, t.panels.Weichen.addressName},
+        {w.lstDelta, t.panels.Delta.list}};
+    for (const auto &[widget, name] : names)
+        QCOMPARE(accessible(widget, QAccessible::Name), toQString(name));
+    const std::pair<QLabel *, std::string_view> descriptions[] = {
+        {w.lblAdresseLokDelta, t.panels.Delta.fromTyped},
+        {w.lblAnzeigeLokDelta, t.panels.Delta.fromTicked},
+        {w.lblAdresseLok, t.panels.Digital.fromTyped},
+        {w.lblAnzeigeLok, t.panels.Digital.fromTicked},
+        {w.lblDelta, t.panels.Digital.switchList},
+        {w.lblAdresseMA, t.panels.Weichen.fromTyped},
+        {w.lblAnzeigeMA, t.panels.Weichen.fromTicked},
+        {w.lblWeichen, t.panels.Weichen.switchList}};
+    for (const auto &[label, description] : descriptions)
+        QCOMPARE(accessible(label, QAccessible::Description), toQString(description));
+
+    QStringList menu;
+    for (const QAction *action : window.contextMenu()->actions())
+        menu << action->text();
+    const QString info = filled(t.info.title, {{"product", QStringLiteral("Velmarit")}}).trimmed();
+    QCOMPARE(menu,
+             (QStringList{toQString(t.printing.print) + u'…', toQString(t.printing.preview) + u'…',
+                          toQString(t.printing.savePdf) + u'…', QString(), info + u'…'}));
+
+    // The words of results too: invalid switches, an address out of range.
+    w.txtSwitchLok->setText(QStringLiteral("12"));
+    w.txtWeichen->setText(QStringLiteral("300"));
+    QCOMPARE(w.lblAdresseLok->text(), toQString(t.library.words.invalid));
+    QCOMPARE(w.lblWeichen->text(), toQString(t.library.words.invalid));
+    const QString lang = toQString(t.lang);
+    QCOMPARE(velmarit::test::germanWordsIn(everythingSaid(window), lang), QString());
+}
+
+// At 96 dpi, and at 200 % (the same test with QT_SCALE_FACTOR=2), every text
+// a control can show is as wide as its control's room at most: the
+// captions, each result word where it can stand, the release and credit
+// captions the load step writes, and the Delta list's rows under their
+// heading.
+void TestWindow::textsFit_data()
+{
+    languageRows();
+}
+
+void TestWindow::textsFit()
+{
+    QFETCH(const Texts *, language);
+    const Texts &t = *language;
+    FrmVelmarit window(t);
+    const WindowControls w(window);
+    const velmarit::ProgramInfo info = velmarit::programInfo(t);
+    window.showRelease(info.releaseCaption);
+    window.showCredit(info.creditText, info.creditHoverText);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QStringList words{toQString(t.library.words.invalid), toQString(t.library.words.analog)};
+    const QList<const QLabel *> results{w.lblAdresseLokDelta, w.lblAnzeigeLokDelta, w.lblAdresseLok,
+                                        w.lblAnzeigeLok,      w.lblAdresseMA,       w.lblAnzeigeMA,
+                                        w.lblDelta,           w.lblWeichen};
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        QStringList shown{label->text()};
+        if (results.contains(label))
+            shown << words;
+        for (const QString &text : std::as_const(shown)) {
+            const int width = label->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(width <= label->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1: \"%2\" is %3 px, its room %4 px")
+                                    .arg(label->objectName(), text)
+                                    .arg(width)
+                                    .arg(label->contentsRect().width())));
+        }
+    }
+    // A frame's caption stands in its top border, a little way in from
+    // either end.
+    for (const QGroupBox *frame : window.findChildren<QGroupBox *>()) {
+        const int width = frame->fontMetrics().horizontalAdvance(frame->title());
+        QVERIFY2(width <= frame->width() - 2 * 6,
+                 qPrintable(frame->objectName() + QStringLiteral(": ") + frame->title()));
+    }
+    // The list's rows: the address before the column its heading names, the
+    // switches from there to the list's edge.
+    const QString heading = w.lstDeltaHeading->text();
+    const QRegularExpression secondColumn(QStringLiteral("^\\S+\\s+"));
+    const int column =
+        w.lstDeltaHeading->fontMetrics().horizontalAdvance(secondColumn.match(heading).captured());
+    QVERIFY(column > 0);
+    for (int row = 0; row < w.lstDelta->count(); ++row) {
+        const QStringList cells = w.lstDelta->item(row)->text().split(u'\t');
+        const QRect item = w.lstDelta->visualItemRect(w.lstDelta->item(row));
+        QVERIFY(w.lstDelta->fontMetrics().horizontalAdvance(cells.at(0)) < column);
+        QVERIFY2(item.left() + column + w.lstDelta->fontMetrics().horizontalAdvance(cells.at(1)) <=
+                     w.lstDelta->viewport()->width(),
+                 qPrintable(cells.join(u' ')));
     }
 }
 

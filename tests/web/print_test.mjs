@@ -14,7 +14,9 @@ import { execFileSync } from 'node:child_process';
 import { rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { serve } from './server.mjs';
-import { launch, nativeAnswers, options, ready, scratchFolder } from './support.mjs';
+import {
+  launch, nativeAnswers, options, panelOf, ready, scratchFolder, texts,
+} from './support.mjs';
 
 const opts = options();
 const native = nativeAnswers(opts.expected);
@@ -43,7 +45,8 @@ test('the printed tables read row by row as the native tables', async () => {
     // stand two or more blanks apart.
     let at = 0;
     for (const decoder of native.decoders) {
-      const { title, rows } = native.tables[decoder];
+      const { rows } = native.tables[decoder];
+      const { title } = texts(opts.root).library.tables[panelOf(decoder).name];
       at = lines.indexOf(title, at);
       assert.ok(at >= 0, `title ${title}`);
       for (const row of rows) {

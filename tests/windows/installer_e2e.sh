@@ -17,18 +17,22 @@
 # install into a folder that already holds files, without the desktop
 # shortcut (/NODESKTOP), whose uninstall leaves the user's files and the
 # user's own desktop "Velmarit.lnk" exactly as they were; a folder holding
-# another program's uninstaller is refused.
+# another program's uninstaller is refused. Last, the user's language: the
+# installer's texts in the Windows display language it has (French, Dutch,
+# English, German), German for any other, also when silent; an install made
+# in one language upgraded and uninstalled in another.
 #
-# Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION
+# Usage: installer_e2e.sh SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION TEXTS-DIR
 set -uo pipefail
 
-usage="usage: $0 SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION"
+usage="usage: $0 SETUP.exe ZIP VERSION PUBLISHER LATER-SETUP.exe LATER-VERSION TEXTS-DIR"
 setup=${1:?$usage}
 zip=${2:?$usage}
 version=${3:?$usage}
 publisher=${4:?$usage}
 later_setup=${5:?$usage}
 later_version=${6:?$usage}
+texts=${7:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/wine.sh"
 ensure_wine_prefix || exit 1
@@ -79,29 +83,9 @@ entry_is() {
     [ "${got,,}" = "${3,,}" ]
 }
 
-# Where a .lnk points: the local base path of its LinkInfo (MS-SHLLINK).
-link_target() {
-    /usr/bin/python3 - "$1" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-flags = struct.unpack_from("<I", data, 0x14)[0]
-offset = 0x4C
-if flags & 0x1:  # HasLinkTargetIDList
-    offset += 2 + struct.unpack_from("<H", data, offset)[0]
-if not flags & 0x2:  # HasLinkInfo
-    sys.exit(1)
-header_size, _, _, base = struct.unpack_from("<IIII", data, offset + 4)
-if header_size >= 0x24:  # with the Unicode form of the path
-    start = offset + struct.unpack_from("<I", data, offset + 28)[0]
-    end = start
-    while data[end:end + 2] != b"\0\0":
-        end += 2
-    print(data[start:end].decode("utf-16-le"))
-else:
-    start = offset + base
-    print(data[start:data.index(b"\0", start)].decode("latin-1"))
-PY
-}
+# Where a .lnk points, and its description.
+link_target() { /usr/bin/python3 "$here/readback.py" target "$1"; }
+link_description() { /usr/bin/python3 "$here/readback.py" description "$1"; }
 
 run_silently() {
     wine "$@" >/dev/null 2>&1
@@ -337,5 +321,75 @@ refused() { ! run_setup_into "$setup" "$other" /NODESKTOP; }
 check "the installer refuses a folder with another program's uninstaller" refused
 check "and leaves that folder as it was" diff -r "$work/other" "$other"
 check "and makes no entry" no_entries
+
+# --- the user's language. Wine takes the Windows display language from the
+# locale a program starts in, which glibc must know: a locale folder of the
+# test's own. Each install goes over the one before, made in another
+# language, and the last is uninstalled in yet another: the names of files,
+# shortcuts and entry are the same in every language.
+locales="$work/locales"
+mkdir -p "$locales"
+# Exported once, so that bash finds the locales too when a command is given
+# one (C.UTF-8, the rest of the test's, is built into glibc).
+export LOCPATH="$locales"
+# LOCALE|the language of texts/ the installer is to speak there
+languages=(
+    "fr_FR|fr"
+    "en_GB|en"
+    "de_DE|de"
+    "it_IT|de"  # a language the installer does not have: German
+    "nl_NL|nl"  # the later version, an upgrade in another language
+)
+in_locale() {
+    local locale=$1.UTF-8
+    shift
+    [ -d "$locales/$locale" ] || localedef -i "${locale%.*}" -f UTF-8 "$locales/$locale" 2>/dev/null
+    [ -d "$locales/$locale" ] || { echo "no locale $locale" >&2; return 1; }
+    LC_ALL=$locale "$@"
+}
+# The entry's Comments, as Unicode (reg query writes the console's code page).
+entry_comments() {
+    rm -f "$work/entry.reg"
+    wine reg export "$key" "$(win_path "$work/entry.reg")" /y >/dev/null 2>&1 &&
+        /usr/bin/python3 "$here/readback.py" value "$work/entry.reg" Comments
+}
+# Whether the entry and both shortcuts describe Velmarit in language $1.
+speaks() {
+    local want link
+    want=$(/usr/bin/python3 "$here/readback.py" text "$texts" "$1" desktop.comment) || return 1
+    [ "$(entry_comments)" = "$want" ] || return 1
+    for link in "$start_menu_link" "$desktop_link"; do
+        [ "$(link_description "$link")" = "$want" ] || return 1
+    done
+}
+previous=
+for case in "${languages[@]}"; do
+    locale=${case%%|*}
+    lang=${case#*|}
+    installer=$setup installed=$version
+    if [ "$case" = "${languages[-1]}" ]; then
+        installer=$later_setup installed=$later_version
+    fi
+    check "$locale: the silent install of $installed${previous:+ over the $previous one} ends with status 0" \
+        in_locale "$locale" run_silently "$installer" /S
+    check "$locale: the entry and the shortcuts speak '$lang'" speaks "$lang"
+    check "$locale: one entry, of $installed" \
+        test "$(velmarit_entries | grep -c .)" -eq 1 -a "$(reg_value DisplayVersion)" = "$installed"
+    check "$locale: both shortcuts start that copy" links_point_to "$exe_windows"
+    previous=$locale
+done
+check "fr_FR: uninstalling the $previous install ends with status 0" in_locale fr_FR run_quiet_uninstall
+check "fr_FR: and leaves nothing of it" \
+    test ! -e "$install_dir" -a ! -e "$start_menu_link" -a ! -e "$desktop_link"
+check "fr_FR: and no entry" no_entries
+
+# The pages themselves: the title of a French installer's window is NSIS's
+# French one.
+(in_locale fr_FR wine "$setup" >/dev/null 2>&1 &)
+window=$(xsession_wait_window --name '^Installation de Velmarit ' --timeout 300)
+check "the French installer's window is titled in French ('$(xdotool getwindowname "$window" 2>/dev/null)')" \
+    test -n "$window"
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
 
 checks_done "installer under Wine"

@@ -6,8 +6,8 @@
 # it one when its output is a terminal, so it runs under script(1), started
 # from a Windows prompt (cmd /c) that shares the console with it, as a user
 # at a prompt does. The
-# German text must come through the console's Unicode interface unharmed
-# (umlauts, quotation marks), form feeds turned into empty lines, and
+# text must come through the console's Unicode interface unharmed (umlauts,
+# accents, quotation marks, guillemets), form feeds turned into empty lines, and
 # otherwise the Linux build's text: standard output and error together.
 #
 # Usage: tabelle_console.sh LINUX-PROGRAM WINDOWS-PROGRAM.exe [ARGS...]
@@ -34,7 +34,7 @@ tr '\f' '\n' <"$work/linux" >"$work/expected"
 # The help's usage line names the program as started, and Qt on Windows
 # also offers "-?" for help.
 for f in "$work/seen" "$work/expected"; do
-    sed -i '1s/^\(Aufruf: \).* \(\[Optionen\]\)/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
+    sed -i '1s/^\([^:]*: *\).* \(\[[^]]*\] \[[^]]*\]\)$/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
 done
 
 if ! cmp -s "$work/expected" "$work/seen"; then
@@ -42,4 +42,4 @@ if ! cmp -s "$work/expected" "$work/seen"; then
     diff "$work/expected" "$work/seen" | head -n 10 >&2
     exit 1
 fi
-echo "velmarit-tabelle $* in a console: as on Linux ($(grep -c '[äöüÄÖÜß„“]' "$work/seen") lines with umlauts or quotes)"
+echo "velmarit-tabelle $* in a console: as on Linux ($(grep -c '[äöüÄÖÜßéèà„“«»]' "$work/seen") lines with umlauts, accents or quotes)"

@@ -56,7 +56,7 @@ for stream in out err; do
     sed 's/\r$//' "$file.body" >"$file.unix"
     if [ "$help" = yes ]; then
         for f in "$file.unix" "$work/linux.$stream"; do
-            sed -i '1s/^\(Aufruf: \).* \(\[Optionen\]\)/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
+            sed -i '1s/^\([^:]*: *\).* \(\[[^]]*\] \[[^]]*\]\)$/\1PROGRAMM \2/; s/-?, -h, --help/-h, --help/; s/  */ /g' "$f"
         done
     fi
     if ! cmp -s "$work/linux.$stream" "$file.unix"; then

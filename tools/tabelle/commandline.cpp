@@ -3,6 +3,8 @@
 
 #include "commandline.h"
 
+#include "language/qtexts.h"
+
 #include <algorithm>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -21,47 +23,40 @@ Request usageError(const QString &message)
 
 // The parser names unknown options without their dashes; they are shown as
 // typed, so that the user finds them on the line.
-QString unknownOptionsMessage(const QStringList &names)
+QString unknownOptionsMessage(const QStringList &names, const Texts::TabelleTexts &says)
 {
     QStringList shown;
-    for (const QString &name : names)
-        shown.append(QStringLiteral("„%1%2“").arg(name.size() == 1 ? u"-" : u"--", name));
-    return (names.size() == 1 ? QStringLiteral("Unbekannte Option %1.")
-                              : QStringLiteral("Unbekannte Optionen %1."))
-        .arg(shown.join(QStringLiteral(", ")));
+    for (const QString &name : names) {
+        shown.append(filled(
+            says.quoted,
+            {{"text", (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name}}));
+    }
+    return filled(names.size() == 1 ? says.unknownOption : says.unknownOptions,
+                  {{"options", shown.join(QStringLiteral(", "))}});
 }
 
 } // namespace
 
-Request parseRequest(const QStringList &arguments)
+Request parseRequest(const QStringList &arguments, const Texts &language)
 {
+    const auto &says = language.tabelle;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Gibt die Codiertabellen der DIP-Schalter aus: Lok-Adressen 1 bis 80, die 15\n"
-        "Delta-Adressen und die Weichenadressen 1 bis 256. Ohne Angabe einer Tabelle\n"
-        "werden alle drei ausgegeben. Der Text passt je Seite auf ein A4-Blatt; die\n"
-        "Seiten sind durch Seitenvorschübe getrennt. Mit --pdf entsteht stattdessen\n"
-        "ein PDF, das in jeder Zeile den Schalterblock zeigt (Hebel oben = ON)."));
+    parser.setApplicationDescription(toQString(says.description));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption csvOption(
-        QStringLiteral("csv"),
-        QStringLiteral("CSV (durch Komma getrennt) für Tabellenkalkulationen statt Text zum "
-                       "Drucken."));
+    const QCommandLineOption csvOption(QStringLiteral("csv"), toQString(says.csv));
     parser.addOption(csvOption);
-    const QCommandLineOption pdfOption(
-        pdfOptionName,
-        QStringLiteral("Die Tabellen als PDF (A4, mit Bild des Schalterblocks je Zeile) in die "
-                       "Datei <datei> schreiben statt Text auszugeben."),
-        QStringLiteral("datei"));
+    const QString file = toQString(says.file);
+    const QCommandLineOption pdfOption(pdfOptionName, filled(says.pdf, {{"file", file}}), file);
     parser.addOption(pdfOption);
-    parser.addPositionalArgument(QStringLiteral("tabelle"),
-                                 QStringLiteral("Nur diese Tabelle(n): lok, delta, weichen."),
-                                 QStringLiteral("[tabelle...]"));
+    const QString table = toQString(says.table);
+    parser.addPositionalArgument(table, toQString(says.onlyTables),
+                                 QStringLiteral("[%1...]").arg(table));
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return usageError(unknown.isEmpty() ? parser.errorText() : unknownOptionsMessage(unknown));
+        return usageError(unknown.isEmpty() ? parser.errorText()
+                                            : unknownOptionsMessage(unknown, says));
     }
     // --help-all comes with the parser's help option; without Qt options of
     // its own to list, this program treats it like --help.
@@ -77,9 +72,7 @@ Request parseRequest(const QStringList &arguments)
     for (const QString &name : parser.positionalArguments()) {
         const auto kind = decoderFromTableName(name.toStdString());
         if (!kind) {
-            return usageError(
-                QStringLiteral("Unbekannte Tabelle „%1“. Möglich sind: lok, delta, weichen.")
-                    .arg(name));
+            return usageError(filled(says.unknownTable, {{"name", name}}));
         }
         if (std::find(request.tables.begin(), request.tables.end(), *kind) == request.tables.end())
             request.tables.push_back(*kind);
@@ -90,12 +83,12 @@ Request parseRequest(const QStringList &arguments)
     const bool csv = parser.isSet(csvOption);
     if (parser.isSet(pdfOption)) {
         if (csv)
-            return usageError(QStringLiteral("--csv und --pdf schließen sich aus."));
+            return usageError(toQString(says.csvAndPdf));
         const QStringList files = parser.values(pdfOption);
         if (files.size() > 1)
-            return usageError(QStringLiteral("--pdf nur einmal angeben."));
+            return usageError(toQString(says.pdfTwice));
         if (files.constFirst().isEmpty())
-            return usageError(QStringLiteral("Nach --pdf fehlt der Dateiname."));
+            return usageError(toQString(says.pdfWithoutFile));
         request.form = Request::Form::Pdf;
         request.pdfFile = files.constFirst();
     } else if (csv) {

@@ -29,10 +29,10 @@ struct Request
     QString pdfFile{};
 };
 
-// Reads a whole command line, the program itself first. The help and the
-// parser's own messages take the application's name and installed
-// translators, so the application object comes first.
-Request parseRequest(const QStringList &arguments);
+// Reads a whole command line, the program itself first, and answers in
+// `language`. The help and the parser's own messages take the application's
+// name and installed translators, so the application object comes first.
+Request parseRequest(const QStringList &arguments, const Texts &language = texts::german);
 
 // Whether the command line asks for a PDF (`--pdf` alone or as
 // `--pdf=file`, before any "--" that ends the options). The program must know

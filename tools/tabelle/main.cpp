@@ -8,11 +8,13 @@
 
 #include "commandline.h"
 #include "console.h"
+#include "language/languagechoice.h"
+#include "language/qtexts.h"
 #include "outputforms.h"
 #include "pdfapplication.h"
 #include "sheets/pdffile.h"
-#include "translations/germanqttexts.h"
 #include "tables/codingtable.h"
+#include "translations/qttexts.h"
 #include "version/velmaritversion.h"
 
 #include <memory>
@@ -27,35 +29,22 @@ using velmarit::Request;
 // Wrong use of the command line, as opposed to a failure to write (1).
 constexpr int usageError = 2;
 
-// Whoever double-clicks this program most likely wants the tables on paper;
-// the window prints them, so the note points there first.
-const char ownConsoleNotice[] =
-    "velmarit-tabelle gibt die Codiertabellen der DIP-Schalter als Text, als CSV\n"
-    "oder als PDF aus. Es ist für die Eingabeaufforderung gedacht, zum Beispiel:\n"
-    "\n"
-    "  velmarit-tabelle --pdf tabellen.pdf\n"
-    "  velmarit-tabelle --help\n"
-    "\n"
-    "Zum Drucken der Tabellen genügt das Fenster: velmarit.exe starten und\n"
-    "Strg+P drücken.\n"
-    "\n"
-    "Weiter mit einer beliebigen Taste ...\n";
-
 void writeFailure(const QString &message)
 {
     velmarit::writeStandardError(
         QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message));
 }
 
-int writePdf(const Request &request)
+int writePdf(const Request &request, const velmarit::Texts &language)
 {
     std::vector<velmarit::CodingTable> tables;
     for (const auto kind : request.tables)
-        tables.push_back(velmarit::codingTable(kind));
+        tables.push_back(velmarit::codingTable(kind, language));
     const QString failure = velmarit::writePdfFile(
         request.pdfFile, tables,
         {QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
-                                     QCoreApplication::applicationVersion())});
+                                     QCoreApplication::applicationVersion()),
+         &language});
     if (!failure.isEmpty()) {
         writeFailure(failure);
         return 1;
@@ -63,49 +52,59 @@ int writePdf(const Request &request)
     return 0;
 }
 
-int writeTables(const Request &request)
+int writeTables(const Request &request, const velmarit::Texts &language)
 {
     const bool csv = request.form == Request::Form::Csv;
     QStringList sections;
     for (const auto kind : request.tables) {
-        const velmarit::CodingTable table = velmarit::codingTable(kind);
-        sections.append(csv ? velmarit::formatCsv(table) : velmarit::formatText(table));
+        const velmarit::CodingTable table = velmarit::codingTable(kind, language);
+        sections.append(csv ? velmarit::formatCsv(table)
+                            : velmarit::formatText(table, {}, language));
     }
     // Text sections each start on a new sheet; CSV tables are set apart by an
     // empty line, which spreadsheets import as an empty row.
     const QString output = sections.join(csv ? QStringLiteral("\n") : QStringLiteral("\f"));
     if (!velmarit::writeStandardOutput(output, csv ? velmarit::OutputForm::Csv
                                                    : velmarit::OutputForm::Text)) {
-        writeFailure(QStringLiteral("Ausgabe fehlgeschlagen."));
+        writeFailure(velmarit::toQString(language.tabelle.outputFailed));
         return 1;
     }
     return 0;
 }
 
-int run(const Request &request)
+int run(const Request &request, const velmarit::Texts &language)
 {
     switch (request.action) {
-    case Request::Action::UsageError:
-        velmarit::writeStandardError(QStringLiteral("%1: %2\nHilfe: %1 --help\n")
-                                         .arg(QCoreApplication::applicationName(), request.text));
+    case Request::Action::UsageError: {
+        const QString program = QCoreApplication::applicationName();
+        velmarit::writeStandardError(
+            QStringLiteral("%1: %2\n%3\n")
+                .arg(program, request.text,
+                     velmarit::filled(language.tabelle.help, {{"program", program}})));
         return usageError;
+    }
     case Request::Action::WriteText:
         return velmarit::writeStandardOutput(request.text, velmarit::OutputForm::Text) ? 0 : 1;
     case Request::Action::WriteTables:
         break;
     }
-    return request.form == Request::Form::Pdf ? writePdf(request) : writeTables(request);
+    return request.form == Request::Form::Pdf ? writePdf(request, language)
+                                              : writeTables(request, language);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // The system says which language the user reads, for the help, the
+    // messages and the tables; LANG=C gives the German ones.
+    const velmarit::Texts &language = velmarit::systemTexts();
     // Started by a double click, the tables would scroll past in a console
     // that closes as soon as they are written: say what the program is for
-    // and let the user read it.
+    // (the window prints them, so the note points there first) and let the
+    // user read it.
     if (velmarit::startedInOwnConsole()) {
-        velmarit::writeStandardOutput(QString::fromUtf8(ownConsoleNotice),
+        velmarit::writeStandardOutput(velmarit::toQString(language.tabelle.ownConsole),
                                       velmarit::OutputForm::Text);
         velmarit::waitForKeyPress();
         return 0;
@@ -121,8 +120,9 @@ int main(int argc, char *argv[])
                                         : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmarit-tabelle"));
     QCoreApplication::setApplicationVersion(QLatin1String(velmarit::version::kVersion));
-    // The help and the parser's messages in German, as the window's dialogs.
-    velmarit::installGermanQtTexts();
+    // The help's headings and the parser's messages in the same language, as
+    // the window's dialogs.
+    velmarit::installQtTexts(language);
 
-    return run(velmarit::parseRequest(QCoreApplication::arguments()));
+    return run(velmarit::parseRequest(QCoreApplication::arguments(), language), language);
 }

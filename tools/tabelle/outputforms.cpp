@@ -3,6 +3,7 @@
 
 #include "outputforms.h"
 
+#include "language/qtexts.h"
 #include "tables/rowspread.h"
 
 #include <algorithm>
@@ -70,12 +71,12 @@ QStringList rowCells(const CodingTable &table, const TableRow &row)
 {
     QStringList cells;
     appendTexts(cells, row.leading);
-    cells.append(QString::fromStdString(switchesOnText(row.onSwitches, table.switchCount)));
+    cells.append(QString::fromStdString(switchesOnText(table, row)));
     appendTexts(cells, row.trailing);
     return cells;
 }
 
-QString formatText(const CodingTable &table, PageLimits limits)
+QString formatText(const CodingTable &table, PageLimits limits, const Texts &language)
 {
     const QStringList columnHeadings = headings(table, &TableColumn::shortHeading);
     const qsizetype columnCount = columnHeadings.size();
@@ -128,8 +129,11 @@ QString formatText(const CodingTable &table, PageLimits limits)
         if (page > 0)
             text += formFeed;
         QString pageTitle = title;
-        if (pages > 1)
-            pageTitle += QStringLiteral(" (Seite %1 von %2)").arg(page + 1).arg(pages);
+        if (pages > 1) {
+            pageTitle += QStringLiteral(" (%1)").arg(
+                filled(language.sheets.page,
+                       {{"page", QString::number(page + 1)}, {"pages", QString::number(pages)}}));
+        }
         appendLine(text, pageTitle);
         if (!note.isEmpty())
             appendLine(text, note);

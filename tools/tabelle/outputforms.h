@@ -32,8 +32,10 @@ struct PageLimits
 // the number columns right-aligned, the switches left-aligned. Long tables
 // are set in several blocks side by side (read down, then across) and, when
 // even that does not fit, over several pages; each page repeats the title
-// and the headings and every page after the first starts with a form feed.
-QString formatText(const CodingTable &table, PageLimits limits = {});
+// (with "Seite n von m" in `language`) and the headings, and every page
+// after the first starts with a form feed.
+QString formatText(const CodingTable &table, PageLimits limits = {},
+                   const Texts &language = texts::german);
 
 // One field of a comma-separated file: quoted, with inner quotes doubled,
 // only when it holds a comma, a quote or a line break.

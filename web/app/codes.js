@@ -18,31 +18,26 @@ function readShown(text) {
   return { text: text.slice(1), highlighted: text[0] === '1' };
 }
 
-// A coding table (codingTableText in the binding): its lines are the title,
-// the note, the switch count with the switch column's heading, the headings
-// left of the switches, those right of them, then one line a row: its
-// switch bits, whether it starts a group, the switches ON as words, its
-// cells left of the switches, then right of them. Fields apart by tabs.
+// A coding table's cells (codingTableText in the binding); its texts are
+// the page's. The first line holds the switch count and the numbers of
+// cells left and right of the switches, then one line a row: its switch
+// bits, whether it starts a group, the switches ON as words, its cells left
+// of the switches, then right of them. Fields apart by tabs.
 function readCodingTable(text) {
-  const split = (line) => (line ? line.split('\t') : []);
-  const [title, note, switches, leadingLine, trailingLine, ...rowLines] = text.split('\n');
-  const [switchCount, switchHeading] = split(switches);
-  const leading = split(leadingLine);
+  const [counts, ...rowLines] = text.split('\n');
+  const [switchCount, leadingCount, trailingCount] = counts.split('\t').map(Number);
   return {
-    title,
-    note,
-    switchCount: Number(switchCount),
-    switchHeading,
-    leading,
-    trailing: split(trailingLine),
+    switchCount,
+    leadingCount,
+    trailingCount,
     rows: rowLines.filter(Boolean).map((line) => {
-      const [bits, startsGroup, onText, ...cells] = split(line);
+      const [bits, startsGroup, onText, ...cells] = line.split('\t');
       return {
         bits: Number(bits),
         startsGroup: startsGroup === '1',
         onText,
-        leading: cells.slice(0, leading.length),
-        trailing: cells.slice(leading.length),
+        leading: cells.slice(0, leadingCount),
+        trailing: cells.slice(leadingCount),
       };
     }),
   };

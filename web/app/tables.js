@@ -28,17 +28,14 @@ const ROWS_AT_A_TIME = 16;
 // A generator that yields between groups of rows.
 function* codingTable(panel, into) {
   const source = codes.codingTable(panel.decoder);
-  let { title, note } = source;
-  let headings = [...source.leading, source.switchHeading, ...source.trailing];
-  // The library writes the tables' texts in German; another language
-  // brings its own, column for column.
-  const own = data.tables?.[panel.name];
-  if (own) {
-    if (own.columns.length !== headings.length) throw new Error(`columns of ${panel.name}`);
-    ({ title, note } = own);
-    headings = [...own.columns];
+  // The library gives the cells; the texts are the page's, column for
+  // column.
+  const { title, note, columns } = data.tables[panel.name];
+  if (columns.length !== source.leadingCount + 1 + source.trailingCount) {
+    throw new Error(`columns of ${panel.name}`);
   }
-  headings.splice(source.leading.length, 0, data.picture);
+  const headings = [...columns];
+  headings.splice(source.leadingCount, 0, data.picture);
 
   const figure = document.createElement('section');
   figure.className = 'codingtable';

@@ -82,20 +82,17 @@ std::string shown(Decoder d, unsigned bits)
     return hex(result.text) + ',' + (result.highlighted ? "1" : "0");
 }
 
+// A table's cells; its texts are the page's.
 std::string tableJson(Decoder d)
 {
-    const CodingTable table = codingTable(d, words);
-    const auto headings = [](const std::vector<TableColumn> &columns) {
-        return list(columns, [](const TableColumn &column) { return json(column.heading); });
-    };
-    return "{\"title\":" + json(table.title) + ",\"note\":" + json(table.note) +
-           ",\"switchCount\":" + std::to_string(table.switchCount) +
-           ",\"switchHeading\":" + json(table.switches.heading) +
-           ",\"leading\":" + headings(table.leading) + ",\"trailing\":" +
-           headings(table.trailing) + ",\"rows\":" + list(table.rows, [&](const TableRow &row) {
+    const CodingTable table = tableRows(d, words);
+    return "{\"switchCount\":" + std::to_string(table.switchCount) +
+           ",\"leadingCount\":" + std::to_string(table.leading.size()) +
+           ",\"trailingCount\":" + std::to_string(table.trailing.size()) +
+           ",\"rows\":" + list(table.rows, [&](const TableRow &row) {
                return "{\"bits\":" + std::to_string(row.onSwitches) + ",\"startsGroup\":" +
                       (row.startsGroup ? "true" : "false") + ",\"onText\":" +
-                      json(switchesOnText(row.onSwitches, table.switchCount, words)) +
+                      json(switchesOnText(table, row)) +
                       ",\"leading\":" + list(row.leading, json) +
                       ",\"trailing\":" + list(row.trailing, json) + '}';
            }) +

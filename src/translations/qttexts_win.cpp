@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "translations/germanqttexts.h"
+#include "translations/qttexts.h"
 
 namespace velmarit {
 
-QString germanQtCatalogue()
+QString qtCatalogue(const QString &language)
 {
     // The program is one file with no Qt installation beside it: the
-    // catalogue is a resource inside it (see CMakeLists.txt).
-    return QStringLiteral(":/velmarit/translations/qtbase_de.qm");
+    // catalogues are resources inside it (see CMakeLists.txt).
+    return QStringLiteral(":/velmarit/translations/qtbase_%1.qm").arg(language);
 }
 
 } // namespace velmarit
