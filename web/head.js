@@ -21,7 +21,10 @@
 // loader or the WebAssembly, which the script reports), or nothing has
 // started within a while (a stalled proxy, say), it says in the page's
 // language that the page could not start and what to try, and disables
-// the controls. Should the codes start later after all, the page starts.
+// the controls. A file that did not come is for good (data-broken): the
+// page stays so even if the codes start after all, for it would run
+// without its style or with a script of no release. A start that only took
+// long may still come: then the page starts.
 (() => {
   const FRAGMENTS = ['@FRAGMENTS@'];
   const LANGUAGES = ['@LANGUAGES@'];
@@ -68,8 +71,10 @@
     if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', then);
     else then();
   };
-  const fail = () => afterParsing(() => {
-    if (started() || 'failed' in root.dataset) return;
+  const fail = (broken) => afterParsing(() => {
+    if (started()) return;
+    if (broken) root.dataset.broken = '';
+    if ('failed' in root.dataset) return;
     root.dataset.failed = '';
     const { messages } = JSON.parse(document.getElementById('velmaritData').textContent);
     const lines = navigator.onLine ? [messages.startFailed] : [messages.startFailed, messages.offline];
@@ -80,11 +85,11 @@
     }));
     for (const input of document.querySelectorAll('.panel input')) input.disabled = true;
   });
-  setTimeout(fail, START_PATIENCE_MS);
+  setTimeout(() => fail(false), START_PATIENCE_MS);
   window.addEventListener('error', (event) => {
-    if (event.target.matches?.('script, link[rel="stylesheet"]')) fail();
+    if (event.target.matches?.('script, link[rel="stylesheet"]')) fail(true);
   }, true);
-  document.addEventListener('velmarit-failed', fail);
+  document.addEventListener('velmarit-failed', () => fail(true));
   document.addEventListener('beforeinput', (event) => {
     if (!started() && event.inputType.startsWith('insert')) event.preventDefault();
   }, true);

@@ -15,6 +15,8 @@ import { keepOffline } from './release.js';
 import { connectTables, tablesStarted } from './tables.js';
 
 function started(module) {
+  // A file of the page did not come: it stays as the head's script left it.
+  if ('broken' in document.documentElement.dataset) return;
   const connected = connectCodes(module);
   if (data.words) {
     connected.setWords([data.words.invalid, data.words.analog, data.words.noSwitchOn]);
