@@ -12,7 +12,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { serve } from './server.mjs';
 import {
-  folder, launch, openTables, options, panels, phone, ready, showPanel,
+  eventually, folder, launch, openTables, options, panels, phone, ready, showPanel, tapped,
 } from './support.mjs';
 
 const opts = options();
@@ -63,17 +63,17 @@ test('the page at the start', async () => {
 
 test('results in the normal and the highlight colours, each decoder chosen in turn', async () => {
   await showPanel(page, 'chkSwitchLok1');
-  await page.tap('#chkSwitchLok1');
+  assert.ok(await tapped(page, 'chkSwitchLok1', () => page.tap('#chkSwitchLok1')));
   await page.fill('#txtSwitchLok', '12');
   await page.fill('#txtDigital', '17');
   assert.deepEqual(await violations(), []);
   await showPanel(page, 'chkSwitchMA1');
-  await page.tap('#chkSwitchMA1');
+  assert.ok(await tapped(page, 'chkSwitchMA1', () => page.tap('#chkSwitchMA1')));
   await page.fill('#txtSwitchMA', '2357');
   await page.fill('#txtWeichen', '300');
   assert.deepEqual(await violations(), []);
   await showPanel(page, 'chkSwitchLokDelta1');
-  await page.tap('#chkSwitchLokDelta1');
+  assert.ok(await tapped(page, 'chkSwitchLokDelta1', () => page.tap('#chkSwitchLokDelta1')));
   assert.deepEqual(await violations(), []);
 });
 
@@ -85,8 +85,10 @@ test('a wide screen with all three decoders', async () => {
 
 test('the information dialog open', async () => {
   await page.tap('#cmdInfo');
+  await page.waitForSelector('#dlgInfo[open]');
   assert.deepEqual(await violations(), []);
   await page.keyboard.press('Escape');
+  await eventually(() => page.$eval('#dlgInfo', (dialog) => dialog.open), false);
 });
 
 test('every control is reached with the keyboard alone, in the window\'s order', async () => {
@@ -103,7 +105,6 @@ test('every control is reached with the keyboard alone, in the window\'s order',
   }
   assert.deepEqual(order, expected);
   await wide.focus('#chkSwitchLok3');
-  await wide.keyboard.press('Space');
-  assert.equal(await wide.isChecked('#chkSwitchLok3'), true);
+  assert.ok(await tapped(wide, 'chkSwitchLok3', () => wide.keyboard.press('Space')));
   await wide.context().close();
 });

@@ -5,7 +5,9 @@
 protocol (Debian has no geckodriver): its Delta list shot twice on a wide
 screen, with scripts off, and with scripts on once the WebAssembly has
 filled it. Only the WebAssembly fills it, so the second shot must show the
-list's text where the first shows an empty box.
+list's text where the first shows an empty box. With scripts on, text an
+editing command puts into a switch-number box keeps the key rule, and Undo
+and Redo afterwards move only between texts the box held.
 Usage: firefox_test.py --onefile FILE"""
 
 import argparse
@@ -103,10 +105,24 @@ class Marionette:
         return result
 
 
+# Each command's change is judged, and a refused one taken back, before the
+# next microtask: `await null` is after it.
+HISTORY = """const [done] = arguments; const box = document.getElementById('txtSwitchLok');
+box.focus(); const held = [box.value]; const seen = [];
+for (const key of ['1', '2', '3', '1']) {
+  document.execCommand('insertText', false, key); await null; held.push(box.value);
+}
+for (const command of ['undo', 'undo', 'redo', 'redo', 'redo', 'undo']) {
+  document.execCommand(command); await null; seen.push(box.value);
+}
+done([held, seen]);"""
+
+
 def shot(page, folder, scripts):
     """A screenshot of the Delta list, on a wide screen where every panel
-    shows with scripts and without. With scripts, it is taken once the
-    WebAssembly has filled the list:
+    shows with scripts and without, and with scripts the texts a
+    switch-number box held and showed (HISTORY). With scripts, it is taken
+    once the WebAssembly has filled the list:
     that starts asynchronously and may finish after the load event, so the
     test waits for the list rather than shooting at load. None when the list
     never fills."""
@@ -141,6 +157,8 @@ def shot(page, folder, scripts):
             else:
                 return None
             print(f"firefox: the Delta list holds {rows} rows")
+            history = browser.call("WebDriver:ExecuteAsyncScript",
+                                   {"script": f"(async () => {{ {HISTORY} }})();", "args": []})
         found = browser.call("WebDriver:FindElement",
                              {"using": "css selector", "value": "#lstDelta"})["value"]
         element = next(iter(found.values())) if isinstance(found, dict) else found
@@ -148,7 +166,7 @@ def shot(page, folder, scripts):
         out = profile.with_suffix(".png")
         out.write_bytes(base64.b64decode(png))
         browser.call("WebDriver:DeleteSession", {})
-        return read_png(out)
+        return read_png(out), (history["value"] if scripts else None)
     finally:
         firefox.kill()
         firefox.wait()
@@ -164,19 +182,24 @@ def main():
     parser.add_argument("--onefile", required=True)
     args, _ = parser.parse_known_args()
     with tempfile.TemporaryDirectory(prefix="velmarit-firefox-") as folder:
-        static_width, _h, without = shot(args.onefile, folder, scripts=False)
+        (static_width, _h, without), _ = shot(args.onefile, folder, scripts=False)
         with_scripts = shot(args.onefile, folder, scripts=True)
         if with_scripts is None:
             print("firefox: FAILED: the WebAssembly never filled the Delta list")
             sys.exit(1)
-        width, _height, rows = with_scripts
+        (width, _height, rows), (held, seen) = with_scripts
+        strays = [text for text in seen if text not in held]
+        print(f"firefox: the box held {held}; Undo and Redo showed {seen}")
         static, computed = dark_pixels(without), dark_pixels(rows)
         print(f"firefox: the list is {width} px wide; dark pixels: {computed} with scripts, "
               f"{static} without")
-        ok = width == static_width and computed > static + 1000
-    print("firefox: the one-file page shows the list the WebAssembly filled" if ok else
+        filled = width == static_width and computed > static + 1000
+        kept = held == ["", "1", "1", "13", "13"] and not strays
+    print("firefox: the one-file page shows the list the WebAssembly filled" if filled else
           "firefox: FAILED: no computed result on the screenshot")
-    sys.exit(0 if ok else 1)
+    print("firefox: the box keeps the key rule through Undo and Redo" if kept else
+          "firefox: FAILED: the box holds what the key rule refuses")
+    sys.exit(0 if filled and kept else 1)
 
 
 if __name__ == "__main__":

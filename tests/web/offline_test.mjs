@@ -14,7 +14,7 @@ import { serve } from './server.mjs';
 import { inflateSync } from 'node:zlib';
 import {
   barFragments, colours, controlled, folder, launchPersistent, options, ready, scratchFolder, showPanel,
-  shown, texts, watch,
+  shown, tapped, texts, watch,
 } from './support.mjs';
 
 const opts = options();
@@ -50,7 +50,7 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     await ready(page);
     assert.equal(await page.getAttribute('html', 'lang'), opts.lang);
     await showPanel(page, 'chkSwitchLok1');
-    await page.tap('#chkSwitchLok1');
+    assert.ok(await tapped(page, 'chkSwitchLok1', () => page.tap('#chkSwitchLok1')));
     assert.deepEqual(await shown(page, 'lblAnzeigeLok'), { text: '78', ...colours.normal });
 
     const second = await context.newPage();
@@ -97,6 +97,41 @@ test('with the server stopped, a reload and a new tab still work', async () => {
     } finally {
       newServer.close();
     }
+  } finally {
+    await context.close();
+    server.close();
+    rmSync(scratch, { recursive: true, force: true });
+  }
+});
+
+// Addresses beside the pages, once the worker runs: a language's folder
+// without its slash is that language's page, as the host sends it on; a
+// folder the host lists stays the host's listing and never becomes a page,
+// and offline the worker answers for its own pages alone.
+test('beside the pages: a folder without its slash, a listing; offline, nothing but the pages', async () => {
+  const scratch = scratchFolder('addresses');
+  const server = await serve(opts.site);
+  const origin = `http://127.0.0.1:${server.address().port}/`;
+  const context = await launchPersistent(scratch);
+  try {
+    const page = context.pages()[0] ?? await context.newPage();
+    await page.goto(origin + folder(opts.lang));
+    await ready(page);
+    await controlled(page);
+    // Where a navigation ends, and the page's language (a listing: its title).
+    const shows = async (address) => {
+      await page.goto(origin + address);
+      return page.evaluate(() => [location.pathname, document.documentElement.lang || document.title]);
+    };
+    const other = opts.languages.find((lang) => lang !== opts.root && lang !== opts.lang);
+    const cases = [['icons/', ['/icons/', 'Index']], ['', ['/', opts.root]], [other, [`/${other}/`, other]]];
+    const seen = [];
+    for (const [address] of cases) seen.push([address, await shows(address)]);
+    await new Promise((resolve) => server.close(resolve));
+    server.closeAllConnections?.();
+    seen.push(['offline', await shows('')]);
+    assert.deepEqual(seen, [...cases, ['offline', ['/', opts.root]]]);
+    await assert.rejects(page.goto(`${origin}icons/`), /net::ERR_/, 'offline, the listing');
   } finally {
     await context.close();
     server.close();

@@ -1,28 +1,33 @@
 // SPDX-FileCopyrightText: 2026 the Velmarit developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one-file page opened from disk (file://) computes like the site, with
-// no service worker, no request beyond itself and no complaint of its
-// content policy, in each language. Usage:
+// The one-file page, opened from disk (file://) and put on a host, computes
+// like the site, with no service worker, no request beyond itself and no
+// complaint of its content policy, in each language. Usage:
 // node onefile_test.mjs --onefile FILE --expected HELPER [--lang LANG]
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import path from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { serve } from './server.mjs';
 import {
   colours, hexText, launch, nativeAnswers, onefileOf, options, panelOf, panels, phone, ready, showPanel,
-  shown, watch,
+  shown, tapped, watch,
 } from './support.mjs';
 
 const opts = options();
 const native = nativeAnswers(opts.expected, opts.lang);
 
-test('the one-file page from file:// computes the native results', async () => {
+const file = onefileOf(opts.onefile, opts.lang);
+for (const where of ['from disk', 'from a host']) test(`the one-file page ${where} computes the native results`, async () => {
   const browser = await launch();
+  const server = where === 'from a host' ? await serve(path.dirname(file)) : null;
   try {
     const page = await (await browser.newContext(phone)).newPage();
     const seen = watch(page);
-    const url = pathToFileURL(onefileOf(opts.onefile, opts.lang)).href;
+    const url = server ? `http://127.0.0.1:${server.address().port}/${path.basename(file)}`
+      : pathToFileURL(file).href;
     await page.goto(url);
     await ready(page);
 
@@ -30,7 +35,10 @@ test('the one-file page from file:// computes the native results', async () => {
     for (const panel of panels) {
       const on = [2, 3, 5, 7, 9].filter((sw) => sw <= panel.count);
       await showPanel(page, `${panel.switches}1`);
-      for (const sw of on) await page.tap(`#${panel.switches}${sw}`);
+      for (const sw of on) {
+        const id = `${panel.switches}${sw}`;
+        assert.ok(await tapped(page, id, () => page.tap(`#${id}`)), id);
+      }
       const bits = on.reduce((sum, sw) => sum + (1 << (sw - 1)), 0);
       const [text, highlighted] = native.patterns[panel.decoder][bits];
       assert.deepEqual(await shown(page, panel.fromTicked),
@@ -44,11 +52,14 @@ test('the one-file page from file:// computes the native results', async () => {
     assert.equal(await page.$$eval('#lstDelta > li', (items) => items.length), 15);
     assert.equal(await page.getAttribute('html', 'lang'), opts.lang);
 
-    assert.equal(await page.evaluate(() => navigator.serviceWorker?.controller ?? null), null);
+    assert.deepEqual(await page.evaluate(async () => [navigator.serviceWorker?.controller ?? null,
+      // From disk there is no origin to register for.
+      (await navigator.serviceWorker?.getRegistrations().catch(() => []))?.length ?? 0]), [null, 0]);
     assert.equal(await page.$('link[rel="manifest"]'), null);
     assert.deepEqual(seen.requests.filter((r) => r !== url && !r.startsWith('data:')), []);
     assert.deepEqual(seen.problems, []);
   } finally {
     await browser.close();
+    server?.close();
   }
 });

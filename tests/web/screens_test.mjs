@@ -14,7 +14,8 @@ import assert from 'node:assert/strict';
 import { pathToFileURL } from 'node:url';
 import { serve } from './server.mjs';
 import {
-  barFragments, folder, launch, onefileOf, openTables, options, panels, ready, showPanel, texts,
+  barFragments, eventually, folder, launch, onefileOf, openTables, options, panels, ready, showPanel,
+  shownPanels, tapped, texts,
 } from './support.mjs';
 
 const opts = options();
@@ -120,10 +121,8 @@ for (const screen of screens) {
         if (box.width < 24 || box.height < (screen.touch ? 44 : 24)) {
           problems.push(`${id} is ${box.width.toFixed(1)} x ${box.height.toFixed(1)}`);
         }
-        const before = await page.isChecked(`#${id}`);
-        if (screen.touch) await page.touchscreen.tap(x, y);
-        else await page.mouse.click(x, y);
-        if (await page.isChecked(`#${id}`) === before) problems.push(`a tap left ${id} as it was`);
+        const tap = () => (screen.touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y));
+        if (!await tapped(page, id, tap)) problems.push(`a tap left ${id} as it was`);
       }
       for (const id of [panel.typed, panel.address].filter(Boolean)) {
         await page.locator(`#${id}`).scrollIntoViewIfNeeded();
@@ -147,7 +146,11 @@ for (const screen of screens) {
   });
 }
 
-test('a fragment in the address opens its decoder; the bar switches between them', async () => {
+// What a phone shows: the panels on screen and the bar's current link.
+const choice = (page) => Promise.all([shownPanels(page),
+  page.$$eval('.chooser a[aria-current="true"]', (links) => links.map((link) => link.dataset.fragment))]);
+
+test('the address names the decoder shown: its fragment, the bar, Back and Forward, as a fresh load', async () => {
   const phone = await open(screens[1]);
   const panelAt = (fragment) => `pnl${panels.find((panel) => panel.fragment === fragment).name}`;
   // Each decoder's fragment, and none: the bar's first.
@@ -155,17 +158,27 @@ test('a fragment in the address opens its decoder; the bar switches between them
     ['', panelAt(barFragments[0])]]) {
     await phone.goto(url + fragment);
     await ready(phone);
-    const visible = await phone.$$eval('.panel', (list) => list.filter((p) => p.offsetParent).map((p) => p.id));
-    assert.deepEqual(visible, [shownPanel], fragment);
+    await eventually(() => shownPanels(phone), [shownPanel], fragment);
   }
-  const [first, last] = [barFragments[0], barFragments.at(-1)];
-  // The bar's link changes the address; the page follows the change.
-  await phone.tap(`.chooser a[data-fragment="${last}"]`);
-  await phone.locator(`#${panelAt(last)}`).waitFor();
-  assert.equal(await phone.isVisible(`#${panelAt(first)}`), false);
-  assert.equal(new URL(phone.url()).hash, `#${last}`);
-  assert.equal(await phone.getAttribute(`.chooser a[data-fragment="${last}"]`, 'aria-current'), 'true');
+  // The bar's links and the tables' link change the address; the page
+  // follows it, Back and Forward too, and shows what a fresh load of the
+  // address shows.
+  const fresh = await open(screens[1]);
+  const last = barFragments.at(-1);
+  const link = (selector) => () => phone.tap(selector);
+  for (const [step, act] of [[`#${last}`, link(`.chooser a[data-fragment="${last}"]`)],
+    ['back', () => phone.goBack()], ['forward', () => phone.goForward()],
+    ['#tabellen', link('.top .tablelink')], ['back', () => phone.goBack()], ['back', () => phone.goBack()]]) {
+    const before = phone.url();
+    await act();
+    await eventually(() => phone.url() !== before, true, step);
+    await fresh.goto('about:blank');
+    await fresh.goto(phone.url());
+    await ready(fresh);
+    await eventually(() => choice(phone), await choice(fresh), `${step}: ${phone.url()}`);
+  }
   await phone.context().close();
+  await fresh.context().close();
 
   const desktop = await open(screens[6]);
   await desktop.goto(`${url}#${last}`);
@@ -220,13 +233,13 @@ test('forced colours keep the lever positions and the highlight', async () => {
   await page.goto(url + '#lok');
   await ready(page);
   const off = await page.locator('#chkSwitchLok1').screenshot();
-  await page.tap('#chkSwitchLok1');
+  assert.ok(await tapped(page, 'chkSwitchLok1', () => page.tap('#chkSwitchLok1')));
   const on = await page.locator('#chkSwitchLok1').screenshot();
   assert.notDeepEqual(on, off, 'a ticked and an unticked switch look alike');
   // Switch 1 alone is address 78, normal; 1 and 2 together are invalid.
   const colour = (id) => page.$eval(`#${id}`, (e) => getComputedStyle(e).backgroundColor);
   const normal = await colour('lblAnzeigeLok');
-  await page.tap('#chkSwitchLok2');
+  assert.ok(await tapped(page, 'chkSwitchLok2', () => page.tap('#chkSwitchLok2')));
   assert.equal(await page.$eval('#lblAnzeigeLok', (e) => e.classList.contains('highlight')), true);
   assert.notEqual(await colour('lblAnzeigeLok'), normal, 'the highlight looks like a normal result');
   await page.context().close();
@@ -242,7 +255,9 @@ test('without scripts, the site and the one-file page say what they need', async
   }
 });
 
-for (const blocked of ['*.wasm', 'velmarit.js']) {
+// Whichever of its files does not come: the script, the style, the loader,
+// the WebAssembly.
+for (const blocked of ['app*.js', 'velmarit*.css', 'velmarit*.js', '*.wasm']) {
   test(`without ${blocked}, the page says it could not start and takes no input`, async () => {
     const page = await open(screens[1]);
     await page.route(`**/${blocked}`, (route) => route.abort());

@@ -3,13 +3,15 @@
 
 // A static file server on 127.0.0.1 for the tests and for a look at the
 // site: the types a static host sends, nothing else. It serves one folder
-// and refuses every path that leaves it. Browsers must ask again each time
+// and refuses every path that leaves it; as most hosts do, it sends a
+// folder's address without its slash on to the folder, and lists a folder
+// that has no index.html. Browsers must ask again each time
 // unless a test lets them keep files for a while (`Cache-Control:
 // max-age=600`, as many static hosts do). It compresses, as most hosts do,
 // unless told not to.
 
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, readdir, stat } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -29,13 +31,22 @@ export function serve(root, port = 0, { cacheControl = 'no-cache', compress = tr
     const url = new URL(request.url, 'http://127.0.0.1');
     let name = path.normalize(decodeURIComponent(url.pathname));
     if (name.endsWith('/')) name += 'index.html';
-    const file = path.join(base, name);
+    let file = path.join(base, name);
     if (!file.startsWith(base + path.sep)) {
       response.writeHead(403).end();
       return;
     }
     try {
-      let body = await readFile(file);
+      if ((await stat(file).catch(() => null))?.isDirectory()) {
+        response.writeHead(301, { Location: `${url.pathname}/` }).end();
+        return;
+      }
+      let body = await readFile(file).catch(async (missing) => {
+        const listed = await readdir(path.dirname(file)).catch(() => { throw missing; });
+        if (path.basename(file) !== 'index.html') throw missing;
+        file = `${file}.listing.html`;
+        return Buffer.from(`<!DOCTYPE html><title>Index</title>${listed.map((entry) => `<a href="${entry}">${entry}</a>`).join('')}`);
+      });
       const headers = {
         'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
         'Cache-Control': cacheControl,

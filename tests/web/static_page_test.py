@@ -10,7 +10,7 @@ lead to an element; the page names its language, links the others on
 screen and in its head, and says in a <noscript> what it needs.
 
 Usage: static_page_test.py --site DIR --onefile FILE --languages de,en,...
---app APP_JS --expected HELPER"""
+--expected HELPER"""
 import argparse
 import html.parser
 import json
@@ -141,13 +141,15 @@ def main():
     parser.add_argument("--onefile", required=True)
     # The site's languages, the first at its root.
     parser.add_argument("--languages", required=True, type=lambda text: text.split(","))
-    parser.add_argument("--app", required=True)
     parser.add_argument("--expected", required=True)
     args = parser.parse_args()
     native = subprocess.run([args.expected], capture_output=True, check=True).stdout
     window = json.loads(native)["window"]
-    app = pathlib.Path(args.app).read_text(encoding="utf-8")
     site = pathlib.Path(args.site)
+    # The script the root page loads, by its name with its content's hash.
+    script = re.search(r'<script type="module" src="([^"]+)"',
+                       (site / "index.html").read_text(encoding="utf-8"))[1]
+    app = (site / script).read_text(encoding="utf-8")
     onefile = pathlib.Path(args.onefile)
     failed = False
     for lang in args.languages:

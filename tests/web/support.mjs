@@ -6,10 +6,12 @@
 // on an emulated phone, the decoder bar, and a record of every request and
 // console message a page makes.
 
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { isDeepStrictEqual } from 'node:util';
 import { chromium } from 'playwright-core';
 
 export function options() {
@@ -28,6 +30,7 @@ export function options() {
     languages,
     root: languages[0],
     lang: value('--lang') ?? languages[0],
+    next: value('--next'),
   };
 }
 
@@ -106,6 +109,34 @@ export async function ready(page) {
   await page.waitForSelector('html[data-ready]');
 }
 
+// The page answers some actions a task or a frame later than the action
+// returns: a tap's click comes from the browser's gesture, a link's
+// fragment arrives with hashchange. A test waits for the state it checks:
+// `read()` until it gives `want`, and fails with what it gave last once the
+// deadline has passed. (Keys and inserted text reach the page before
+// Playwright's call returns; a mouse click's handlers have run by then.)
+export async function eventually(read, want, message, timeout = 10000) {
+  const deadline = Date.now() + timeout;
+  for (;;) {
+    const got = await read();
+    if (isDeepStrictEqual(got, want) || Date.now() > deadline) {
+      assert.deepEqual(got, want, message);
+      return;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+}
+
+// Taps a switch (or any checkbox) by `tap` and waits until its change has
+// reached the page; false when it never does. The change handler runs in
+// the same task as the switch turns, so its result is there too.
+export async function tapped(page, id, tap, timeout = 5000) {
+  const before = await page.isChecked(`#${id}`);
+  await tap();
+  return page.waitForFunction(([element, was]) => document.getElementById(element).checked !== was,
+    [id, before], { timeout }).then(() => true, () => false);
+}
+
 // Brings a panel on screen as a person does: where the page shows one
 // decoder at a time, by its button in the decoder bar. `control` is the id
 // of any control in the panel.
@@ -114,9 +145,14 @@ export async function showPanel(page, control) {
   const button = page.locator(`.chooser a[data-fragment="${fragment}"]`);
   if (await button.isVisible() && await button.getAttribute('aria-current') === null) {
     await button.click();
+    await page.waitForSelector(`.chooser a[data-fragment="${fragment}"][aria-current]`);
   }
   await page.locator(`#${control}`).scrollIntoViewIfNeeded();
 }
+
+// The panels a screen shows, by id.
+export const shownPanels = (page) =>
+  page.$$eval('.panel', (list) => list.filter((panel) => panel.offsetParent).map((panel) => panel.id));
 
 // Goes to the coding tables as a person does, by the header's link, and
 // waits until they are built.

@@ -21,6 +21,7 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.support.ui import WebDriverWait
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -59,6 +60,17 @@ def show_panel(driver, ident):
     button = driver.find_element(By.CSS_SELECTOR, f'.chooser a[data-fragment="{fragment}"]')
     if button.is_displayed() and button.get_attribute("aria-current") is None:
         button.click()
+        settled(driver, lambda: button.get_attribute("aria-current"), "true")
+
+
+def settled(driver, read, want, timeout=5):
+    """What `read()` gives once it gives `want`, or at the deadline: a
+    click or a key reaches the page after the command has returned."""
+    try:
+        WebDriverWait(driver, timeout, poll_frequency=0.02).until(lambda _: read() == want)
+    except TimeoutException:
+        pass
+    return read()
 
 
 class Panels:
@@ -96,7 +108,9 @@ class Panels:
                 bits = (i % total) ^ ((i % total) >> 1)
                 before = (i - 1) ^ ((i - 1) >> 1)
                 switch = (bits ^ before).bit_length()
-                d.find_element(By.ID, f"{prefix}{switch}").click()
+                box = d.find_element(By.ID, f"{prefix}{switch}")
+                box.click()
+                settled(d, box.is_selected, bool(bits >> (switch - 1) & 1))
                 got = self.shown(panel["fromTicked"])
                 if got != self.expected(panel["decoder"], bits):
                     wrong.append((bits, got))
@@ -112,8 +126,9 @@ class Panels:
             # Emptied as a user empties it, so the box's result follows.
             element.send_keys(Keys.END + Keys.BACKSPACE * 8)
             element.send_keys(text(keys))
-            got = (element.get_property("value"),) + self.shown(panel["fromTyped"])
             want = (text(box), text(result)) + (HIGHLIGHT if highlighted else NORMAL)
+            got = settled(d, lambda: (element.get_property("value"),) + self.shown(panel["fromTyped"]),
+                          want)
             if got != want:
                 wrong.append((text(keys), got, want))
         self.assertEqual(wrong, [])
@@ -124,7 +139,8 @@ class Panels:
         for number, lists in self.native["encode"][::7]:
             box = d.find_element(By.ID, "txtWeichen")
             box.send_keys(Keys.END + Keys.BACKSPACE * 8 + str(number))
-            self.assertEqual(self.shown("lblWeichen"), (text(lists["MA"]),) + NORMAL, number)
+            want = (text(lists["MA"]),) + NORMAL
+            self.assertEqual(settled(d, lambda: self.shown("lblWeichen"), want), want, number)
         rows = d.execute_script(
             "return [...document.querySelectorAll('#lstDelta > li')].map(e => e.textContent)")
         self.assertEqual(rows, [text(row) for row in self.native["deltaRows"]])
@@ -161,8 +177,41 @@ class OfflineReload(unittest.TestCase):
             lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
         show_panel(d, "chkSwitchLok2")
         d.find_element(By.ID, "chkSwitchLok2").click()
-        self.assertEqual(d.execute_script(
-            "return document.getElementById('lblAnzeigeLok').textContent"), "79")
+        self.assertEqual(settled(d, lambda: d.execute_script(
+            "return document.getElementById('lblAnzeigeLok').textContent"), "79"), "79")
+
+
+class History(unittest.TestCase):
+    """Keys the rule refuses, and text an editing command puts in (which
+    WebKit announces, as it announces keys), leave nothing behind that Undo
+    and Redo could bring back: they move only between texts the box held."""
+
+    def test_undo_and_redo(self):
+        server, url = start_server()
+        self.addCleanup(server.kill)
+        d = browser()
+        self.addCleanup(d.quit)
+        d.get(url + "#lok")
+        WebDriverWait(d, 20).until(
+            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+        box = d.find_element(By.ID, "txtSwitchLok")
+        value = lambda: box.get_property("value")  # noqa: E731
+        held = [value()]
+        for how, key, want in (("key", "1", "1"), ("key", "2", "1"), ("command", "2", "1"),
+                               ("key", "3", "13"), ("command", "1", "13")):
+            if how == "key":
+                box.send_keys(key)
+            else:
+                d.execute_script("arguments[0].focus();"
+                                 "document.execCommand('insertText', false, arguments[1])", box, key)
+            self.assertEqual(settled(d, value, want), want, f"{key} as a {how}")
+            held.append(want)
+        strays = []
+        for keys in [Keys.CONTROL + "z"] * 3 + [Keys.CONTROL + Keys.SHIFT + "z"] * 4:
+            box.send_keys(keys)
+            if value() not in held:
+                strays.append(value())
+        self.assertEqual(strays, [])
 
 
 def native_answers(lang):

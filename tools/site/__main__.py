@@ -6,9 +6,10 @@ the site's root, the others in a folder named for their language), and
 leaves in --out:
 
 - site/: each language's index.html and manifest, and once for all of them
-  app.js, velmarit.css, velmarit.js + velmarit-<hash>.wasm, the service
-  worker, the icons and the screenshots the manifests show, for any static
-  web host;
+  app-<hash>.js, velmarit-<hash>.css, velmarit-<hash>.js with
+  velmarit-<hash>.wasm (each name carries its content's hash), the service
+  worker with every file's digest, the icons and the screenshots the
+  manifests show, for any static web host;
 - Velmarit.html, Velmarit-en.html, ...: each language's page as one file
   that works from disk;
 - Velmarit-<version>-web.zip (the site and the one-file pages) and
@@ -35,6 +36,7 @@ sys.path.append(str(pathlib.Path(__file__).resolve().parents[2] / "packaging"))
 import archive  # noqa: E402
 import bundle  # noqa: E402
 import csp  # noqa: E402
+import digest  # noqa: E402
 import icons  # noqa: E402
 import manifest  # noqa: E402
 import onefile  # noqa: E402
@@ -76,11 +78,19 @@ def main():
     style = bundle.style(web / "velmarit.css")
     icon_files = icons.site_icons()
 
-    def page(lang, one):
-        return pages.page_html(templates, site, head_script, lang, all_texts, panels, values, one)
+    # The files a page loads by name, each name with its content's hash:
+    # the loader (which names its WebAssembly), the script (which names
+    # the loader), the style.
+    loader_name, files = webassembly.site_files(wasm)
+    site_app = replace_once(app, onefile.LOADER_IMPORT, f"import('./{loader_name}')").encode()
+    loads = {"script": digest.hashed_name("app.js", site_app),
+             "style": digest.hashed_name("velmarit.css", style.encode())}
+    files.update({loads["script"]: site_app, loads["style"]: style.encode(), **icon_files})
+    loads = {kind: (name, digest.integrity(files[name])) for kind, name in loads.items()}
 
-    files = {"app.js": app.encode(), "velmarit.css": style.encode(),
-             **webassembly.site_files(wasm), **icon_files}
+    def page(lang, one):
+        return pages.page_html(templates, site, head_script, lang, all_texts, panels, values,
+                               None if one else loads)
 
     # The one-file pages first: the screenshots are taken of them.
     loader = webassembly.onefile_loader(wasm)
@@ -107,9 +117,11 @@ def main():
         files[folder + "index.html"] = csp.site_policy(page(lang, False), head_script).encode()
 
     cache = worker.cache_name(args.version, files)
-    pages_kept = [site.folder(lang) or "./" for lang in site.languages]
-    files["sw.js"] = worker.service_worker((web / "sw.js").read_text(encoding="utf-8"), cache,
-                                           shared, pages_kept).encode()
+    # The worker's comments, too, are for the reader of web/.
+    source = (web / "sw.js").read_text(encoding="utf-8")
+    source = "".join(bundle.LICENCE.findall(source)) + bundle.code(source)
+    files["sw.js"] = worker.service_worker(source, cache, files, shared,
+                                           [site.folder(lang) for lang in site.languages]).encode()
 
     target = out / "site"
     if target.exists():

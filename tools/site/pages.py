@@ -90,31 +90,36 @@ def alternates(site, href):
                     f'href="{html.escape(href(site.root_language))}">\n')
 
 
-def page_html(templates, site, head_script, lang, all_texts, panels, values, onefile):
-    """A language's page; `head_script` is what runs in its head. Its
-    Content Security Policy is left as @CSP@ for the caller."""
+def page_html(templates, site, head_script, lang, all_texts, panels, values, loads):
+    """A language's page; `head_script` is what runs in its head. `loads`:
+    the site's script and style, each as (name, digest); None for the
+    one-file page. Its Content Security Policy is left as @CSP@ for the
+    caller."""
     texts = filled(all_texts[lang], values)
     tabs = "".join(
         f'  <a href="#{panel["fragment"]}" data-fragment="{panel["fragment"]}">'
         f'{html.escape(texts["panels"][panel["name"]]["tab"])}</a>\n'
         for panel in panels.bar)
-    if onefile:
+    root = site.root(lang)
+    if not loads:
         href = site.onefile
         head = ""
     else:
-        root = site.root(lang)
-
         def href(other):
             return site.link(lang, other)
+        # A script or style of another release, or one cut short, is not
+        # run: the page then says it could not start (web/head.js).
+        style, script = loads["style"], loads["script"]
         head = ('<link rel="manifest" href="manifest.webmanifest">\n'
                 f'<link rel="icon" href="{root}icons/velmarit-192.png">\n'
                 f'<link rel="apple-touch-icon" href="{root}icons/velmarit-180.png">\n'
-                f'<link rel="stylesheet" href="{root}velmarit.css">\n'
-                f'<script type="module" src="{root}app.js"></script>\n')
+                f'<link rel="stylesheet" href="{root}{style[0]}" integrity="{style[1]}">\n'
+                f'<script type="module" src="{root}{script[0]}" integrity="{script[1]}"></script>\n')
     library = texts.get("library", {})
     data = {
         "lang": lang,
-        "root": "" if onefile else site.root(lang),
+        # The one-file page has no service worker: its policy allows none.
+        "worker": f"{root}sw.js" if loads else None,
         "panels": panels.panels,
         "words": library.get("words"),
         "tables": library.get("tables"),

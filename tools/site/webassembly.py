@@ -4,24 +4,25 @@
 loader with the .wasm beside it, and the one-file page's with the .wasm
 inside."""
 
-import hashlib
 import json
 
+from digest import hashed_name
 from render import BuildError
 
 
 def site_files(folder):
-    """The loader and the WebAssembly for the site, {name: bytes}. The
-    WebAssembly's name carries its hash, and the loader asks for that name:
-    a loader never runs another release's WebAssembly, whichever cache or
-    host answers."""
+    """The loader's name and {name: bytes} of the loader and the
+    WebAssembly for the site. Both names carry their content's hash, and
+    the loader asks for its WebAssembly's: a loader never runs another
+    release's WebAssembly, whichever cache or host answers."""
     module = (folder / "velmarit.wasm").read_bytes()
-    name = f"velmarit-{hashlib.sha256(module).hexdigest()[:16]}.wasm"
+    name = hashed_name("velmarit.wasm", module)
     loader = (folder / "velmarit.js").read_text(encoding="utf-8")
     if '"velmarit.wasm"' not in loader:
         raise BuildError("the loader does not name velmarit.wasm")
-    loader = loader.replace('"velmarit.wasm"', json.dumps(name))
-    return {"velmarit.js": loader.encode(), name: module}
+    loader = loader.replace('"velmarit.wasm"', json.dumps(name)).encode()
+    loader_name = hashed_name("velmarit.js", loader)
+    return loader_name, {loader_name: loader, name: module}
 
 
 def onefile_loader(folder):

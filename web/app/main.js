@@ -3,26 +3,27 @@
 
 // The page's script: it connects the controls at once, and starts the
 // codes (the WebAssembly) once the page is drawn, so that the controls show
-// first. Without its codes the page can answer nothing: it says so, and
-// what to try, rather than leave boxes that take no key.
+// first. It marks the page as started, or tells the head's script
+// (web/head.js), which says what to try, that the codes could not start.
 
 import { connectCodes } from './codes.js';
 import { connectInfo } from './info.js';
 import { connectKeyRules } from './keyrule.js';
-import { byId, codes, codesStarted, data } from './page.js';
+import { byId, codesStarted, data } from './page.js';
 import { connectPanels, panelsStarted } from './panels.js';
 import { keepOffline } from './release.js';
 import { connectTables, tablesStarted } from './tables.js';
 
-const panelInputs = () => document.querySelectorAll('.panel input');
-
 function started(module) {
+  // A file of the page did not come: it stays as the head's script left it.
+  if ('broken' in document.documentElement.dataset) return;
   const connected = connectCodes(module);
   if (data.words) {
     connected.setWords([data.words.invalid, data.words.analog, data.words.noSwitchOn]);
   }
   codesStarted(connected);
-  for (const input of panelInputs()) input.disabled = false;
+  // The head's script may have given up on a stalled start.
+  for (const input of document.querySelectorAll('.panel input')) input.disabled = false;
   panelsStarted();
   byId('msgStart').replaceChildren();
   document.documentElement.dataset.ready = '';
@@ -30,34 +31,11 @@ function started(module) {
   tablesStarted();
 }
 
-function failed() {
-  if (codes) return;
-  const lines = [data.messages.startFailed];
-  if (!navigator.onLine) lines.push(data.messages.offline);
-  byId('msgStart').replaceChildren(...lines.map((text) => {
-    const line = document.createElement('p');
-    line.textContent = text;
-    return line;
-  }));
-  for (const input of panelInputs()) input.disabled = true;
-}
-
-// A loader that neither answers nor fails (a stalled proxy, say) counts as
-// failed after a while; should it answer later, the page starts after all.
-const START_PATIENCE_MS = 20000;
-
 function start() {
-  const patience = setTimeout(failed, START_PATIENCE_MS);
   import('./velmarit.js')
     .then((loader) => loader.default())
-    .then((module) => {
-      clearTimeout(patience);
-      started(module);
-    })
-    .catch(() => {
-      clearTimeout(patience);
-      failed();
-    });
+    .then(started)
+    .catch(() => document.dispatchEvent(new Event('velmarit-failed')));
 }
 
 connectPanels();

@@ -4,8 +4,8 @@
 // The decoder panels' handlers. Each reads one control, asks the codes
 // once and writes one result element; no conversion rule is written here.
 // As in the window, no handler writes another's control, so the three
-// results of a panel stay independent (the key rule, keyrule.js, alone puts
-// back a box's own text).
+// results of a panel stay independent (the key rule, keyrule.js, alone takes
+// back a change of a box's own text).
 
 import { byId, codes, data } from './page.js';
 
@@ -30,7 +30,7 @@ function switchesClicked(panel) {
   show(panel.fromTicked, codes.decode(panel.decoder, switchBits(panel)));
 }
 
-export function typedChanged(panel) {
+function typedChanged(panel) {
   show(panel.fromTyped, codes.decodeTyped(panel.decoder, byId(panel.typed).value));
 }
 

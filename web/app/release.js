@@ -25,9 +25,13 @@ function offerNewRelease(registered) {
   });
 }
 
-// A page from disk has no worker.
+// The one-file page has no worker (its policy allows none), nor has a page
+// opened from disk.
 export function keepOffline() {
-  if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-    offerNewRelease(navigator.serviceWorker.register(`${data.root}sw.js`));
+  if (data.worker && 'serviceWorker' in navigator && location.protocol.startsWith('http')) {
+    const registered = navigator.serviceWorker.register(data.worker);
+    // A release that cannot be fetched whole now is tried again later.
+    registered.catch(() => {});
+    offerNewRelease(registered);
   }
 }
