@@ -18,7 +18,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 # unless VELMARIT_TEST_LOCALE names another locale ("fr_FR.UTF-8"). Wine
 # also turns Linux file names into Windows ones through the locale's
 # character set, which must be UTF-8 for a folder named "Jürgen Müller".
-VELMARIT_WINE_LOCALES=(de_DE en_US nl_NL fr_FR it_IT)
+VELMARIT_WINE_LOCALES=(de_DE en_US en_GB nl_NL fr_FR it_IT)
 
 ensure_wine_prefix() {
     : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"

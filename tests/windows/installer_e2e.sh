@@ -323,15 +323,10 @@ check "and leaves that folder as it was" diff -r "$work/other" "$other"
 check "and makes no entry" no_entries
 
 # --- the user's language. Wine takes the Windows display language from the
-# locale a program starts in, which glibc must know: a locale folder of the
-# test's own. Each install goes over the one before, made in another
-# language, and the last is uninstalled in yet another: the names of files,
-# shortcuts and entry are the same in every language.
-locales="$work/locales"
-mkdir -p "$locales"
-# Exported once, so that bash finds the locales too when a command is given
-# one (C.UTF-8, the rest of the test's, is built into glibc).
-export LOCPATH="$locales"
+# locale a program starts in (the locales made beside the prefix). Each
+# install goes over the one before, made in another language, and the last
+# is uninstalled in yet another: the names of files, shortcuts and entry are
+# the same in every language.
 # LOCALE|the language of texts/ the installer is to speak there
 languages=(
     "fr_FR|fr"
@@ -343,8 +338,7 @@ languages=(
 in_locale() {
     local locale=$1.UTF-8
     shift
-    [ -d "$locales/$locale" ] || localedef -i "${locale%.*}" -f UTF-8 "$locales/$locale" 2>/dev/null
-    [ -d "$locales/$locale" ] || { echo "no locale $locale" >&2; return 1; }
+    [ -d "$LOCPATH/$locale" ] || { echo "no locale $locale" >&2; return 1; }
     LC_ALL=$locale "$@"
 }
 # The entry's Comments, as Unicode (reg query writes the console's code page).

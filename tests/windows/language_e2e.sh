@@ -29,11 +29,7 @@ xsession_at_exit "wineserver -k"
 # What the window of that language is called, from the texts it was built
 # from.
 said() {
-    /usr/bin/python3 -c 'import json, sys
-texts = json.load(open(sys.argv[1], encoding="utf-8"))
-for key in sys.argv[2].split("."):
-    texts = texts[key]
-print(texts)' "$here/../../texts/$lang.json" "$1"
+    /usr/bin/python3 "$here/readback.py" text "$here/../../texts" "$lang" "$1"
 }
 title=$(said window.title)
 save=$(said printing.savePdf)
