@@ -141,15 +141,17 @@ std::string layoutJson(const WindowPanel &p)
         if (p.switches[n].name != prefix + '(' + std::to_string(n + 1) + ')')
             prefix.clear();
     }
+    // The result labels show a caption (Delta's "analog") before any input.
+    const bool resultsAtStart = !p.fromTyped.caption.in(texts::german).empty() &&
+                                !p.fromTicked.caption.in(texts::german).empty();
     std::string out = "{\"decoder\":" + json(decoderWord(p.decoder)) +
                       ",\"panel\":" + json(p.panel.name) + ",\"switches\":" + json(prefix) +
                       ",\"count\":" + std::to_string(p.switches.size()) +
                       ",\"typed\":" + json(p.typed.name) +
                       ",\"maxlength\":" + std::to_string(p.typed.maxLength) +
                       ",\"fromTyped\":" + json(p.fromTyped.name) +
-                      ",\"fromTicked\":" + json(p.fromTicked.name) + ",\"resultsAtStart\":" +
-                      (!p.fromTyped.caption.empty() && !p.fromTicked.caption.empty() ? "true"
-                                                                                      : "false");
+                      ",\"fromTicked\":" + json(p.fromTicked.name) +
+                      ",\"resultsAtStart\":" + (resultsAtStart ? "true" : "false");
     if (p.list)
         out += ",\"list\":" + json(p.list->name);
     if (p.address) {
