@@ -79,7 +79,8 @@ def locale_name(code):
 
 
 def desktop_escape(text):
-    # Desktop Entry Specification, "Possible value types".
+    # A menu entry's string escapes: backslash, line breaks, tabs, and a
+    # leading blank, which would otherwise be taken for padding.
     text = (text.replace("\\", "\\\\").replace("\n", "\\n")
             .replace("\t", "\\t").replace("\r", "\\r"))
     return "\\s" + text[1:] if text.startswith(" ") else text
@@ -91,8 +92,8 @@ def xml_escape(text):
 
 def desktop_value(text):
     if isinstance(text, list):
-        # The specification escapes it as "\;", but GLib's menus split the
-        # list there all the same.
+        # A menu entry's lists may escape it as "\;", but GLib's menus split
+        # the list there all the same.
         if any(";" in item for item in text):
             raise TextsError(f"a keyword holds a \";\": {text}")
         return "".join(desktop_escape(item) + ";" for item in text)
